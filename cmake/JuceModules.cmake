@@ -1,0 +1,54 @@
+# The JUCE modules are compiled once per kind of binary, in a static library of
+# their own with the module flags:
+#  - pandrel_juce_plugin: the copy that goes into the plug-in binaries;
+#  - pandrel_juce_host: the copy for tests and tools, which also hosts VST3
+#    plug-ins (a plug-in binary must not carry the hosting code).
+# The project's own libraries take only pandrel_juce_config (headers and module
+# flags), so each final binary links exactly one compiled copy of JUCE.
+
+set(PANDREL_JUCE_FLAGS
+    JUCE_VST3_CAN_REPLACE_VST2=0
+    JUCE_WEB_BROWSER=0
+    JUCE_USE_CURL=0
+    JUCE_USE_FLAC=0
+    JUCE_USE_OGGVORBIS=0
+    JUCE_USE_MP3AUDIOFORMAT=0
+    JUCE_DISPLAY_SPLASH_SCREEN=0
+    JUCE_REPORT_APP_USAGE=0
+    JUCE_MODAL_LOOPS_PERMITTED=0
+    JUCE_STRICT_REFCOUNTEDPOINTER=1)
+
+function(pandrel_add_juce_modules target)
+    cmake_parse_arguments(ARG "" "" "MODULES;DEFINITIONS" ${ARGN})
+    add_library(${target} STATIC)
+    target_link_libraries(${target}
+        PRIVATE ${ARG_MODULES}
+        PUBLIC juce::pkgconfig_JUCE_IMG_LINUX_DEPS)
+    target_compile_definitions(${target}
+        PUBLIC ${PANDREL_JUCE_FLAGS} ${ARG_DEFINITIONS}
+        INTERFACE $<TARGET_PROPERTY:${target},COMPILE_DEFINITIONS>)
+    target_include_directories(${target} SYSTEM
+        INTERFACE $<TARGET_PROPERTY:${target},INCLUDE_DIRECTORIES>)
+    set_target_properties(${target} PROPERTIES
+        POSITION_INDEPENDENT_CODE ON
+        VISIBILITY_INLINES_HIDDEN ON
+        CXX_VISIBILITY_PRESET hidden
+        C_VISIBILITY_PRESET hidden)
+endfunction()
+
+set(PANDREL_PLUGIN_MODULES
+    juce::juce_core juce::juce_events juce::juce_data_structures
+    juce::juce_graphics juce::juce_gui_basics juce::juce_gui_extra
+    juce::juce_audio_basics juce::juce_audio_processors)
+
+pandrel_add_juce_modules(pandrel_juce_plugin MODULES ${PANDREL_PLUGIN_MODULES})
+
+pandrel_add_juce_modules(pandrel_juce_host
+    MODULES ${PANDREL_PLUGIN_MODULES} juce::juce_audio_formats
+    DEFINITIONS JUCE_PLUGINHOST_VST3=1)
+
+add_library(pandrel_juce_config INTERFACE)
+target_compile_definitions(pandrel_juce_config INTERFACE
+    $<TARGET_PROPERTY:pandrel_juce_plugin,COMPILE_DEFINITIONS>)
+target_include_directories(pandrel_juce_config SYSTEM INTERFACE
+    $<TARGET_PROPERTY:pandrel_juce_plugin,INCLUDE_DIRECTORIES>)

@@ -1,0 +1,21 @@
+# Flags for every target, JUCE included: the engine relies on exact float
+# behaviour, so no contraction into fused multiply-adds and no fast-math, and
+# the binaries must run on any x86-64, so no -march=native.
+add_compile_options(-ffp-contract=off -fno-fast-math)
+
+# Warnings for the project's own targets only (JUCE's sources raise many).
+add_library(pandrel_warnings INTERFACE)
+target_compile_options(pandrel_warnings INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wcast-align
+    -Wunused -Wformat=2 -Wimplicit-fallthrough
+    $<$<BOOL:${PANDREL_WARNINGS_AS_ERRORS}>:-Werror>)
+
+# Applies the common settings of a project library or program.
+function(pandrel_configure_target target)
+    target_link_libraries(${target} PRIVATE pandrel_warnings)
+    set_target_properties(${target} PROPERTIES
+        POSITION_INDEPENDENT_CODE ON
+        VISIBILITY_INLINES_HIDDEN ON
+        CXX_VISIBILITY_PRESET hidden
+        C_VISIBILITY_PRESET hidden)
+endfunction()

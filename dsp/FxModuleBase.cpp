@@ -1,0 +1,4 @@
+#include "FxModuleBase.h"
+
+FxModuleBase::FxModuleBase() { name = "FxModuleBase"; }
+FxModuleBase::~FxModuleBase() = default;

@@ -1,0 +1,4 @@
+#include "ModuleBase.h"
+
+ModuleBase::ModuleBase() { name = "ModuleBase"; }
+ModuleBase::~ModuleBase() = default;

@@ -1,0 +1,22 @@
+// pandrel: the project's headless tool.
+//   pandrel render [--out DIR]   render the demo signal through the flanger models
+//   pandrel bench                print the engine's cost figures
+#include "Commands.h"
+
+#include <cstdio>
+#include <cstring>
+
+int main (int argc, char** argv)
+{
+    if (argc >= 2)
+    {
+        for (const auto& command : pandrel::commands())
+            if (std::strcmp (argv[1], command.name) == 0)
+                return command.run (argc - 2, argv + 2);
+    }
+
+    std::fprintf (stderr, "usage: pandrel <command> [options]\ncommands:\n");
+    for (const auto& command : pandrel::commands())
+        std::fprintf (stderr, "  %-8s %s\n", command.name, command.help);
+    return 2;
+}
