@@ -36,7 +36,7 @@ public:
     void process (StereoPair& x) noexcept
     {
         limiter.process (x);
-        const StereoPair magnitude = x < 0.0 ? -x : x;
+        const StereoPair magnitude = StereoPairs::abs (x);
         x = magnitude <= 4.41 ? x : StereoPair {};
 
         const StereoPair pos = (x + 4.5) * 910.22;

@@ -78,7 +78,7 @@ protected:
     // so that each stage keeps its state in registers through a chunk. Every
     // block still sees its samples in order, so the result does not depend
     // on the chunk size.
-    static constexpr int chunkSize = 64;
+    static constexpr int chunkSize = ModulatingDelayLine::maxTaps;
 
     // Sample is double for mono (the left channel's state) or StereoPair.
     template <typename Sample>
@@ -104,7 +104,7 @@ protected:
         float* l;
         float* r;
 
-        StereoPair input (int k) const noexcept { return StereoPair { takeInput (l[k]), takeInput (r[k]) }; }
+        StereoPair input (int k) const noexcept { return StereoPairs::finiteOrZero (StereoPair { l[k], r[k] }); }
 
         // Both lanes narrowed and scaled at once.
         void output (int k, StereoPair y, float gain) const noexcept
@@ -120,8 +120,8 @@ protected:
     // Where each sample of a chunk writes and reads, per delay line.
     struct DelayTaps
     {
-        ModulatingDelayLine::Tap left[chunkSize];
-        ModulatingDelayLine::Tap right[chunkSize];
+        ModulatingDelayLine::Taps left;
+        ModulatingDelayLine::Taps right;
     };
 
     // The LFO for a chunk, smoothed at 72 Hz, and the delay taps it gives.
@@ -186,13 +186,13 @@ protected:
         {
             double l = s[0];
             double r = s[1];
-            leftDelayLine.process (l, taps.left[k]);
-            rightDelayLine.process (r, taps.right[k]);
+            leftDelayLine.process (l, taps.left, k);
+            rightDelayLine.process (r, taps.right, k);
             s = StereoPair { l, r };
         }
         else
         {
-            leftDelayLine.process (s, taps.left[k]);
+            leftDelayLine.process (s, taps.left, k);
         }
     }
 

@@ -12,6 +12,8 @@ class ModulatingDelayLine final : public DspBase
 public:
     ModulatingDelayLine();
     ~ModulatingDelayLine() override;
+    ModulatingDelayLine (const ModulatingDelayLine&) = delete;
+    ModulatingDelayLine& operator= (const ModulatingDelayLine&) = delete;
 
     // Reallocates the buffer (610 ms at the new rate, zeroed).
     void setSampleRate (float newSampleRate) override;
@@ -33,106 +35,39 @@ public:
     float getDelay() const noexcept { return delayTarget; }
     float getSweepWidth() const noexcept { return sweepTarget; }
 
-    // Where one sample writes and reads: the slot it is written to, and the
-    // slot read with weight 1 - frac (the next one, wrapping, with frac).
-    struct Tap
+    static constexpr int maxTaps = 64;
+
+    // Where each sample of a run writes and reads: the slot it is written to,
+    // and the slot read with weight 1 - frac (the next one, wrapping, with
+    // weight frac).
+    struct Taps
     {
-        int write;
-        int index;
-        float frac;
+        int write[maxTaps];
+        int index[maxTaps];
+        float frac[maxTaps];
     };
 
     // Writes x and replaces it by the delayed sample; lfo (0..1) scales the
     // sweep. Without a buffer the sample passes unchanged.
     void process (double& x, float& lfo) noexcept
     {
-        Tap tap;
-        planTaps (&lfo, &tap, 1);
-        process (x, tap);
+        Taps taps;
+        planTaps (&lfo, taps, 1);
+        process (x, taps, 0);
     }
 
     // The read positions depend on the LFO and the glides, never on the
-    // signal: a caller can work them out for a run of samples first (lfo and
-    // taps hold count values) and then pass each sample with its tap, in
-    // order.
-    void planTaps (const float* lfo, Tap* taps, int count) noexcept
+    // signal: a caller can work them out for a run of up to maxTaps samples
+    // first and then pass each sample with its tap, in order.
+    void planTaps (const float* lfo, Taps& taps, int count) noexcept;
+
+    void process (double& x, const Taps& taps, int k) noexcept
     {
-        if (buffer == nullptr)
-            return;
-
-        // Local copies: the stores to taps could otherwise alias the members.
-        int w = writeIndex;
-        float delayNow = delayCurrent;
-        float sweepNow = sweepCurrent;
-        int delayDone = delayCounter;
-        int sweepDone = sweepCounter;
-        const float length = static_cast<float> (bufferLength);
-        const float rate = sampleRate;
-
-        auto plan = [&] (int k, float delayMs, float sweepMs) {
-            float r = ((sweepMs * lfo[k] + delayMs) * (-0.001f) * rate) + static_cast<float> (w);
-            if (r < 0.0f)
-                r += length;
-            // A read position just below 0 wraps in float to exactly the
-            // length; that (or a position that is not a number) reads the
-            // start instead.
-            if (! (r >= 0.0f && r < length))
-                r = 0.0f;
-
-            // r >= 0, so truncation is floor.
-            const int i = static_cast<int> (r);
-            taps[k] = { w, i, r - static_cast<float> (i) };
-            if (++w == bufferLength)
-                w = 0;
-        };
-
-        int k = 0;
-        for (; k < count && (delayDone < delayGlideLength || sweepDone < sweepGlideLength); ++k)
-        {
-            if (delayDone < delayGlideLength)
-            {
-                ++delayDone;
-                delayNow += delayStep;
-            }
-            if (delayDone == delayGlideLength)
-                delayNow = delayTarget;
-
-            if (sweepDone < sweepGlideLength)
-            {
-                ++sweepDone;
-                sweepNow += sweepStep;
-            }
-            if (sweepDone == sweepGlideLength)
-                sweepNow = sweepTarget;
-
-            plan (k, delayNow, sweepNow);
-        }
-
-        // Both glides done: each sample snaps to the targets.
-        if (k < count)
-        {
-            delayNow = delayTarget;
-            sweepNow = sweepTarget;
-            for (; k < count; ++k)
-                plan (k, delayNow, sweepNow);
-        }
-
-        writeIndex = w;
-        delayCurrent = delayNow;
-        sweepCurrent = sweepNow;
-        delayCounter = delayDone;
-        sweepCounter = sweepDone;
-    }
-
-    void process (double& x, const Tap& tap) noexcept
-    {
-        if (buffer == nullptr)
-            return;
-        double* const data = buffer.get();
-        data[tap.write] = x;
-        const double frac = tap.frac;
-        const int next = tap.index + 1 < bufferLength ? tap.index + 1 : 0;
-        x = (1.0 - frac) * data[tap.index] + frac * data[next];
+        data[taps.write[k]] = x;
+        const double frac = taps.frac[k];
+        const int i = taps.index[k];
+        const int next = i + 1 < bufferLength ? i + 1 : 0;
+        x = (1.0 - frac) * data[i] + frac * data[next];
     }
 
 private:
@@ -151,5 +86,9 @@ private:
     int sweepGlideLength = 2048;
     std::unique_ptr<double[]> buffer;
     int bufferLength = 0;
+    // The buffer, or while there is none a single slot that every tap writes
+    // and reads, so that samples pass unchanged.
+    double emptySlot = 0.0;
+    double* data = &emptySlot;
     int writeIndex = 0;
 };

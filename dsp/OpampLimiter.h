@@ -28,7 +28,7 @@ public:
     // in packed form.
     void process (StereoPair& x) noexcept
     {
-        const StereoPair m = x < 0.0 ? -x : x;
+        const StereoPair m = StereoPairs::abs (x);
         if (m[0] > threshold || m[1] > threshold)
             x = StereoPair { limit (x[0]), limit (x[1]) };
         else

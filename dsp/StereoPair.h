@@ -8,3 +8,21 @@
 using StereoPair = double __attribute__ ((vector_size (16)));
 
 inline StereoPair splat (double value) noexcept { return StereoPair { value, value }; }
+
+namespace StereoPairs
+{
+using Bits = long long __attribute__ ((vector_size (16)));
+
+// |x| per lane: the sign bits cleared.
+inline StereoPair abs (StereoPair x) noexcept
+{
+    const Bits magnitude { 0x7fffffffffffffffLL, 0x7fffffffffffffffLL };
+    return reinterpret_cast<StereoPair> (reinterpret_cast<Bits> (x) & magnitude);
+}
+
+// x per lane, or 0 where it is infinite or not a number.
+inline StereoPair finiteOrZero (StereoPair x) noexcept
+{
+    return reinterpret_cast<StereoPair> (reinterpret_cast<Bits> (x) & (x - x == 0.0));
+}
+} // namespace StereoPairs

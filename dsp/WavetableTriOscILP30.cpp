@@ -37,5 +37,6 @@ void WavetableTriOscILP30::resetCoeffs()
 
 void WavetableTriOscILP30::calc()
 {
-    targetIncrement = frequency * 1024.0f / sampleRate;
+    const float increment = frequency * 1024.0f / sampleRate;
+    targetIncrement = increment >= 0.0f && increment < 1024.0f ? increment : 0.0f;
 }

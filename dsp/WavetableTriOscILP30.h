@@ -16,7 +16,10 @@ public:
     ~WavetableTriOscILP30() override;
 
     void resetCoeffs() override;
-    // Target increment from the frequency; the increment glides to it.
+    // Target increment from the frequency; the increment glides to it. A
+    // frequency that would step outside 0..1024 table positions per sample
+    // (negative, not a number, at or above the sample rate) gives 0, so
+    // every table read stays inside the tables.
     void calc() override;
 
     float getOscSignal() override
@@ -71,10 +74,6 @@ private:
             if (glideCounter == glideLength)
                 currentIncrement = targetIncrement;
         }
-
-        // Keeps every table read inside the table whatever increment arrives.
-        if (! (readPosition >= 0.0 && readPosition < tableSize))
-            readPosition = 0.0;
 
         Position p;
         p.index = static_cast<int> (readPosition);
