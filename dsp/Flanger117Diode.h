@@ -94,8 +94,8 @@ private:
 
     using PairOfInts = int __attribute__ ((vector_size (8)));
     using FourInts = int __attribute__ ((vector_size (16)));
-    using FourFloats = float __attribute__ ((vector_size (16)));
-    using FourDoubles = double __attribute__ ((vector_size (32)));
+    using FourFloats = StereoPairs::FourFloats;
+    using FourDoubles = StereoPairs::FourDoubles;
 
     OpampLimiter limiter;
     std::unique_ptr<float[]> table;

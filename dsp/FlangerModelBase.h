@@ -109,9 +109,7 @@ protected:
         // Both lanes narrowed and scaled at once.
         void output (int k, StereoPair y, float gain) const noexcept
         {
-            using FourFloats = float __attribute__ ((vector_size (16)));
-            using FourDoubles = double __attribute__ ((vector_size (32)));
-            const FourFloats out = __builtin_convertvector (FourDoubles { y[0], y[1], 0.0, 0.0 }, FourFloats) * gain;
+            const StereoPairs::FourFloats out = StereoPairs::toFloats (y) * gain;
             l[k] = out[0];
             r[k] = out[1];
         }

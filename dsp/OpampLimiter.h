@@ -32,12 +32,7 @@ public:
         if (m[0] > threshold || m[1] > threshold)
             x = StereoPair { limit (x[0]), limit (x[1]) };
         else
-        {
-            // Through single precision and back, both lanes at once.
-            const FourFloats narrowed = __builtin_convertvector (FourDoubles { x[0], x[1], 0.0, 0.0 }, FourFloats);
-            const FourDoubles widened = __builtin_convertvector (narrowed, FourDoubles);
-            x = StereoPair { widened[0], widened[1] };
-        }
+            x = StereoPairs::roundedToFloat (x);
     }
 
     static double limit (double x) noexcept
@@ -59,8 +54,4 @@ public:
         }
         return static_cast<double> (static_cast<float> (x * gain));
     }
-
-private:
-    using FourFloats = float __attribute__ ((vector_size (16)));
-    using FourDoubles = double __attribute__ ((vector_size (32)));
 };

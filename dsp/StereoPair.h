@@ -12,6 +12,8 @@ inline StereoPair splat (double value) noexcept { return StereoPair { value, val
 namespace StereoPairs
 {
 using Bits = long long __attribute__ ((vector_size (16)));
+using FourFloats = float __attribute__ ((vector_size (16)));
+using FourDoubles = double __attribute__ ((vector_size (32)));
 
 // |x| per lane: the sign bits cleared.
 inline StereoPair abs (StereoPair x) noexcept
@@ -24,5 +26,18 @@ inline StereoPair abs (StereoPair x) noexcept
 inline StereoPair finiteOrZero (StereoPair x) noexcept
 {
     return reinterpret_cast<StereoPair> (reinterpret_cast<Bits> (x) & (x - x == 0.0));
+}
+
+// Both lanes narrowed to single precision; lanes 2 and 3 are 0.
+inline FourFloats toFloats (StereoPair x) noexcept
+{
+    return __builtin_convertvector (FourDoubles { x[0], x[1], 0.0, 0.0 }, FourFloats);
+}
+
+// Both lanes through single precision and back.
+inline StereoPair roundedToFloat (StereoPair x) noexcept
+{
+    const FourDoubles widened = __builtin_convertvector (toFloats (x), FourDoubles);
+    return StereoPair { widened[0], widened[1] };
 }
 } // namespace StereoPairs

@@ -175,6 +175,26 @@ TEST (WavetableTriOscILP30, GlideLandsOnTheNewRate)
     }
 }
 
+TEST (WavetableTriOscILP30, WildFrequenciesStayInsideTheTables)
+{
+    for (float hz : { std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(), -5.0f, 48000.0f, 1e9f })
+        for (bool glide : { false, true })
+        {
+            WavetableTriOscILP30 osc;
+            osc.setSampleRate (48000.0f);
+            osc.setFrequency (hz);
+            osc.calc();
+            if (! glide)
+                osc.forceCalcParams();
+            for (int n = 0; n < 5000; ++n)
+            {
+                float a, b;
+                osc.getOscSignal (a, b);
+                ASSERT_TRUE (a >= 0.0f && a <= 1.0f && b >= 0.0f && b <= 1.0f) << hz;
+            }
+        }
+}
+
 TEST (OnePoles, LowpassStepAndHighpassDecay)
 {
     OnePole lowpass;
