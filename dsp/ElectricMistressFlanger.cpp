@@ -17,6 +17,7 @@ void ElectricMistressFlanger::setSampleRate (float newSampleRate)
     dryPreEmphasis.setSampleRate (newSampleRate);
     feedbackPreEmphasis.setSampleRate (newSampleRate);
     dryDeEmphasis.setSampleRate (newSampleRate);
+    delayDeEmphasis.setSampleRate (newSampleRate);
     outputHighpass.setSampleRate (newSampleRate);
 }
 
@@ -26,6 +27,7 @@ void ElectricMistressFlanger::resetBuffer()
     dryPreEmphasis.resetBuffer();
     feedbackPreEmphasis.resetBuffer();
     dryDeEmphasis.resetBuffer();
+    delayDeEmphasis.resetBuffer();
     outputHighpass.resetBuffer();
 }
 
@@ -35,6 +37,7 @@ void ElectricMistressFlanger::resetCoeffs()
     dryPreEmphasis.resetCoeffs();
     feedbackPreEmphasis.resetCoeffs();
     dryDeEmphasis.resetCoeffs();
+    delayDeEmphasis.resetCoeffs();
     outputHighpass.resetCoeffs();
 }
 
@@ -44,6 +47,7 @@ void ElectricMistressFlanger::calc()
     dryPreEmphasis.calc();
     feedbackPreEmphasis.calc();
     dryDeEmphasis.calc();
+    delayDeEmphasis.calc();
 }
 
 void ElectricMistressFlanger::setFixedSettings()

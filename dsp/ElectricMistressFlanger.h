@@ -2,6 +2,7 @@
 
 #include "BBDNonLinear.h"
 #include "ElectricMistresDryPreEmphasisFilter.h"
+#include "ElectricMistressDelayDeEmphasisFilter.h"
 #include "ElectricMistressDryDeEmphasisFilter.h"
 #include "ElectricMistressFeedbackPreEmphasisFilter.h"
 #include "FlangerModelBase.h"
@@ -37,5 +38,6 @@ private:
     ElectricMistresDryPreEmphasisFilter dryPreEmphasis;
     ElectricMistressFeedbackPreEmphasisFilter feedbackPreEmphasis;
     ElectricMistressDryDeEmphasisFilter dryDeEmphasis;
+    ElectricMistressDelayDeEmphasisFilter delayDeEmphasis;
     OnePoleHighpass outputHighpass;
 };
