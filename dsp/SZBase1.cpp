@@ -28,6 +28,7 @@ void SZBase1::resetCoeffs()
 {
     SZSection::setIdle (a, b, 1);
     oldA1 = oldB0 = oldB1 = StereoPair {};
+    oldMatchesNew = false;
     fadeCounter = 0;
     active = false;
     firstSet = true;
@@ -55,6 +56,7 @@ void SZBase1::setCoeffs (double* den, double* num)
         oldB1 = b[1];
         firstSet = false;
     }
+    oldMatchesNew = false;
     newMemory.clear();
     active = true;
 }

@@ -80,9 +80,15 @@ protected:
             return yN * w + (1.0 - w) * u;
         }
 
-        oldA1 = a[1];
-        oldB0 = b[0];
-        oldB1 = b[1];
+        // The old section follows the new one; its coefficients only need
+        // copying once after they change.
+        if (! oldMatchesNew)
+        {
+            oldA1 = a[1];
+            oldB0 = b[0];
+            oldB1 = b[1];
+            oldMatchesNew = true;
+        }
         store (oldMemory.x[0], active ? x : Sample {});
         store (oldMemory.y[0], active ? yN : Sample {});
         return yN;
@@ -94,6 +100,7 @@ protected:
     StereoPair oldA1, oldB0, oldB1;
     SZSection::Memory<1> newMemory, oldMemory;
     bool active = false;
+    bool oldMatchesNew = false;
     StereoPair held;
     int16_t fadeCounter = 0;
     bool firstSet = true;
