@@ -1,20 +1,13 @@
 #pragma once
 
 #include "AudioEffect.h"
+#include "HostCall.h"
 
 #include <cstdint>
 #include <vector>
 
 // A host callback that records every call and answers with a set value. The
 // record's user pointer (the host's own field) leads back to the host.
-struct HostCall
-{
-    int opcode;
-    int index;
-    std::intptr_t value;
-    void* ptr;
-    float opt;
-};
 
 class RecordingHost
 {
