@@ -108,7 +108,7 @@ void paintTypeLever (juce::Graphics& g, juce::Rectangle<float> area, int positio
 {
     // Bushing level with the middle mark; the bat's tip reaches the upper
     // and lower marks.
-    const auto pivot = area.getTopLeft() + juce::Point<float> (26.0f, 21.5f);
+    const auto pivot = area.getTopLeft() + juce::Point<float> (26.0f, 22.5f);
 
     const auto nut = hexagon (pivot, 12.0f, 0.0f);
     look::shadow (g, nut, 3.0f, { 1, 2 }, 0.7f);
@@ -138,7 +138,7 @@ void paintTypeLever (juce::Graphics& g, juce::Rectangle<float> area, int positio
     }
 
     const float direction = position == 0 ? -1.0f : 1.0f;
-    const auto tip = pivot.translated (0.0f, direction * 17.5f);
+    const auto tip = pivot.translated (0.0f, direction * 16.0f);
 
     juce::Path bat;
     bat.startNewSubPath (pivot.translated (-3.4f, 0.0f));
@@ -228,11 +228,11 @@ void paintSlideSwitch (juce::Graphics& g, juce::Rectangle<float> area, bool on)
     }
 
     const float thumbWidth = 19.0f;
-    const auto thumb = juce::Rectangle<float> (thumbWidth, 15.0f)
+    const auto thumb = juce::Rectangle<float> (thumbWidth, 14.0f)
                            .withCentre ({ on ? slot.getRight() - thumbWidth * 0.5f + 1.0f : slot.getX() + thumbWidth * 0.5f - 1.0f, slot.getCentreY() });
     juce::Path body;
     body.addRoundedRectangle (thumb, 3.0f);
-    look::shadow (g, body, 3.0f, { 1, 2 }, 0.7f);
+    look::shadow (g, body, 2.0f, { 1, 1 }, 0.7f);
     g.setGradientFill (look::chrome (thumb, 0.95f));
     g.fillPath (body);
     g.setColour (juce::Colours::black.withAlpha (0.55f));
@@ -251,9 +251,10 @@ namespace
 {
 void keyBody (juce::Graphics& g, juce::Rectangle<float> key, bool held, float corner)
 {
+    // The key sits in a well of the panel; its shadow stays inside the well.
     juce::Path body;
     body.addRoundedRectangle (key, corner);
-    look::shadow (g, body, held ? 1.5f : 3.0f, { 0, held ? 1 : 2 }, 0.8f);
+    look::shadow (g, body, 1.0f, { 0, held ? 0 : 1 }, 0.8f);
     g.setGradientFill (juce::ColourGradient (held ? juce::Colour (0xff2a2e32) : juce::Colour (0xff4a5056), key.getTopLeft(),
                                              held ? juce::Colour (0xff1f2225) : juce::Colour (0xff25292d), key.getBottomLeft(), false));
     g.fillPath (body);
@@ -275,9 +276,14 @@ juce::Path arrow (juce::Point<float> centre, bool pointsLeft)
 }
 } // namespace
 
+juce::Rectangle<float> keyArea (juce::Rectangle<float> area, bool held)
+{
+    return area.reduced (3.0f, 3.5f).translated (0.0f, held ? 0.5f : -0.5f);
+}
+
 void paintHeaderKey (juce::Graphics& g, juce::Rectangle<float> area, const juce::String& caption, KeyGlyph glyph, bool held)
 {
-    const auto key = area.reduced (1.5f, 2.0f).translated (0.0f, held ? 0.5f : -0.5f);
+    const auto key = keyArea (area, held);
     keyBody (g, key, held, 3.0f);
 
     const auto ink = held ? juce::Colour (0xffffc66e) : c::engraving;
@@ -330,7 +336,7 @@ void paintSlotSelector (juce::Graphics& g, juce::Rectangle<float> area, bool slo
 
 void paintCopyKey (juce::Graphics& g, juce::Rectangle<float> area, bool fromB, bool held)
 {
-    const auto key = area.reduced (1.5f, 2.0f).translated (0.0f, held ? 0.5f : -0.5f);
+    const auto key = keyArea (area, held);
     keyBody (g, key, held, 3.0f);
 
     const auto ink = held ? juce::Colour (0xffffc66e) : c::engraving;

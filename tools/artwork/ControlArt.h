@@ -22,6 +22,9 @@ void paintFootswitch (juce::Graphics& g, juce::Rectangle<float> area, bool on, b
 // Small slide switch on the face; the lamp in its slot lights when on.
 void paintSlideSwitch (juce::Graphics& g, juce::Rectangle<float> area, bool on);
 
+// Where a header key sits inside its place (the panel draws a well around it).
+juce::Rectangle<float> keyArea (juce::Rectangle<float> place, bool held);
+
 // Rubber key of the header, with a caption or a drawn glyph.
 enum class KeyGlyph { none, left, right };
 void paintHeaderKey (juce::Graphics& g, juce::Rectangle<float> area, const juce::String& caption, KeyGlyph glyph, bool held);

@@ -180,27 +180,34 @@ juce::Image paintAboutPicture()
 
     // What a flanger does: comb-filter responses, the notches gliding apart
     // as the delay sweeps.
-    const juce::Rectangle<float> plot (30.0f, 250.0f, 265.0f, 70.0f);
-    const float delays[] = { 0.00045f, 0.0007f, 0.00105f };
-    for (int line = 0; line < 3; ++line)
+    const juce::Rectangle<float> plot (36.0f, 262.0f, 253.0f, 46.0f);
+    const float delays[] = { 0.0011f, 0.00075f, 0.0005f };
+    for (int line = 2; line >= 0; --line)
     {
         juce::Path response;
-        for (int i = 0; i <= 400; ++i)
+        for (int i = 0; i <= 500; ++i)
         {
-            const float t = (float) i / 400.0f;
-            const float hertz = 8000.0f * t;
-            const float gain = 0.85f;
-            const float phase = juce::MathConstants<float>::twoPi * hertz * delays[line];
-            const float magnitude = std::sqrt (1.0f + gain * gain + 2.0f * gain * std::cos (phase)) / (1.0f + gain);
-            const float decibels = juce::jmax (-18.0f, 20.0f * std::log10 (juce::jmax (1.0e-4f, magnitude)));
-            const float py = plot.getY() + (-decibels / 18.0f) * plot.getHeight();
-            const float x = plot.getX() + t * plot.getWidth();
-            if (i == 0) response.startNewSubPath (x, py);
-            else response.lineTo (x, py);
+            const float t = (float) i / 500.0f;
+            const float phase = juce::MathConstants<float>::twoPi * 6000.0f * t * delays[line];
+            const float magnitude = std::abs (std::cos (phase * 0.5f)); // 1 + delayed copy, normalised
+            const juce::Point<float> p (plot.getX() + t * plot.getWidth(), plot.getBottom() - magnitude * plot.getHeight());
+            if (i == 0) response.startNewSubPath (p);
+            else response.lineTo (p);
         }
-        g.setColour (c::accent.brighter (0.3f).withAlpha (0.85f - 0.25f * (float) line));
-        g.strokePath (response, juce::PathStrokeType (1.3f - 0.2f * (float) line, juce::PathStrokeType::curved));
+        if (line == 0)
+        {
+            auto area = response;
+            area.lineTo (plot.getBottomRight());
+            area.lineTo (plot.getBottomLeft());
+            area.closeSubPath();
+            g.setGradientFill (juce::ColourGradient (c::accent.withAlpha (0.35f), plot.getTopLeft(), c::accent.withAlpha (0.0f), plot.getBottomLeft(), false));
+            g.fillPath (area);
+        }
+        g.setColour (c::accent.brighter (0.4f).withAlpha (line == 0 ? 0.95f : 0.35f));
+        g.strokePath (response, juce::PathStrokeType (line == 0 ? 1.4f : 1.0f, juce::PathStrokeType::curved));
     }
+    g.setColour (juce::Colours::white.withAlpha (0.12f));
+    g.drawHorizontalLine ((int) plot.getBottom(), plot.getX(), plot.getRight());
 
     g.setColour (juce::Colours::white.withAlpha (0.08f));
     g.drawHorizontalLine (336, 40.0f, 285.0f);

@@ -66,6 +66,15 @@ void paintPresetWindow (juce::Graphics& g)
     g.fillRoundedRectangle (window.reduced (1.0f), 2.5f);
 }
 
+// Wells the header keys sit in. Part of the panel, so the keys' strips meet
+// it without a seam.
+void paintKeyWells (juce::Graphics& g)
+{
+    for (auto place : { layout::fileButton, layout::presetPrevious, layout::presetNext, layout::abCopy })
+        look::recess (g, keyArea (place.toFloat(), false).expanded (1.5f, 1.0f).withBottom ((float) place.getBottom() - 1.5f),
+                      4.0f, juce::Colour (0xff0c0d0f));
+}
+
 void paintHeaderCaptions (juce::Graphics& g)
 {
     const auto small = look::font (8.5f, true, 0.18f);
@@ -232,6 +241,7 @@ juce::Image paintPanelBase()
 
     juce::Graphics g (image);
     paintPresetWindow (g);
+    paintKeyWells (g);
     paintHeaderCaptions (g);
     paintTitle (g);
     paintTypeMarks (g);
