@@ -66,7 +66,7 @@ void paintPresetWindow (juce::Graphics& g)
     g.fillRoundedRectangle (window.reduced (1.0f), 2.5f);
 }
 
-// Wells the header keys sit in. Part of the panel, so the keys' strips meet
+// Wells the header keys sit in, drawn with the panel so the keys' strips meet
 // it without a seam.
 void paintKeyWells (juce::Graphics& g)
 {
