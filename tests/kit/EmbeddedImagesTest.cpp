@@ -1,0 +1,196 @@
+// Every embedded image has the size, colour format and frames its control
+// expects, so artwork and layout cannot drift apart; and the real controls
+// laid over the background render as the editor will show them.
+#include <Morvid2StateButton.h>
+#include <Morvid2StateKickButton.h>
+#include <Morvid4StateButton3PDT.h>
+#include <MorvidKnob.h>
+#include <MorvidVerticalSwitch2.h>
+#include <PandrelDialogBoxBinImg.h>
+#include <PandrelModulationUpperPanelBinImg.h>
+#include <PandrelTQ4418BinImg.h>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+struct Expected
+{
+    const char* name;
+    const char* data;
+    int size;
+    bool rgba;
+    int frames;
+    juce::Rectangle<int> place; // where the editor or panel draws a frame
+};
+
+#define IMAGE(ns, n) #n, ns::n##_png, ns::n##_pngSize
+const Expected mainImages[] = {
+    { IMAGE (PandrelTQ4418BinImg, bg_flanger), true, 1, { 0, 0, 325, 454 } },
+    { IMAGE (PandrelTQ4418BinImg, about_fl), true, 1, { 0, 0, 325, 455 } },
+    { IMAGE (PandrelTQ4418BinImg, bypass), false, 4, { 222, 354, 90, 99 } },
+    { IMAGE (PandrelTQ4418BinImg, type), false, 3, { 106, 137, 48, 80 } },
+    { IMAGE (PandrelTQ4418BinImg, rate), false, 101, { 19, 237, 55, 54 } },
+    { IMAGE (PandrelTQ4418BinImg, rate_sync), true, 19, { 19, 237, 55, 54 } },
+    { IMAGE (PandrelTQ4418BinImg, depth), false, 101, { 97, 207, 55, 54 } },
+    { IMAGE (PandrelTQ4418BinImg, delay), false, 101, { 173, 207, 55, 54 } },
+    { IMAGE (PandrelTQ4418BinImg, feedback), false, 101, { 251, 237, 55, 54 } },
+    { IMAGE (PandrelTQ4418BinImg, mix), false, 101, { 14, 126, 73, 72 } },
+    { IMAGE (PandrelTQ4418BinImg, level), false, 101, { 237, 126, 73, 72 } },
+};
+const Expected upperImages[] = {
+    { IMAGE (PandrelModulationUpperPanelBinImg, file), false, 2, { 6, 3, 58, 26 } },
+    { IMAGE (PandrelModulationUpperPanelBinImg, left), false, 2, { 263, 3, 29, 26 } },
+    { IMAGE (PandrelModulationUpperPanelBinImg, right), false, 2, { 292, 3, 29, 26 } },
+    { IMAGE (PandrelModulationUpperPanelBinImg, ab), false, 2, { 92, 35, 62, 23 } },
+    { IMAGE (PandrelModulationUpperPanelBinImg, atob), false, 2, { 163, 30, 75, 25 } },
+    { IMAGE (PandrelModulationUpperPanelBinImg, btoa), false, 2, { 163, 30, 75, 25 } },
+    { IMAGE (PandrelModulationUpperPanelBinImg, stereo), false, 2, { 263, 62, 54, 22 } },
+    { IMAGE (PandrelModulationUpperPanelBinImg, sync), false, 2, { 7, 62, 54, 22 } },
+};
+const juce::Rectangle<int> panel { 0, 0, 325, 454 }, button { 97, 307, 132, 51 };
+const Expected dialogImages[] = {
+    { IMAGE (PandrelDialogBoxBinImg, dialog_box_clean), true, 1, panel },
+    { IMAGE (PandrelDialogBoxBinImg, file_browser_clean), true, 1, panel },
+    { IMAGE (PandrelDialogBoxBinImg, browser_textonly_save_as), true, 1, panel },
+    { IMAGE (PandrelDialogBoxBinImg, browser_textonly_load), true, 1, panel },
+    { IMAGE (PandrelDialogBoxBinImg, browser_textonly_import), true, 1, panel },
+    { IMAGE (PandrelDialogBoxBinImg, icononly_asterix), true, 1, panel },
+    { IMAGE (PandrelDialogBoxBinImg, icononly_smile), true, 1, panel },
+    { IMAGE (PandrelDialogBoxBinImg, icononly_frown), true, 1, panel },
+    { IMAGE (PandrelDialogBoxBinImg, ok), true, 2, button },
+    { IMAGE (PandrelDialogBoxBinImg, cancel), true, 2, button },
+    { IMAGE (PandrelDialogBoxBinImg, save), true, 2, button },
+    { IMAGE (PandrelDialogBoxBinImg, import), true, 2, button },
+    { IMAGE (PandrelDialogBoxBinImg, newfolder), true, 2, button },
+    { IMAGE (PandrelDialogBoxBinImg, download), true, 2, button },
+    { IMAGE (PandrelDialogBoxBinImg, overwrite), true, 2, button },
+};
+#undef IMAGE
+
+juce::Image decode (const Expected& e)
+{
+    return juce::ImageFileFormat::loadFrom (e.data, (size_t) e.size);
+}
+
+void checkGroup (const Expected* begin, const Expected* end, int listedInGroup)
+{
+    EXPECT_EQ (end - begin, listedInGroup) << "the group holds images no control expects, or misses some";
+    for (auto* e = begin; e != end; ++e)
+    {
+        const auto image = decode (*e);
+        ASSERT_TRUE (image.isValid()) << e->name;
+        EXPECT_EQ (image.getWidth(), e->place.getWidth()) << e->name;
+        EXPECT_EQ (image.getHeight(), e->place.getHeight() * e->frames) << e->name << ": frames must be the size of the control";
+        EXPECT_EQ (image.getFormat(), e->rgba ? juce::Image::ARGB : juce::Image::RGB) << e->name;
+    }
+}
+
+const Expected& find (const char* name)
+{
+    for (const auto& e : mainImages)
+        if (juce::String (e.name) == name)
+            return e;
+    for (const auto& e : upperImages)
+        if (juce::String (e.name) == name)
+            return e;
+    throw std::runtime_error (name);
+}
+} // namespace
+
+TEST (EmbeddedImages, EveryImageHasTheSizeFormatAndFramesOfItsControl)
+{
+    checkGroup (std::begin (mainImages), std::end (mainImages), PandrelTQ4418BinImg::namedResourceListSize);
+    checkGroup (std::begin (upperImages), std::end (upperImages), PandrelModulationUpperPanelBinImg::namedResourceListSize);
+    checkGroup (std::begin (dialogImages), std::end (dialogImages), PandrelDialogBoxBinImg::namedResourceListSize);
+}
+
+TEST (EmbeddedImages, OpaqueStripsMeetTheBackgroundWithoutASeam)
+{
+    // Along the border of every frame the strip shows the panel beneath it
+    // (soft shadows may darken it by a few levels, no more).
+    const auto background = decode (mainImages[0]);
+    auto differs = [] (juce::Colour a, juce::Colour b)
+    {
+        return std::abs (a.getRed() - b.getRed()) > 6 || std::abs (a.getGreen() - b.getGreen()) > 6
+            || std::abs (a.getBlue() - b.getBlue()) > 6;
+    };
+    for (const auto& group : { std::make_pair (std::begin (mainImages) + 2, std::end (mainImages)),
+                               std::make_pair (std::begin (upperImages), std::end (upperImages)) })
+        for (auto* e = group.first; e != group.second; ++e)
+        {
+            const auto strip = decode (*e);
+            const auto place = e->place;
+            for (int f = 0; f < e->frames; ++f)
+            {
+                int seams = 0;
+                for (int x = 0; x < place.getWidth(); ++x)
+                    for (int y : { 0, place.getHeight() - 1 })
+                        seams += differs (strip.getPixelAt (x, f * place.getHeight() + y), background.getPixelAt (place.getX() + x, place.getY() + y));
+                for (int y = 0; y < place.getHeight(); ++y)
+                    for (int x : { 0, place.getWidth() - 1 })
+                        seams += differs (strip.getPixelAt (x, f * place.getHeight() + y), background.getPixelAt (place.getX() + x, place.getY() + y));
+                EXPECT_EQ (seams, 0) << e->name << " frame " << f;
+            }
+        }
+}
+
+TEST (EmbeddedImages, ControlsOverTheBackgroundRenderAsTheEditorWill)
+{
+    // The editor's layout at the processor's defaults.
+    struct Editor : juce::Component
+    {
+        juce::Image background = decode (mainImages[0]);
+        void paint (juce::Graphics& g) override { g.drawImageAt (background, 0, 0); }
+    } editor;
+    editor.setSize (325, 454);
+    juce::OwnedArray<juce::Component> controls;
+
+    auto knob = [&] (const char* name, double value)
+    {
+        const auto& e = find (name);
+        auto* k = new MorvidKnob (name);
+        controls.add (k);
+        k->setImage (decode (e), e.frames, false);
+        k->setValue (value, juce::dontSendNotification);
+        k->setBounds (e.place);
+        editor.addAndMakeVisible (k);
+    };
+    auto button = [&] (auto* b, const char* name, bool on)
+    {
+        const auto& e = find (name);
+        b->setImage (decode (e));
+        b->setToggleState (on, juce::dontSendNotification);
+        b->setBounds (e.place);
+        editor.addAndMakeVisible (controls.add (b));
+    };
+    for (const char* name : { "file", "left", "right", "atob" })
+        button (new Morvid2StateKickButton (name), name, false);
+    for (const char* name : { "ab", "stereo", "sync" })
+        button (new Morvid2StateButton (name), name, false);
+    button (new Morvid4StateButton3PDT ("bypass"), "bypass", true);
+    auto* typeSwitch = new MorvidVerticalSwitch2 ("type");
+    typeSwitch->setImage (decode (find ("type")), 3);
+    typeSwitch->setTextBoxStyle (juce::Slider::NoTextBox, false, 0, 0);
+    typeSwitch->setBounds (find ("type").place);
+    editor.addAndMakeVisible (controls.add (typeSwitch));
+    knob ("rate", 0.2);
+    knob ("depth", 0.2);
+    knob ("delay", 0.0);
+    knob ("feedback", 0.5);
+    knob ("mix", 0.5);
+    knob ("level", 0.5);
+
+    const auto picture = editor.createComponentSnapshot (editor.getLocalBounds());
+    const auto file = juce::File::getCurrentWorkingDirectory().getChildFile ("kit-editor-controls.png");
+    file.deleteFile();
+    juce::FileOutputStream stream (file);
+    EXPECT_TRUE (juce::PNGImageFormat().writeImageToStream (picture, stream));
+
+    // The mix knob shows frame 50 unscaled at its place; the footswitch its lit frame.
+    const auto mix = decode (find ("mix"));
+    EXPECT_EQ (picture.getPixelAt (14 + 36, 126 + 36).getARGB(), mix.getPixelAt (36, 50 * 72 + 36).getARGB());
+    const auto bypass = decode (find ("bypass"));
+    EXPECT_EQ (picture.getPixelAt (222 + 45, 354 + 14).getARGB(), bypass.getPixelAt (45, 2 * 99 + 14).getARGB());
+    EXPECT_NE (bypass.getPixelAt (45, 14).getARGB(), bypass.getPixelAt (45, 2 * 99 + 14).getARGB()); // LED lit only when on
+}

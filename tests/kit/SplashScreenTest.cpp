@@ -1,0 +1,74 @@
+// The about panel over an editor-sized parent: modal while shown, closed by
+// a click, the version written where the picture leaves room for it.
+#include "FlatStrips.h"
+
+#include <MorvidSplashScreen.h>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+juce::Label* versionLabelOf (MorvidSplashScreen& panel)
+{
+    for (auto* child : panel.getChildren())
+        if (child->getName() == "versionLabel_")
+            return dynamic_cast<juce::Label*> (child);
+    return nullptr;
+}
+} // namespace
+
+TEST (SplashScreen, IsModalWhileShownAndAClickAnywhereClosesIt)
+{
+    juce::Component editor;
+    editor.setSize (325, 454);
+    MorvidSplashScreen panel ("aboutContainer_");
+    editor.addChildComponent (panel);
+
+    EXPECT_EQ (panel.getBounds(), juce::Rectangle<int> (0, 0, 325, 455));
+    EXPECT_FALSE (panel.isVisible());
+    EXPECT_FALSE (panel.isCurrentlyModal());
+
+    panel.show();
+    panel.show(); // a second show must not need a second click
+    EXPECT_TRUE (panel.isVisible());
+    EXPECT_TRUE (panel.isCurrentlyModal());
+    EXPECT_TRUE (editor.isCurrentlyBlockedByAnotherModalComponent());
+
+    panel.mouseDown (kittest::mouseAt (panel, { 300.0f, 440.0f }, { 300.0f, 440.0f }, false));
+    EXPECT_FALSE (panel.isVisible());
+    EXPECT_FALSE (panel.isCurrentlyModal());
+    EXPECT_FALSE (editor.isCurrentlyBlockedByAnotherModalComponent());
+    EXPECT_EQ (juce::ModalComponentManager::getInstance()->getNumModalComponents(), 0);
+}
+
+TEST (SplashScreen, ShowsTheVersionInLightTextRightOfItsCaption)
+{
+    MorvidSplashScreen panel ("aboutContainer_");
+    auto* label = versionLabelOf (panel);
+    ASSERT_NE (label, nullptr);
+    EXPECT_EQ (label->getBounds(), juce::Rectangle<int> (150, 112, 100, 16));
+    EXPECT_EQ (label->getJustificationType(), juce::Justification::bottomLeft);
+    EXPECT_EQ (label->findColour (juce::Label::textColourId), juce::Colour (211, 211, 211));
+
+    panel.setVersion ("1.0.1 (64bit)");
+    EXPECT_EQ (label->getText(), "1.0.1 (64bit)");
+
+    // Rendered: the text stands out light on the dark picture.
+    panel.setVisible (true);
+    const auto picture = panel.createComponentSnapshot (panel.getLocalBounds());
+    int lightPixels = 0;
+    for (int y = 112; y < 128; ++y)
+        for (int x = 150; x < 250; ++x)
+            lightPixels += picture.getPixelAt (x, y).getBrightness() > 0.6f ? 1 : 0;
+    EXPECT_GT (lightPixels, 40);
+    EXPECT_LT (picture.getPixelAt (240, 120).getBrightness(), 0.35f); // dark behind the text
+
+    const auto file = juce::File::getCurrentWorkingDirectory().getChildFile ("kit-about-panel.png");
+    file.deleteFile();
+    juce::FileOutputStream stream (file);
+    EXPECT_TRUE (juce::PNGImageFormat().writeImageToStream (picture, stream));
+
+    // Drawn to its bounds whatever size the owner gives it.
+    panel.setSize (100, 140);
+    EXPECT_EQ (kittest::pixelOf (panel, { 97, 137 }).getAlpha(), 255);
+}

@@ -1,0 +1,56 @@
+#include "MorvidSplashScreen.h"
+
+#include <PandrelTQ4418BinImg.h>
+
+MorvidSplashScreen::MorvidSplashScreen (const juce::String& name)
+    : juce::Component (name)
+{
+    aboutImage = juce::ImageFileFormat::loadFrom (PandrelTQ4418BinImg::about_fl_png,
+                                                  (size_t) PandrelTQ4418BinImg::about_fl_pngSize);
+    setSize (aboutImage.getWidth(), aboutImage.getHeight());
+
+    versionLabel_ = std::make_unique<juce::Label> ("versionLabel_", juce::String());
+    addAndMakeVisible (*versionLabel_);
+    versionLabel_->setBounds (150, 112, 100, 16);
+    versionLabel_->setJustificationType (juce::Justification::bottomLeft);
+    versionLabel_->setColour (juce::Label::textColourId, juce::Colour (211, 211, 211));
+
+    setVisible (false);
+}
+
+MorvidSplashScreen::~MorvidSplashScreen() = default;
+
+void MorvidSplashScreen::setVersion (const juce::String& text)
+{
+    versionLabel_->setText (text, juce::dontSendNotification);
+}
+
+void MorvidSplashScreen::show()
+{
+    // Showing twice must not stack a second modal entry.
+    if (! isCurrentlyModal (false))
+        enterModalState (true, nullptr, false);
+    setVisible (true);
+}
+
+void MorvidSplashScreen::hide()
+{
+    exitModalState (1);
+    setVisible (false);
+}
+
+void MorvidSplashScreen::mouseDown (const juce::MouseEvent&)
+{
+    hide();
+}
+
+void MorvidSplashScreen::paint (juce::Graphics& g)
+{
+    if (! aboutImage.isValid())
+        return;
+
+    g.drawImage (aboutImage,
+                 0, 0, proportionOfWidth (1.0f), proportionOfHeight (1.0f),
+                 0, 0, aboutImage.getWidth(), aboutImage.getHeight(),
+                 false);
+}
