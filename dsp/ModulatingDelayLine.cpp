@@ -1,0 +1,171 @@
+#include "ModulatingDelayLine.h"
+
+#include "SampleRateBand.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+ModulatingDelayLine::ModulatingDelayLine() = default;
+ModulatingDelayLine::~ModulatingDelayLine() = default;
+
+void ModulatingDelayLine::setSampleRate (float newSampleRate)
+{
+    sampleRate = newSampleRate;
+    delayGlideLength = SampleRateBand::lengthFor (newSampleRate, 16384);
+    sweepGlideLength = SampleRateBand::lengthFor (newSampleRate, 1024);
+
+    const double samples = static_cast<double> (bufferTime) * 0.001 * static_cast<double> (newSampleRate);
+    // A rate that is not a positive number still gets a one-sample buffer.
+    bufferLength = samples >= 1.0 && samples < 2147483647.0 ? static_cast<int> (samples) : 1;
+    buffer.reset (new double[static_cast<size_t> (bufferLength)]());
+    data = buffer.get();
+
+    if (writeIndex >= bufferLength)
+        writeIndex = 0;
+}
+
+void ModulatingDelayLine::resetBuffer()
+{
+    writeIndex = 0;
+    if (buffer != nullptr)
+        std::fill (buffer.get(), buffer.get() + bufferLength, 0.0);
+}
+
+void ModulatingDelayLine::resetCoeffs()
+{
+    delayTarget = 0.0f;
+    writeIndex = 0;
+}
+
+void ModulatingDelayLine::calc()
+{
+    writeIndex = 0;
+    calcDelay();
+    calcSweepWidth();
+}
+
+void ModulatingDelayLine::setDelay (float ms) { delayTarget = maximumDelay < ms ? maximumDelay : ms; }
+void ModulatingDelayLine::setSweepWidth (float ms) { sweepTarget = maximumSweep < ms ? maximumSweep : ms; }
+
+void ModulatingDelayLine::calcDelay()
+{
+    delayCounter = 0;
+    delayStep = (delayTarget - delayCurrent) / static_cast<float> (delayGlideLength);
+}
+
+void ModulatingDelayLine::calcSweepWidth()
+{
+    sweepCounter = 0;
+    sweepStep = (sweepTarget - sweepCurrent) / static_cast<float> (sweepGlideLength);
+}
+
+void ModulatingDelayLine::forceCalcParams()
+{
+    delayCounter = delayGlideLength;
+    delayStep = 0.0f;
+    delayCurrent = delayTarget;
+    sweepCounter = sweepGlideLength;
+    sweepStep = 0.0f;
+    sweepCurrent = sweepTarget;
+    resetBuffer();
+}
+
+void ModulatingDelayLine::planTaps (const float* lfo, Taps& taps, int count) noexcept
+{
+    if (buffer == nullptr)
+    {
+        for (int k = 0; k < count; ++k)
+        {
+            taps.write[k] = 0;
+            taps.index[k] = 0;
+            taps.frac[k] = 0.0f;
+        }
+        return;
+    }
+
+    // Locals: the stores to taps could otherwise alias the members.
+    int w = writeIndex;
+    float delayNow = delayCurrent;
+    float sweepNow = sweepCurrent;
+    int delayDone = delayCounter;
+    int sweepDone = sweepCounter;
+    const int size = bufferLength;
+    const float length = static_cast<float> (size);
+    const float rate = sampleRate;
+
+    auto plan = [&] (int k) {
+        float r = ((sweepNow * lfo[k] + delayNow) * (-0.001f) * rate) + static_cast<float> (w);
+        if (r < 0.0f)
+            r += length;
+        // A read position just below 0 wraps in float to exactly the length;
+        // that (or a position that is not a number) reads the start instead.
+        if (! (r >= 0.0f && r < length))
+            r = 0.0f;
+
+        // r >= 0, so truncation is floor.
+        const int i = static_cast<int> (r);
+        taps.write[k] = w;
+        taps.index[k] = i;
+        taps.frac[k] = r - static_cast<float> (i);
+        if (++w == size)
+            w = 0;
+    };
+
+    int k = 0;
+    for (; k < count && (delayDone < delayGlideLength || sweepDone < sweepGlideLength); ++k)
+    {
+        if (delayDone < delayGlideLength)
+        {
+            ++delayDone;
+            delayNow += delayStep;
+        }
+        if (delayDone == delayGlideLength)
+            delayNow = delayTarget;
+
+        if (sweepDone < sweepGlideLength)
+        {
+            ++sweepDone;
+            sweepNow += sweepStep;
+        }
+        if (sweepDone == sweepGlideLength)
+            sweepNow = sweepTarget;
+
+        plan (k);
+    }
+
+    if (k < count)
+    {
+        // Both glides done: every sample snaps to the targets. Four samples
+        // at a time, each lane with the same float operations as plan().
+        delayNow = delayTarget;
+        sweepNow = sweepTarget;
+
+        using Floats = float __attribute__ ((vector_size (16)));
+        using Ints = int __attribute__ ((vector_size (16)));
+        for (; size >= 4 && k + 4 <= count; k += 4)
+        {
+            Floats l;
+            std::memcpy (&l, lfo + k, sizeof l);
+            Ints writes = w + Ints { 0, 1, 2, 3 };
+            writes = writes >= size ? writes - size : writes;
+            Floats r = ((sweepNow * l + delayNow) * (-0.001f) * rate) + __builtin_convertvector (writes, Floats);
+            r = r < 0.0f ? r + length : r;
+            r = (r >= 0.0f) & (r < length) ? r : Floats {};
+            const Ints i = __builtin_convertvector (r, Ints);
+            const Floats frac = r - __builtin_convertvector (i, Floats);
+            std::memcpy (taps.write + k, &writes, sizeof writes);
+            std::memcpy (taps.index + k, &i, sizeof i);
+            std::memcpy (taps.frac + k, &frac, sizeof frac);
+            w = writes[3] + 1 == size ? 0 : writes[3] + 1;
+        }
+        for (; k < count; ++k)
+            plan (k);
+    }
+
+    writeIndex = w;
+    delayCurrent = delayNow;
+    sweepCurrent = sweepNow;
+    delayCounter = delayDone;
+    sweepCounter = sweepDone;
+}

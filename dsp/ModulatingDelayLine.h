@@ -1,0 +1,94 @@
+#pragma once
+
+#include "DspBase.h"
+
+#include <memory>
+
+// Ring buffer of doubles read (delay + sweep * lfo) ms behind the write
+// position, linearly interpolated. Delay and sweep glide linearly to new
+// settings so that turning Delay or Depth never jumps.
+class ModulatingDelayLine final : public DspBase
+{
+public:
+    ModulatingDelayLine();
+    ~ModulatingDelayLine() override;
+    ModulatingDelayLine (const ModulatingDelayLine&) = delete;
+    ModulatingDelayLine& operator= (const ModulatingDelayLine&) = delete;
+
+    // Reallocates the buffer (610 ms at the new rate, zeroed).
+    void setSampleRate (float newSampleRate) override;
+    void resetBuffer() override;
+    void resetCoeffs() override;
+    void calc() override;
+
+    void setDelay (float ms);
+    void setSweepWidth (float ms);
+    void calcDelay();
+    void calcSweepWidth();
+    // Jumps to both targets and clears the buffer.
+    void forceCalcParams();
+
+    int getBufferLength() const noexcept { return bufferLength; }
+    int getDelayGlideLength() const noexcept { return delayGlideLength; }
+    int getSweepGlideLength() const noexcept { return sweepGlideLength; }
+    int getWriteIndex() const noexcept { return writeIndex; }
+    float getDelay() const noexcept { return delayTarget; }
+    float getSweepWidth() const noexcept { return sweepTarget; }
+
+    static constexpr int maxTaps = 64;
+
+    // Where each sample of a run writes and reads: the slot it is written to,
+    // and the slot read with weight 1 - frac (the next one, wrapping, with
+    // weight frac).
+    struct Taps
+    {
+        int write[maxTaps];
+        int index[maxTaps];
+        float frac[maxTaps];
+    };
+
+    // Writes x and replaces it by the delayed sample; lfo (0..1) scales the
+    // sweep. Without a buffer the sample passes unchanged.
+    void process (double& x, float& lfo) noexcept
+    {
+        Taps taps;
+        planTaps (&lfo, taps, 1);
+        process (x, taps, 0);
+    }
+
+    // The read positions depend on the LFO and the glides, never on the
+    // signal: a caller can work them out for a run of up to maxTaps samples
+    // first and then pass each sample with its tap, in order.
+    void planTaps (const float* lfo, Taps& taps, int count) noexcept;
+
+    void process (double& x, const Taps& taps, int k) noexcept
+    {
+        data[taps.write[k]] = x;
+        const double frac = taps.frac[k];
+        const int i = taps.index[k];
+        const int next = i + 1 < bufferLength ? i + 1 : 0;
+        x = (1.0 - frac) * data[i] + frac * data[next];
+    }
+
+private:
+    float maximumDelay = 500.0f;
+    float bufferTime = 610.0f;
+    float maximumSweep = 100.0f;
+    float delayTarget = 0.0f;
+    float delayCurrent = 0.0f;
+    float delayStep = 0.0f;
+    int delayCounter = 0;
+    int delayGlideLength = 32768;
+    float sweepTarget = 0.0f;
+    float sweepCurrent = 0.0f;
+    float sweepStep = 0.0f;
+    int sweepCounter = 0;
+    int sweepGlideLength = 2048;
+    std::unique_ptr<double[]> buffer;
+    int bufferLength = 0;
+    // The buffer, or while there is none a single slot that every tap writes
+    // and reads, so that samples pass unchanged.
+    double emptySlot = 0.0;
+    double* data = &emptySlot;
+    int writeIndex = 0;
+};

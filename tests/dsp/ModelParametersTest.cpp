@@ -1,0 +1,152 @@
+// The models' parameters, LFO rate, tempo sync and stereo announcement.
+#include "ModelFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace fixtures;
+
+namespace
+{
+constexpr float notANumber = std::numeric_limits<float>::quiet_NaN();
+constexpr float infinity = std::numeric_limits<float>::infinity();
+
+struct Listener : juce::ActionListener
+{
+    std::vector<juce::String> messages;
+    void actionListenerCallback (const juce::String& message) override { messages.push_back (message); }
+};
+} // namespace
+
+TEST (ModelParameters, NamesDefaultsAndOutOfRangeIndices)
+{
+    const char* const mistress[] = { "Bypass", "Rate", "RateSync", "Depth", "Delay", "Feedback", "Mix", "Level", "StereoOn", "SyncOn" };
+    const float defaults[] = { 1.0f, 0.2f, 1.0f / 6.0f, 0.2f, 0.0f, 0.5f, 0.5f, 0.5f, 1.0f, 0.0f };
+    for (int type = 0; type < 3; ++type)
+    {
+        auto model = makeModel (type);
+        EXPECT_STREQ (model->getName(), modelNames[type]);
+        ASSERT_EQ (model->getParameterNum(), 10);
+        for (int i = 0; i < 10; ++i)
+        {
+            const int swapped = type == 1 && (i == 4 || i == 5) ? 9 - i : i; // Type 2: Feedback before Delay
+            EXPECT_STREQ (model->getParameterName (i), mistress[swapped]) << type << "/" << i;
+            const float expected = type == 1 && i == 8 ? 0.0f : defaults[swapped];
+            EXPECT_EQ (model->getDefaultParameter (i), expected) << type << "/" << i;
+            EXPECT_EQ (model->getParameter (i), expected) << type << "/" << i;
+        }
+        for (int bad : { -1, 10, 1 << 30 })
+        {
+            EXPECT_STREQ (model->getParameterName (bad), "");
+            EXPECT_EQ (model->getDefaultParameter (bad), 0.0f);
+            EXPECT_EQ (model->getParameter (bad), 0.0f);
+            model->setParameter (bad, 0.7f); // ignored
+            model->calcParameter (bad);
+        }
+    }
+}
+
+TEST (ModelParameters, RateAndTempoDivisionMappings)
+{
+    EXPECT_EQ (FlangerModelBase::lfoFrequency (false, 0.0f, 0.0f, 120.0f, 44100.0f), 0.01f);
+    EXPECT_EQ (FlangerModelBase::lfoFrequency (false, 1.0f, 0.0f, 120.0f, 44100.0f), 20.0f);
+    EXPECT_NEAR (FlangerModelBase::lfoFrequency (false, 0.5f, 0.0f, 120.0f, 44100.0f), 2.0f, 1e-5f);
+
+    const float beats[] = { 32, 16, 8, 4, 3, 2, 1.333f, 1.5f, 1, 0.6665f, 0.75f, 0.5f, 0.333f, 0.375f, 0.25f, 0.1665f, 0.1875f, 0.125f, 0.083f };
+    EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (-1.0f), 32.0f);
+    EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (0.0f), 32.0f);
+    for (int k = 1; k <= 17; ++k)
+    {
+        const float edge = static_cast<float> (k) / 18.0f;
+        EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (edge), beats[k]) << k;
+        EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (std::nextafter (edge, 1.0f)), beats[k + 1]) << k;
+    }
+    EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (1.0f), 0.083f);
+    EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (1.0f / 6.0f), 4.0f); // the default sits on an edge
+
+    EXPECT_EQ (FlangerModelBase::lfoFrequency (true, 0.0f, 8.0f / 18.0f, 120.0f, 44100.0f), 2.0f);
+    EXPECT_EQ (FlangerModelBase::lfoFrequency (true, 0.0f, 0.0f, 120.0f, 44100.0f), 0.0625f);
+    EXPECT_EQ (FlangerModelBase::lfoFrequency (true, 0.0f, 0.0f, 0.0f, 44100.0f), 0.01f);
+}
+
+TEST (ModelParameters, LfoStaysInRangeWhateverArrives)
+{
+    for (float rate : { 22050.0f, 44100.0f, 192000.0f })
+    {
+        for (float tempo : { notANumber, infinity, -infinity, -120.0f, 0.0f, 1e-30f, 1e30f })
+            for (float division : { notANumber, -1.0f, 0.5f, 1.0f, 7.0f })
+            {
+                const float hz = FlangerModelBase::lfoFrequency (true, 0.0f, division, tempo, rate);
+                EXPECT_TRUE (hz >= 0.01f && hz < rate / 2.0f) << tempo << " bpm, division " << division << ": " << hz;
+            }
+        for (float value : { notANumber, infinity, -infinity, -3.0f, 1.0001f, 5.0f, 1e9f })
+        {
+            const float hz = FlangerModelBase::lfoFrequency (false, value, 0.0f, 120.0f, rate);
+            EXPECT_TRUE (hz >= 0.01f && hz < rate / 2.0f) << "rate " << value << ": " << hz;
+        }
+    }
+
+    // Through a model: a tempo that is not a number, and a wild rate, keep the
+    // LFO and the output finite.
+    for (int type = 0; type < 3; ++type)
+    {
+        auto model = prepared (type, 48000.0f, { { 9, 1.0f } });
+        auto left = noise (4800, 0.5f, 1), right = noise (4800, 0.5f, 2);
+        model->setBpm (notANumber);
+        run (*model, left, right);
+        EXPECT_EQ (model->getLfoFrequency(), 0.01f);
+        model->setParameter (9, 0.0f);
+        model->setParameter (1, 1e9f);
+        model->calcParameter (1);
+        run (*model, left, right);
+        EXPECT_LT (model->getLfoFrequency(), 24000.0f);
+        for (size_t k = 0; k < left.size(); ++k)
+            ASSERT_TRUE (std::isfinite (left[k]) && std::isfinite (right[k])) << type;
+    }
+}
+
+TEST (ModelParameters, TempoChangeTakesEffectAtTheNextBlock)
+{
+    auto model = prepared (0, 44100.0f, { { 9, 1.0f }, { 2, 8.0f / 18.0f } });
+    std::vector<float> left (64), right;
+    run (*model, left, right);
+    EXPECT_EQ (model->getLfoFrequency(), 2.0f);
+    model->setBpm (90.0f);
+    EXPECT_EQ (model->getLfoFrequency(), 2.0f);
+    run (*model, left, right);
+    EXPECT_EQ (model->getLfoFrequency(), 1.5f);
+}
+
+TEST (ModelParameters, StereoAnnouncementIsRaisedThenSentFromTheMessageThread)
+{
+    for (int type = 0; type < 3; ++type)
+    {
+        auto model = prepared (type, 44100.0f);
+        EXPECT_FALSE (model->isAnnouncementPending()) << type;
+        const float current = model->getParameter (8);
+        model->setParameter (8, current);
+        EXPECT_FALSE (model->isAnnouncementPending()) << type;
+        model->setParameter (8, 1.0f - current);
+        EXPECT_TRUE (model->isAnnouncementPending()) << type;
+        model->forceCalcParams();
+        model->sendPendingAnnouncement();
+        EXPECT_FALSE (model->isAnnouncementPending()) << type;
+    }
+
+    // Exactly one message per raised announcement, and only once sent.
+    auto model = prepared (0, 44100.0f);
+    Listener listener;
+    model->addActionListener (&listener);
+    model->setParameter (8, 0.0f);
+    model->setParameter (8, 0.0f);
+    model->sendPendingAnnouncement();
+    model->sendPendingAnnouncement();
+    model->setParameter (8, 1.0f);
+    juce::MessageManager::callAsync ([] { juce::MessageManager::getInstance()->stopDispatchLoop(); });
+    juce::MessageManager::getInstance()->runDispatchLoop();
+    model->removeActionListener (&listener);
+    ASSERT_EQ (listener.messages.size(), 1u);
+    EXPECT_EQ (listener.messages[0], "ModuleViewController arrangeModelInputsOutputs");
+    EXPECT_TRUE (model->isAnnouncementPending());
+}
