@@ -102,39 +102,31 @@ void DeluxeElectricMistressFlanger::processFlanger (float* left, float* right, i
 {
     const double wet = static_cast<double> (mixValue);
     const double dry = static_cast<double> (1.0f - mixValue);
-    double fbL = feedbackMemory[0];
-    double fbR = feedbackMemory[1];
+    StereoPair fb { feedbackMemory[0], feedbackMemory[1] };
 
     for (int k = 0; k < n; ++k)
     {
-        double xL = takeInput (left[k]);
-        double xR = takeInput (right[k]);
-        inputFilter.process (xL, xR);
-        inputPreEmphasis.process (xL, xR);
+        StereoPair x { takeInput (left[k]), takeInput (right[k]) };
+        inputFilter.process (x);
+        inputPreEmphasis.process (x);
 
-        double sL = (xL - fbL) + (xL - fbL);
-        double sR = (xR - fbR) + (xR - fbR);
-        float lfoL, lfoR;
-        nextLfoPair (lfoL, lfoR, false);
-        leftDelayLine.process (sL, lfoL);
-        rightDelayLine.process (sR, lfoR);
-        bbdStage.process (sL, sR);
+        StereoPair s = (x - fb) + (x - fb);
+        delayBoth<false> (s);
+        bbdStage.process (s);
 
-        fbL = sL;
-        fbR = sR;
-        feedbackFilter.process (fbL, fbR);
-        feedbackPreEmphasis.process (fbL, fbR);
+        fb = s;
+        feedbackFilter.process (fb);
+        feedbackPreEmphasis.process (fb);
 
-        wetFilter.process (sL, sR);
-        double yL = (sL * wet) * 0.75 + xL * dry;
-        double yR = (sR * wet) * 0.75 + xR * dry;
-        outputLowpass.process (yL, yR);
-        outputHighpass.process (yL, yR);
-        level.process (yL, yR);
-        left[k] = static_cast<float> (yL) * -0.667f;
-        right[k] = static_cast<float> (yR) * -0.667f;
+        wetFilter.process (s);
+        StereoPair y = (s * wet) * 0.75 + x * dry;
+        outputLowpass.process (y);
+        outputHighpass.process (y);
+        level.process (y);
+        left[k] = static_cast<float> (y[0]) * -0.667f;
+        right[k] = static_cast<float> (y[1]) * -0.667f;
     }
 
-    feedbackMemory[0] = fbL;
-    feedbackMemory[1] = fbR;
+    feedbackMemory[0] = fb[0];
+    feedbackMemory[1] = fb[1];
 }

@@ -88,37 +88,28 @@ void ElectricMistressFlanger::processFlanger (float* left, float* right, int n)
 {
     const double wet = static_cast<double> (mixValue);
     const double dry = static_cast<double> (1.0f - mixValue);
-    double fbL = feedbackMemory[0];
-    double fbR = feedbackMemory[1];
+    StereoPair fb { feedbackMemory[0], feedbackMemory[1] };
 
     for (int k = 0; k < n; ++k)
     {
-        double xL = takeInput (left[k]);
-        double xR = takeInput (right[k]);
-        feedbackPreEmphasis.process (fbL, fbR);
-        xL = fbL * 1.4 + xL;
-        xR = fbR * 1.4 + xR;
-        dryPreEmphasis.process (xL, xR);
+        StereoPair x { takeInput (left[k]), takeInput (right[k]) };
+        feedbackPreEmphasis.process (fb);
+        x = fb * 1.4 + x;
+        dryPreEmphasis.process (x);
 
-        double sL = xL;
-        double sR = xR;
-        float lfoL, lfoR;
-        nextLfoPair (lfoL, lfoR, false);
-        leftDelayLine.process (sL, lfoL);
-        rightDelayLine.process (sR, lfoR);
-        bbdStage.process (sL, sR);
+        StereoPair s = x;
+        delayBoth<false> (s);
+        bbdStage.process (s);
 
-        double yL = sL * wet + xL * dry;
-        double yR = sR * wet + xR * dry;
-        dryDeEmphasis.process (yL, yR);
-        fbL = yL;
-        fbR = yR;
-        outputHighpass.process (yL, yR);
-        level.process (yL, yR);
-        left[k] = static_cast<float> (yL) * 1.57f;
-        right[k] = static_cast<float> (yR) * 1.57f;
+        StereoPair y = s * wet + x * dry;
+        dryDeEmphasis.process (y);
+        fb = y;
+        outputHighpass.process (y);
+        level.process (y);
+        left[k] = static_cast<float> (y[0]) * 1.57f;
+        right[k] = static_cast<float> (y[1]) * 1.57f;
     }
 
-    feedbackMemory[0] = fbL;
-    feedbackMemory[1] = fbR;
+    feedbackMemory[0] = fb[0];
+    feedbackMemory[1] = fb[1];
 }

@@ -88,39 +88,31 @@ void Flanger117::processFlanger (float* left, float* right, int n)
 {
     const double wet = static_cast<double> (mixValue);
     const double dry = static_cast<double> (1.0f - mixValue);
-    double fbL = feedbackMemory[0];
-    double fbR = feedbackMemory[1];
+    StereoPair fb { feedbackMemory[0], feedbackMemory[1] };
 
     for (int k = 0; k < n; ++k)
     {
-        double xL = takeInput (left[k]);
-        double xR = takeInput (right[k]);
-        preEmphasis.process (xL, xR);
+        StereoPair x { takeInput (left[k]), takeInput (right[k]) };
+        preEmphasis.process (x);
 
-        double sL = fbL * 1.25 + xL;
-        double sR = fbR * 1.25 + xR;
-        antiAliasing.process (sL, sR);
-        diodeStage.process (sL, sR);
+        StereoPair s = fb * 1.25 + x;
+        antiAliasing.process (s);
+        diodeStage.process (s);
 
-        float lfoL, lfoR;
-        nextLfoPair (lfoL, lfoR, true);
-        leftDelayLine.process (sL, lfoL);
-        rightDelayLine.process (sR, lfoR);
-        bbdStage.process (sL, sR);
-        reconstruction.process (sL, sR);
+        delayBoth<true> (s);
+        bbdStage.process (s);
+        reconstruction.process (s);
 
-        fbL = sL;
-        fbR = sR;
-        regeneration.process (fbL, fbR);
+        fb = s;
+        regeneration.process (fb);
 
-        double yL = (sL * wet) * 1.8292683362960815 + xL * dry;
-        double yR = (sR * wet) * 1.8292683362960815 + xR * dry;
-        deEmphasis.process (yL, yR);
-        level.process (yL, yR);
-        left[k] = static_cast<float> (yL) * -1.47f;
-        right[k] = static_cast<float> (yR) * -1.47f;
+        StereoPair y = (s * wet) * 1.8292683362960815 + x * dry;
+        deEmphasis.process (y);
+        level.process (y);
+        left[k] = static_cast<float> (y[0]) * -1.47f;
+        right[k] = static_cast<float> (y[1]) * -1.47f;
     }
 
-    feedbackMemory[0] = fbL;
-    feedbackMemory[1] = fbR;
+    feedbackMemory[0] = fb[0];
+    feedbackMemory[1] = fb[1];
 }

@@ -24,15 +24,38 @@ public:
 
     void process (double& l, double& r) noexcept
     {
-        limiter.process (l, r);
-        l = lookUp (l);
-        r = lookUp (r);
+        StereoPair x { l, r };
+        process (x);
+        l = x[0];
+        r = x[1];
+    }
+
+    void process (StereoPair& x) noexcept
+    {
+        limiter.process (x);
+        const Node left = node (x[0]);
+        const Node right = node (x[1]);
+        const StereoPair t { left.t, right.t };
+        const float* const p = left.entry;
+        const float* const q = right.entry;
+        x = StereoPair { p[-1], q[-1] } * (t - 1.0) * (t - 2.0) * (t - 3.0) * (-0.1666666666666667)
+          + StereoPair { p[0], q[0] } * t * (t - 2.0) * (t - 3.0) * 0.5
+          + StereoPair { p[1], q[1] } * (t - 1.0) * t * (t - 3.0) * (-0.5)
+          + StereoPair { p[2], q[2] } * (t - 1.0) * t * (t - 2.0) * 0.1666666666666667;
     }
 
     float getTableValue (int k) const noexcept { return table[k]; }
 
 private:
-    double lookUp (double x) const noexcept
+    // Where x lands in the table: entry i, and t = 1 + the fraction, so that
+    // the four nodes i - 1 .. i + 2 sit at 0, 1, 2, 3.
+    struct Node
+    {
+        const float* entry;
+        double t;
+    };
+
+    Node node (double x) const noexcept
     {
         // The limiter holds |x| at 4.4; anything else (not a number) would
         // read outside the table.
@@ -42,8 +65,14 @@ private:
         // 910.22, not 8192/9: 0 V lands at 4095.99, a hair below the middle.
         const double pos = (x + 4.5) * 910.22;
         const int i = static_cast<int> (pos);
-        const double t = pos - i + 1.0;
-        const float* const p = table.get() + i;
+        return { table.get() + i, pos - i + 1.0 };
+    }
+
+    double lookUp (double x) const noexcept
+    {
+        const Node n = node (x);
+        const double t = n.t;
+        const float* const p = n.entry;
         return static_cast<double> (p[-1]) * (t - 1.0) * (t - 2.0) * (t - 3.0) * (-0.1666666666666667)
              + static_cast<double> (p[0]) * t * (t - 2.0) * (t - 3.0) * 0.5
              + static_cast<double> (p[1]) * (t - 1.0) * t * (t - 3.0) * (-0.5)

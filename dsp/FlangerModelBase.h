@@ -79,11 +79,14 @@ protected:
         return std::isfinite (x) ? x : 0.0;
     }
 
-    // The next LFO value for each channel, smoothed at 72 Hz. With the spread
-    // off both channels read the same value; smoothBothWhenMono runs the
-    // smoothing on both channels instead of copying the left result.
-    void nextLfoPair (float& a, float& b, bool smoothBothWhenMono) noexcept
+    // Both delay lines, each read at its channel's LFO value, smoothed at
+    // 72 Hz. With the spread on the right line reads the antiphase value;
+    // with it off both read the same value, the smoothing run on both
+    // channels (smoothBothWhenMono) or on the left alone.
+    template <bool smoothBothWhenMono>
+    void delayBoth (StereoPair& s) noexcept
     {
+        float a, b;
         if (stereoOn)
         {
             lfo.getOscSignal (a, b);
@@ -101,6 +104,12 @@ protected:
             lfoSmoothing.process (a);
             b = a;
         }
+
+        double l = s[0];
+        double r = s[1];
+        leftDelayLine.process (l, a);
+        rightDelayLine.process (r, b);
+        s = StereoPair { l, r };
     }
 
     float nextLfo() noexcept

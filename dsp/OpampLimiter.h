@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ModuleBase.h"
+#include "StereoPair.h"
 
 #include <cmath>
 
@@ -10,6 +11,8 @@
 class OpampLimiter final : public ModuleBase
 {
 public:
+    static constexpr double threshold = 4.153867856;
+
     OpampLimiter();
     ~OpampLimiter() override;
 
@@ -21,11 +24,22 @@ public:
         right = limit (right);
     }
 
+    // Both channels: below the threshold, where nearly every sample lies,
+    // in packed form.
+    void process (StereoPair& x) noexcept
+    {
+        const StereoPair m = x < 0.0 ? -x : x;
+        if (m[0] > threshold || m[1] > threshold)
+            x = StereoPair { limit (x[0]), limit (x[1]) };
+        else
+            x = __builtin_convertvector (__builtin_convertvector (x, PairOfFloats), StereoPair);
+    }
+
     static double limit (double x) noexcept
     {
         const double m = std::abs (x);
         double gain = 1.0;
-        if (m > 4.153867856)
+        if (m > threshold)
         {
             if (m < 4.660716391)
             {
@@ -40,4 +54,7 @@ public:
         }
         return static_cast<double> (static_cast<float> (x * gain));
     }
+
+private:
+    using PairOfFloats = float __attribute__ ((vector_size (8)));
 };
