@@ -32,6 +32,9 @@ TEST (ProcessorParameters, NamesDefaultsAndTextsAsHostsSeeThem)
         EXPECT_TRUE (std::isnan (t.value) || p.getParameters()[t.index]->getText (t.value, 99) == t.text); // any value
     }
     EXPECT_EQ (p.getParameters()[1]->getValueForText ("Type 2"), 0.5f);
+
+    const std::unique_ptr<juce::AudioProcessorEditor> editor (p.createEditor());
+    EXPECT_EQ (editor->getBounds(), juce::Rectangle<int> (325, 454));
 }
 
 TEST (ProcessorParameters, AValueGoesUnclampedIntoTheActiveSlotOfTheCurrentProgram)
