@@ -1,5 +1,7 @@
 #include "ElectricMistressFlanger.h"
 
+#include <algorithm>
+
 ElectricMistressFlanger::ElectricMistressFlanger()
     : FlangerModelBase ({ "ElectricMistressFlanger", 4, 5, 1.0f, true })
 {
@@ -54,62 +56,49 @@ void ElectricMistressFlanger::setFixedSettings()
 void ElectricMistressFlanger::setFeedbackSection (float value) { feedbackPreEmphasis.setFeedback (value); }
 void ElectricMistressFlanger::calcFeedbackSection() { feedbackPreEmphasis.calc(); }
 
-void ElectricMistressFlanger::processFlanger (float* buffer, int n)
+void ElectricMistressFlanger::processFlanger (float* x, int n) { run<double> (MonoIo { x }, n); }
+void ElectricMistressFlanger::processFlanger (float* l, float* r, int n) { run<StereoPair> (StereoIo { l, r }, n); }
+
+template <typename Sample, typename Io>
+void ElectricMistressFlanger::run (Io io, int n)
 {
     const double wet = static_cast<double> (mixValue);
     const double dry = static_cast<double> (1.0f - mixValue);
-    double fb = feedbackMemory[0];
+    Sample fb = loadFeedback<Sample>();
+    DelayTaps taps;
+    Sample mixed[chunkSize];
 
-    for (int k = 0; k < n; ++k)
+    for (int start = 0; start < n; start += chunkSize)
     {
-        double x = takeInput (buffer[k]);
-        feedbackPreEmphasis.process (fb);
-        x = fb * 1.4 + x;
-        dryPreEmphasis.process (x);
+        const int count = std::min (chunkSize, n - start);
+        planDelays<Sample, false> (taps, count);
 
-        double s = x;
-        float lfoValue = nextLfo();
-        leftDelayLine.process (s, lfoValue);
-        bbdStage.process (s);
+        for (int k = 0; k < count; ++k)
+        {
+            Sample x = io.input (start + k);
+            feedbackPreEmphasis.process (fb);
+            x = fb * 1.4 + x;
+            dryPreEmphasis.process (x);
 
-        double y = s * wet + x * dry;
-        dryDeEmphasis.process (y);
-        // The feedback is the de-emphasised mix.
-        fb = y;
-        outputHighpass.process (y);
-        level.process (y);
-        buffer[k] = static_cast<float> (y) * 1.57f;
+            Sample s = x;
+            delay (s, taps, k);
+            bbdStage.process (s);
+
+            Sample y = s * wet + x * dry;
+            dryDeEmphasis.process (y);
+            // The feedback is the de-emphasised mix.
+            fb = y;
+            mixed[k] = y;
+        }
+
+        for (int k = 0; k < count; ++k)
+        {
+            Sample y = mixed[k];
+            outputHighpass.process (y);
+            level.process (y);
+            io.output (start + k, y, 1.57f);
+        }
     }
 
-    feedbackMemory[0] = fb;
-}
-
-void ElectricMistressFlanger::processFlanger (float* left, float* right, int n)
-{
-    const double wet = static_cast<double> (mixValue);
-    const double dry = static_cast<double> (1.0f - mixValue);
-    StereoPair fb { feedbackMemory[0], feedbackMemory[1] };
-
-    for (int k = 0; k < n; ++k)
-    {
-        StereoPair x { takeInput (left[k]), takeInput (right[k]) };
-        feedbackPreEmphasis.process (fb);
-        x = fb * 1.4 + x;
-        dryPreEmphasis.process (x);
-
-        StereoPair s = x;
-        delayBoth<false> (s);
-        bbdStage.process (s);
-
-        StereoPair y = s * wet + x * dry;
-        dryDeEmphasis.process (y);
-        fb = y;
-        outputHighpass.process (y);
-        level.process (y);
-        left[k] = static_cast<float> (y[0]) * 1.57f;
-        right[k] = static_cast<float> (y[1]) * 1.57f;
-    }
-
-    feedbackMemory[0] = fb[0];
-    feedbackMemory[1] = fb[1];
+    storeFeedback (fb);
 }

@@ -3,6 +3,7 @@
 #include "OpampLimiter.h"
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 // The diode clipping network in front of the Type 2 delay: the input drives
@@ -30,18 +31,30 @@ public:
         r = x[1];
     }
 
+    // Both channels in packed form: the same operations per lane as the
+    // mono lookup, with the eight table values fetched in two loads.
     void process (StereoPair& x) noexcept
     {
         limiter.process (x);
-        const Node left = node (x[0]);
-        const Node right = node (x[1]);
-        const StereoPair t { left.t, right.t };
-        const float* const p = left.entry;
-        const float* const q = right.entry;
-        x = StereoPair { p[-1], q[-1] } * (t - 1.0) * (t - 2.0) * (t - 3.0) * (-0.1666666666666667)
-          + StereoPair { p[0], q[0] } * t * (t - 2.0) * (t - 3.0) * 0.5
-          + StereoPair { p[1], q[1] } * (t - 1.0) * t * (t - 3.0) * (-0.5)
-          + StereoPair { p[2], q[2] } * (t - 1.0) * t * (t - 2.0) * 0.1666666666666667;
+        const StereoPair magnitude = x < 0.0 ? -x : x;
+        x = magnitude <= 4.41 ? x : StereoPair {};
+
+        const StereoPair pos = (x + 4.5) * 910.22;
+        const PairOfInts i = __builtin_convertvector (pos, PairOfInts);
+        const StereoPair t = pos - __builtin_convertvector (i, StereoPair) + 1.0;
+
+        FourFloats left, right;
+        std::memcpy (&left, table.get() + i[0] - 1, sizeof left);
+        std::memcpy (&right, table.get() + i[1] - 1, sizeof right);
+        const FourDoubles nodes01 = __builtin_convertvector (__builtin_shuffle (left, right, FourInts { 0, 4, 1, 5 }), FourDoubles);
+        const FourDoubles nodes23 = __builtin_convertvector (__builtin_shuffle (left, right, FourInts { 2, 6, 3, 7 }), FourDoubles);
+        const StereoPair t0 { nodes01[0], nodes01[1] };
+        const StereoPair t1 { nodes01[2], nodes01[3] };
+        const StereoPair t2 { nodes23[0], nodes23[1] };
+        const StereoPair t3 { nodes23[2], nodes23[3] };
+
+        x = t0 * (t - 1.0) * (t - 2.0) * (t - 3.0) * (-0.1666666666666667) + t1 * t * (t - 2.0) * (t - 3.0) * 0.5
+          + t2 * (t - 1.0) * t * (t - 3.0) * (-0.5) + t3 * (t - 1.0) * t * (t - 2.0) * 0.1666666666666667;
     }
 
     float getTableValue (int k) const noexcept { return table[k]; }
@@ -78,6 +91,11 @@ private:
              + static_cast<double> (p[1]) * (t - 1.0) * t * (t - 3.0) * (-0.5)
              + static_cast<double> (p[2]) * (t - 1.0) * t * (t - 2.0) * 0.1666666666666667;
     }
+
+    using PairOfInts = int __attribute__ ((vector_size (8)));
+    using FourInts = int __attribute__ ((vector_size (16)));
+    using FourFloats = float __attribute__ ((vector_size (16)));
+    using FourDoubles = double __attribute__ ((vector_size (32)));
 
     OpampLimiter limiter;
     std::unique_ptr<float[]> table;

@@ -32,7 +32,12 @@ public:
         if (m[0] > threshold || m[1] > threshold)
             x = StereoPair { limit (x[0]), limit (x[1]) };
         else
-            x = __builtin_convertvector (__builtin_convertvector (x, PairOfFloats), StereoPair);
+        {
+            // Through single precision and back, both lanes at once.
+            const FourFloats narrowed = __builtin_convertvector (FourDoubles { x[0], x[1], 0.0, 0.0 }, FourFloats);
+            const FourDoubles widened = __builtin_convertvector (narrowed, FourDoubles);
+            x = StereoPair { widened[0], widened[1] };
+        }
     }
 
     static double limit (double x) noexcept
@@ -56,5 +61,6 @@ public:
     }
 
 private:
-    using PairOfFloats = float __attribute__ ((vector_size (8)));
+    using FourFloats = float __attribute__ ((vector_size (16)));
+    using FourDoubles = double __attribute__ ((vector_size (32)));
 };

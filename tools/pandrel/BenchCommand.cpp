@@ -52,35 +52,40 @@ Signal noise()
 
 using BlockFunction = std::function<void (float*, float*, int)>;
 
-// Median ns per frame of running the input through in blocks, in place.
-double timePerFrame (const BlockFunction& process, const Signal& input, int blockSize)
+// ns per frame of one run of the input through in blocks, in place.
+double timeRun (const BlockFunction& process, const Signal& input, Signal& work, int blockSize)
 {
-    Signal work = input;
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run)
-    {
-        work = input;
-        const auto start = Clock::now();
-        for (int n = 0; n < framesPerRun; n += blockSize)
-            process (work.left.data() + n, work.right.data() + n, std::min (blockSize, framesPerRun - n));
-        const std::chrono::duration<double, std::nano> elapsed = Clock::now() - start;
-        times.push_back (elapsed.count() / framesPerRun);
-    }
-    return median (times);
+    work = input;
+    const auto start = Clock::now();
+    for (int n = 0; n < framesPerRun; n += blockSize)
+        process (work.left.data() + n, work.right.data() + n, std::min (blockSize, framesPerRun - n));
+    const std::chrono::duration<double, std::nano> elapsed = Clock::now() - start;
+    return elapsed.count() / framesPerRun;
 }
 
 struct Cost
 {
-    double loud, silence;
+    double model, reference, ratio;
 };
 
-// Loud first, then the silence that follows it (tails decaying towards
-// subnormal numbers, which flush-to-zero keeps cheap).
-Cost measure (const BlockFunction& process, const Signal& loud, const Signal& quiet, int blockSize)
+// The model and the reference take turns, so that both see the same state
+// of the machine; the ratio is the median of the ratios of the turns.
+Cost measure (const BlockFunction& model, const BlockFunction& reference, const Signal& input, int blockSize)
 {
-    timePerFrame (process, loud, blockSize); // warm-up
-    const double loudCost = timePerFrame (process, loud, blockSize);
-    return { loudCost, timePerFrame (process, quiet, blockSize) };
+    Signal work = input;
+    timeRun (model, input, work, blockSize); // warm-up
+    timeRun (reference, input, work, blockSize);
+
+    std::vector<double> modelTimes, referenceTimes, ratios;
+    for (int run = 0; run < runs; ++run)
+    {
+        const double r = timeRun (reference, input, work, blockSize);
+        const double m = timeRun (model, input, work, blockSize);
+        modelTimes.push_back (m);
+        referenceTimes.push_back (r);
+        ratios.push_back (m / r);
+    }
+    return { median (modelTimes), median (referenceTimes), median (ratios) };
 }
 
 BlockFunction blockFunction (FlangerModelBase& model, bool stereo)
@@ -153,49 +158,42 @@ int pandrel::runBench (int argc, char** argv)
     const Signal loud = noise();
     const Signal quiet { std::vector<float> (framesPerRun), std::vector<float> (framesPerRun) };
 
-    std::printf ("Median ns per sample frame (%d frames x %d runs, full-scale noise, then silence);\n"
-                 "x ref = ratio to the reference flanger kernel under the same conditions.\n\n",
+    std::printf ("Median ns per sample frame (%d frames, %d runs); loud is full-scale noise, silence follows it.\n"
+                 "x ref: the cost as a ratio to the reference flanger kernel, run in turns with the model.\n\n",
                  framesPerRun, runs);
-    std::printf ("%-9s %7s %-6s %5s %9s %9s %8s %8s\n", "model", "kHz", "chans", "block", "loud", "silence", "x ref", "x ref");
+    std::printf ("%-7s %6s %-6s %5s %8s %7s %8s %7s %8s\n", "model", "kHz", "chans", "block", "loud", "x ref", "silence",
+                 "x ref", "ref loud");
 
-    double summary[ModelSetup::numModels] {};
-    double summaryRatio[ModelSetup::numModels] {};
-    double referenceSummary = 0.0;
+    Cost summary[ModelSetup::numModels] {};
 
     for (float rate : rates)
         for (bool stereo : { false, true })
             for (int blockSize : blockSizes)
-            {
-                ReferenceFlanger reference;
-                reference.prepare (rate);
-                const Cost ref = measure (blockFunction (reference, stereo), loud, quiet, blockSize);
-                std::printf ("%-9s %7.1f %-6s %5d %9.1f %9.1f\n", "reference", rate / 1000.0f, stereo ? "stereo" : "mono",
-                             blockSize, ref.loud, ref.silence);
-
                 for (int m = 0; m < ModelSetup::numModels; ++m)
                 {
+                    ReferenceFlanger reference;
+                    reference.prepare (rate);
                     auto model = ModelSetup::create (m);
                     ModelSetup::prepare (*model, rate, blockSize);
-                    const Cost cost = measure (blockFunction (*model, stereo), loud, quiet, blockSize);
-                    std::printf ("%-9s %7.1f %-6s %5d %9.1f %9.1f %8.2f %8.2f\n", ModelSetup::label (m), rate / 1000.0f,
-                                 stereo ? "stereo" : "mono", blockSize, cost.loud, cost.silence, cost.loud / ref.loud,
-                                 cost.silence / ref.silence);
+                    const auto modelBlocks = blockFunction (*model, stereo);
+                    const auto referenceBlocks = blockFunction (reference, stereo);
+
+                    const Cost loudCost = measure (modelBlocks, referenceBlocks, loud, blockSize);
+                    const Cost quietCost = measure (modelBlocks, referenceBlocks, quiet, blockSize);
+                    std::printf ("%-7s %6.1f %-6s %5d %8.1f %7.2f %8.1f %7.2f %8.1f\n", ModelSetup::label (m), rate / 1000.0f,
+                                 stereo ? "stereo" : "mono", blockSize, loudCost.model, loudCost.ratio, quietCost.model,
+                                 quietCost.ratio, loudCost.reference);
                     if (rate == 48000.0f && stereo && blockSize == 512)
-                    {
-                        summary[m] = cost.loud;
-                        summaryRatio[m] = cost.loud / ref.loud;
-                        referenceSummary = ref.loud;
-                    }
+                        summary[m] = loudCost;
                 }
-            }
 
     std::printf ("\nParameter recalculation at 48 kHz (ns per call, by parameter index):\n");
     for (int m = 0; m < ModelSetup::numModels; ++m)
         printParameterCosts (m);
 
-    std::printf ("\nAt 48 kHz stereo, block 512, loud (reference %.1f ns/frame):\n", referenceSummary);
+    std::printf ("\nAt 48 kHz stereo, block 512, loud:\n");
     for (int m = 0; m < ModelSetup::numModels; ++m)
-        std::printf ("  %s (%s): %.1f ns/frame, %.2f x reference\n", ModelSetup::label (m), ModelSetup::className (m),
-                     summary[m], summaryRatio[m]);
+        std::printf ("  %s (%s): %.1f ns/frame, %.2f x the reference kernel (%.1f ns/frame)\n", ModelSetup::label (m),
+                     ModelSetup::className (m), summary[m].model, summary[m].ratio, summary[m].reference);
     return 0;
 }
