@@ -3,9 +3,10 @@
 // signal and for the silence after it; the cost of calcParameter and
 // forceCalcParams; and each figure as a ratio to a minimal reference flanger,
 // which holds from one machine to another. Runs with flush-to-zero on, as the
-// plug-in does.
+// plug-in does. "pandrel bench plugin" measures the whole plug-in instead.
 #include "Commands.h"
 #include "ModelSetup.h"
+#include "PluginBench.h"
 #include "ReferenceFlanger.h"
 
 #include <juce_audio_basics/juce_audio_basics.h>
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -142,11 +144,13 @@ void printParameterCosts (int m)
 }
 } // namespace
 
-int pandrel::runBench (int argc, char**)
+int pandrel::runBench (int argc, char** argv)
 {
+    if (argc >= 1 && std::strcmp (argv[0], "plugin") == 0)
+        return runPluginBench (argc - 1, argv + 1);
     if (argc != 0)
     {
-        std::fprintf (stderr, "usage: pandrel bench\n");
+        std::fprintf (stderr, "usage: pandrel bench [plugin]\n");
         return 2;
     }
 

@@ -1,8 +1,11 @@
 // pandrel render [--out DIR]: the demo signal through each flanger model at
 // its default settings, one stereo 48 kHz WAV file per model.
+// pandrel render --plugin VST3 [--out DIR]: through a built VST3 plug-in
+// instead, loaded by JUCE's VST3 hosting, one file per flanger type.
 #include "Commands.h"
 #include "DemoSignal.h"
 #include "ModelSetup.h"
+#include "PluginRender.h"
 
 #include <juce_audio_formats/juce_audio_formats.h>
 
@@ -46,15 +49,20 @@ bool writeWav (const juce::File& file, const juce::AudioBuffer<float>& audio)
 int pandrel::runRender (int argc, char** argv)
 {
     juce::String outDir = "out";
+    juce::String plugin;
     for (int i = 0; i < argc; ++i)
     {
         if (std::strcmp (argv[i], "--out") == 0 && i + 1 < argc)
         {
             outDir = argv[++i];
         }
+        else if (std::strcmp (argv[i], "--plugin") == 0 && i + 1 < argc)
+        {
+            plugin = argv[++i];
+        }
         else
         {
-            std::fprintf (stderr, "usage: pandrel render [--out DIR]\n");
+            std::fprintf (stderr, "usage: pandrel render [--plugin VST3] [--out DIR]\n");
             return 2;
         }
     }
@@ -68,6 +76,9 @@ int pandrel::runRender (int argc, char** argv)
 
     juce::ScopedNoDenormals noDenormals;
     const auto demo = DemoSignal::make (renderRate);
+    if (plugin.isNotEmpty())
+        return PluginRender::renderEachType (juce::File::getCurrentWorkingDirectory().getChildFile (plugin), demo, renderRate, folder);
+
     std::printf ("Rendered the demo signal (%.1f s, stereo, %d Hz) through each model at its default settings:\n",
                  demo.getNumSamples() / renderRate, static_cast<int> (renderRate));
 

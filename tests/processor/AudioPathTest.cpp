@@ -1,0 +1,209 @@
+#include "ProcessorProbe.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <thread>
+
+using namespace testaudio;
+
+TEST (ProcessorAudioPath, FadeLengthByRateBandAndWorkArraysByBlockSize)
+{
+    for (auto [rate, length] : { std::pair (32000.0, 1024), std::pair (34049.0, 1024), std::pair (34050.0, 2048),
+                                 std::pair (48000.0, 2048), std::pair (68000.0, 4096), std::pair (96000.0, 4096),
+                                 std::pair (176400.0, 8192), std::pair (192000.0, 8192) })
+    {
+        PandrelTQ4418AudioProcessor p;
+        prepare (p, rate, 512);
+        EXPECT_EQ (ProcessorProbe { p }.fadeLength(), length) << rate;
+    }
+    PandrelTQ4418AudioProcessor p;
+    prepare (p, 48000.0, 512);
+    EXPECT_EQ (ProcessorProbe { p }.workLength(), 16384);
+    prepare (p, 48000.0, 32768);
+    EXPECT_EQ (ProcessorProbe { p }.workLength(), 32768);
+}
+
+TEST (ProcessorAudioPath, BypassRampsLinearlyToTheDryInputThenPassesItUntouched)
+{
+    PandrelTQ4418AudioProcessor p, reference; // reference: always on
+    prepare (p, 48000.0, 512);
+    prepare (reference, 48000.0, 512);
+    int position = 0, referencePosition = 0;
+    juce::AudioBuffer<float> out, wet;
+    step (p, out, position);
+    step (reference, wet, referencePosition);
+    ASSERT_TRUE (identical (out, wet));
+
+    p.setParameter (0, 0.0f);
+    float w = 1.0f;
+    for (int b = 0; b < 4; ++b) // 2048 samples at 48 kHz
+    {
+        const auto in = step (p, out, position);
+        step (reference, wet, referencePosition);
+        for (int k = 0; k < 512; ++k)
+        {
+            w -= 1.0f / 2048.0f;
+            for (int ch = 0; ch < 2; ++ch)
+                ASSERT_FLOAT_EQ (out.getSample (ch, k), w * wet.getSample (ch, k) + (1.0f - w) * in.getSample (ch, k));
+        }
+    }
+    for (int b = 0; b < 3; ++b)
+        EXPECT_TRUE (identical (out, step (p, out, position)));
+
+    // Back on mid-ramp: the full length again, from the gain reached.
+    p.setParameter (0, 1.0f);
+    step (p, out, position, 1024);
+    p.setParameter (0, 0.0f);
+    step (p, out, position, 1024);
+    EXPECT_FLOAT_EQ (ProcessorProbe { p }.wetGain(), 0.25f);
+}
+
+TEST (ProcessorAudioPath, OnlyAnExactZeroStopsTheModels)
+{
+    // Bypassed at -0.5 the output is dry but the models keep running, so once
+    // back on it matches an always-on processor; bypassed at 0 it does not.
+    PandrelTQ4418AudioProcessor on, negative, zero;
+    PandrelTQ4418AudioProcessor* all[] = { &on, &negative, &zero };
+    int positions[3] = {};
+    juce::AudioBuffer<float> outs[3];
+    for (auto* p : all)
+        prepare (*p, 48000.0, 512);
+
+    for (auto [negativeValue, zeroValue] : { std::pair (-0.5f, 0.0f), std::pair (1.0f, 1.0f) })
+    {
+        negative.setParameter (0, negativeValue);
+        zero.setParameter (0, zeroValue);
+        for (int b = 0; b < 12; ++b)
+            for (int i = 0; i < 3; ++i)
+                step (*all[i], outs[i], positions[i]);
+    }
+    EXPECT_TRUE (identical (outs[1], outs[0]));
+    EXPECT_GT (maxDifference (outs[2], outs[0], 0), 1e-4f);
+}
+
+TEST (ProcessorAudioPath, TypeChangeCrossfadesToAFreshModelAfterFiftyMilliseconds)
+{
+    PandrelTQ4418AudioProcessor p, outgoing, incoming;
+    prepare (p, 48000.0, 512);
+    prepare (outgoing, 48000.0, 512);
+    int position = 0, outgoingPosition = 0;
+    juce::AudioBuffer<float> out, a, b;
+
+    p.setParameter (1, 0.5f);
+    p.setParameter (1, 1.0f);
+    p.timerCallback(); // too early: nothing moves
+    for (int block = 0; block < 2; ++block)
+    {
+        step (p, out, position);
+        step (outgoing, a, outgoingPosition);
+        ASSERT_TRUE (identical (out, a));
+    }
+
+    std::this_thread::sleep_for (std::chrono::milliseconds (60));
+    p.timerCallback(); // posts the choice; the audio thread takes it
+    ProcessorProbe probe { p };
+    EXPECT_EQ (probe.activeModel(), 0);
+    EXPECT_FALSE (probe.crossfading());
+
+    incoming.setParameter (1, 1.0f);
+    prepare (incoming, 48000.0, 512);
+    int incomingPosition = position;
+    float g = 1.0f;
+    for (int block = 0; block < 4; ++block)
+    {
+        step (p, out, position);
+        step (outgoing, a, outgoingPosition);
+        step (incoming, b, incomingPosition);
+        EXPECT_EQ (probe.targetModel(), 2);
+        for (int k = 0; k < 512; ++k)
+        {
+            g -= 1.0f / 2048.0f;
+            ASSERT_NEAR (out.getSample (1, k), g * a.getSample (1, k) + (1.0f - g) * b.getSample (1, k), 1e-6f) << block << " " << k;
+        }
+    }
+    EXPECT_EQ (probe.activeModel(), 2);
+    EXPECT_FALSE (probe.crossfading());
+}
+
+TEST (ProcessorAudioPath, DelayAndFeedbackFollowFlanger117sNumberingAndTempoOnlyWhenUsable)
+{
+    struct PlayHead : juce::AudioPlayHead
+    {
+        std::optional<double> bpm;
+        juce::Optional<PositionInfo> getPosition() const override
+        {
+            PositionInfo info;
+            if (bpm)
+                info.setBpm (*bpm);
+            return info;
+        }
+    } playHead;
+
+    PandrelTQ4418AudioProcessor p;
+    p.setPlayHead (&playHead);
+    playHead.bpm = 100.0;
+    prepare (p, 48000.0, 512);
+    ProcessorProbe probe { p };
+    EXPECT_EQ (probe.model (1).getBpm(), 100.0f);
+
+    p.setParameter (5, 0.3f);
+    p.setParameter (6, 0.7f);
+    p.setParameter (10, 1.0f);
+    playHead.bpm = 90.0;
+    int position = 0;
+    juce::AudioBuffer<float> out;
+    step (p, out, position);
+    for (int m = 0; m < 3; ++m)
+    {
+        EXPECT_EQ (probe.model (m).getParameter (m == 1 ? 5 : 4), 0.3f);
+        EXPECT_EQ (probe.model (m).getParameter (m == 1 ? 4 : 5), 0.7f);
+        EXPECT_EQ (probe.model (m).getParameter (0), 1.0f); // bypass is the processor's own
+        EXPECT_EQ (probe.model (m).getBpm(), 90.0f);
+    }
+    EXPECT_NEAR (probe.model (0).getLfoFrequency(), 90.0f / 60.0f / 4.0f, 1e-4f); // "1/1" at 90 bpm
+
+    for (std::optional<double> bad : { std::optional (std::numeric_limits<double>::quiet_NaN()), std::optional (0.0),
+                                       std::optional (-120.0), std::optional (1e300), std::optional<double>() })
+    {
+        playHead.bpm = bad;
+        step (p, out, position);
+        EXPECT_EQ (probe.model (2).getBpm(), 90.0f);
+    }
+    p.setPlayHead (nullptr);
+}
+
+TEST (ProcessorAudioPath, MonoInputsAndOutputs)
+{
+    // One in, two out: the right channel starts as a copy of the left,
+    // whatever the host left in it; the models run in stereo.
+    for (float stereo : { 0.0f, 1.0f })
+    {
+        PandrelTQ4418AudioProcessor p;
+        p.setParameter (9, stereo);
+        prepare (p, 48000.0, 512, 1, 2);
+        juce::AudioBuffer<float> buffer (2, 512);
+        juce::MidiBuffer midi;
+        float spread = 0.0f;
+        for (int b = 0; b < 8; ++b)
+        {
+            fill (buffer, b * 512);
+            buffer.applyGain (1, 0, 512, -7.0f);
+            p.processBlock (buffer, midi);
+            ASSERT_TRUE (allFinite (buffer));
+            for (int k = 0; k < 512; ++k)
+                spread = std::max (spread, std::abs (buffer.getSample (0, k) - buffer.getSample (1, k)));
+        }
+        EXPECT_EQ (spread > 1e-4f, stereo > 0.0f);
+    }
+
+    // One in, one out: a single channel, flanged.
+    PandrelTQ4418AudioProcessor mono;
+    prepare (mono, 44100.0, 512, 1, 1);
+    int position = 0;
+    juce::AudioBuffer<float> out;
+    step (mono, out, position, 4096);
+    const auto in = step (mono, out, position);
+    EXPECT_TRUE (out.getNumChannels() == 1 && allFinite (out));
+    EXPECT_GT (maxDifference (out, in, 0), 1e-3f);
+}

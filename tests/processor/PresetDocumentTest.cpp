@@ -1,0 +1,178 @@
+#include "PresetDocumentGuard.h"
+#include "ProcessorProbe.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+const juce::String ours = "deviceProductID=\"com.morvid.PandrelTQ4418\" deviceVersion=\"1.0.1\" presetVersion=\"1.0\"";
+
+std::unique_ptr<juce::XmlElement> preset (const juce::String& properties, const juce::String& values)
+{
+    return juce::parseXML ("<morvidPatch version=\"1.0\"><DeviceName>Pandrel TQ4418</DeviceName><Properties " + properties
+                           + ">" + values + "</Properties></morvidPatch>");
+}
+
+juce::String value (const char* property, const char* text)
+{
+    return juce::String ("<Value property=\"") + property + "\" type=\"number\">" + text + "</Value>";
+}
+
+// "tag:attribute,attribute" of an element.
+juce::String shape (const juce::XmlElement* e)
+{
+    juce::StringArray names;
+    for (int i = 0; i < e->getNumAttributes(); ++i)
+        names.add (e->getAttributeName (i));
+    return e->getTagName() + ":" + names.joinIntoString (",");
+}
+} // namespace
+
+TEST (PresetDocument, DefaultPresetFileText)
+{
+    PandrelTQ4418AudioProcessor p;
+    EXPECT_EQ (p.writePreset (true).toString(),
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n\r\n"
+               "<morvidPatch version=\"1.0\">\r\n"
+               "  <DeviceName>Pandrel TQ4418</DeviceName>\r\n"
+               "  <Properties deviceProductID=\"com.morvid.PandrelTQ4418\" deviceVersion=\"1.0.1\"\r\n"
+               "              presetVersion=\"1.0\">\r\n"
+               "    <Value property=\"onBypass\" type=\"boolean\">true</Value>\r\n"
+               "    <Value property=\"flangerType\" type=\"number\">0</Value>\r\n"
+               "    <Value property=\"rate\" type=\"number\">0.20000</Value>\r\n"
+               "    <Value property=\"rateSync\" type=\"number\">3</Value>\r\n"
+               "    <Value property=\"depth\" type=\"number\">0.20000</Value>\r\n"
+               "    <Value property=\"delay\" type=\"number\">0.00000</Value>\r\n"
+               "    <Value property=\"feedback\" type=\"number\">0.50000</Value>\r\n"
+               "    <Value property=\"mix\" type=\"number\">0.50000</Value>\r\n"
+               "    <Value property=\"level\" type=\"number\">0.50000</Value>\r\n"
+               "    <Value property=\"stereo\" type=\"boolean\">false</Value>\r\n"
+               "    <Value property=\"sync\" type=\"boolean\">false</Value>\r\n"
+               "  </Properties>\r\n"
+               "</morvidPatch>\r\n");
+}
+
+TEST (PresetDocument, BankAndProgramChunkKeepTheirOrder)
+{
+    PandrelTQ4418AudioProcessor p;
+    p.setCurrentProgram (7);
+    p.programs[7].activeChannel = 1;
+    const auto bank = p.writePreset (false), chunk = p.writeCurrentProgram();
+    auto* preset7 = bank.getChildElement (1)->getChildElement (7);
+    EXPECT_EQ (shape (&bank) + " " + shape (bank.getChildElement (0)) + " " + shape (bank.getChildElement (1)),
+               "morvidPatch:version DeviceName: Properties:deviceProductID,deviceVersion,presetVersion,activePreset");
+    EXPECT_EQ (shape (preset7) + " " + shape (preset7->getChildElement (1)) + " " + shape (preset7->getChildElement (1)->getChildElement (10)),
+               "Preset:preset,activeChannel Channel:channel,presetPath Value:property,type");
+    EXPECT_EQ (bank.getChildElement (1)->getAttributeValue (3) + preset7->getAttributeValue (1) + preset7->getChildElement (1)->getAttributeValue (0), "711");
+    EXPECT_EQ (bank.getChildElement (1)->getNumChildElements(), 12);
+    EXPECT_EQ (shape (chunk.getChildElement (1)) + " " + chunk.getChildElement (1)->getAttributeValue (3),
+               "Properties:deviceProductID,deviceVersion,presetVersion,activeChannel 1");
+    EXPECT_EQ (chunk.getChildElement (1)->getNumChildElements(), 2);
+}
+
+TEST (PresetDocument, PresetFileRoundTripAndResultCodes)
+{
+    PandrelTQ4418AudioProcessor p, q;
+    const float values[] = { 0.0f, 0.5f, 0.123456f, 5.0f / 18.0f, 0.9f, 0.33333f, 0.0f, 1.0f, 0.25f, 1.0f, 1.0f };
+    for (int i = 0; i < 11; ++i)
+        p.setParameter (i, values[i]);
+
+    // Written to disk and read back through the guard.
+    const juce::TemporaryFile file (".mdtz");
+    ASSERT_TRUE (p.writePreset (true).writeTo (file.getFile()));
+    EXPECT_FALSE (p.comparePreset (PresetDocumentGuard::parseFile (file.getFile())));
+    EXPECT_TRUE (q.comparePreset (PresetDocumentGuard::parseFile (file.getFile())));
+    EXPECT_EQ (q.readPreset (PresetDocumentGuard::parseFile (file.getFile()), true), 1);
+    for (int i = 0; i < 11; ++i)
+        EXPECT_NEAR (q.getParameter (i), values[i], 5e-6) << i;
+    EXPECT_EQ (q.getParameter (3), 5.0f / 18.0f);
+
+    // Result codes; 2 (another product, or our attributes reordered) applies nothing.
+    const auto version = [] (const char* v) { return ours.replace ("presetVersion=\"1.0\"", v); };
+    const struct { juce::String properties; const char* rate; int result; float rateAfter; } cases[] = {
+        { version ("presetVersion=\"1.1\""), "0.7", 4, 0.7f }, { version ("presetVersion=\"0.9\""), "0.6", 1, 0.6f },
+        { "deviceProductID=\"com.morvid.PandrelTQ4418\"", "0.5", 1, 0.5f }, { "deviceProductID=\"com.other.Thing\"", "0.1", 2, 0.5f },
+        { "deviceVersion=\"1.0.1\" deviceProductID=\"com.morvid.PandrelTQ4418\"", "0.1", 2, 0.5f },
+    };
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ (q.readPreset (preset (c.properties, value ("rate", c.rate)), true), c.result);
+        EXPECT_FLOAT_EQ (q.getParameter (2), c.rateAfter) << c.properties;
+    }
+    for (const char* notPreset : { "<other><Properties/></other>", "<morvidPatch/>", "<morvidPatch><DeviceName/></morvidPatch>" })
+        EXPECT_EQ (q.readPreset (juce::parseXML (notPreset), true), 0);
+    EXPECT_EQ (q.readPreset (nullptr, true), 0);
+    EXPECT_EQ (q.readPreset (juce::parseXML ("<other><Properties/></other>"), false), 5);
+    EXPECT_FLOAT_EQ (q.getParameter (2), 0.5f);
+}
+
+TEST (PresetDocument, ValueTextsAndComparison)
+{
+    const struct { const char* property; const char* text; int index; float expected; } cases[] = {
+        { "stereo", "true", 9, 1.0f },      { "stereo", "TRUE", 9, 0.0f },  { "stereo", " true ", 9, 1.0f },
+        { "stereo", "1", 9, 0.0f },         { "sync", "on", 10, 0.0f },     { "flangerType", "2", 1, 1.0f },
+        { "flangerType", "1", 1, 0.5f },    { "rateSync", "3", 3, 1.0f / 6.0f },
+    };
+    PandrelTQ4418AudioProcessor p;
+    for (const auto& c : cases)
+    {
+        p.readPreset (preset (ours, value (c.property, c.text)), true);
+        EXPECT_EQ (p.getParameter (c.index), c.expected) << c.property << " " << c.text;
+    }
+    p.readPreset (preset (ours, value ("mix", "0.1") + value ("mix", "0.9") + value ("unknown", "0.3")), true);
+    EXPECT_FLOAT_EQ (p.getParameter (7), 0.9f);
+
+    for (int k = 0; k <= 18; ++k)
+    {
+        p.setParameter (3, float (k) / 18.0f);
+        EXPECT_EQ (p.writePreset (true).getChildElement (1)->getChildElement (3)->getAllSubText(), juce::String (k));
+    }
+
+    p.setParameter (2, 0.5f);
+    EXPECT_FALSE (p.comparePreset (preset (ours, value ("rate", "0.500009"))));
+    EXPECT_TRUE (p.comparePreset (preset (ours, value ("rate", "0.50001"))));
+    p.setParameter (10, 0.3f); // a switch counts as on above zero
+    EXPECT_FALSE (p.comparePreset (preset (ours, "<Value property=\"sync\">true</Value>")));
+    EXPECT_FALSE (p.comparePreset (std::make_unique<juce::XmlElement> (p.writePreset (false))));
+}
+
+TEST (PresetDocument, BankStateRestoresEveryProgramAndSlotProgramChunkOnlyTheCurrent)
+{
+    PandrelTQ4418AudioProcessor p, q, r;
+    for (int prog = 0; prog < 12; ++prog)
+    {
+        p.programs[prog].activeChannel = prog % 2;
+        for (int slot = 0; slot < 2; ++slot)
+        {
+            p.programs[prog].name[slot] = "Bank/P" + juce::String (prog * 2 + slot) + ".mdtz";
+            for (int i = 0; i < 11; ++i) // values the text forms carry exactly
+                p.programs[prog].values[slot][i] = i == 0 || i >= 9 ? float ((prog + slot + i) % 2)
+                                                 : i == 1           ? float ((prog + slot) % 3) * 0.5f
+                                                 : i == 3           ? float ((prog + slot) % 19) / 18.0f
+                                                                    : float (prog * 2 + slot) / 32.0f + 0.0625f * float (i % 4);
+        }
+    }
+    p.currentProgram = 9;
+    juce::MemoryBlock bank, restored, chunk;
+    p.getStateInformation (bank);
+    q.setStateInformation (bank.getData(), (int) bank.getSize());
+    EXPECT_EQ (q.getCurrentProgram(), 9);
+    for (int prog = 0; prog < 12; ++prog)
+    {
+        EXPECT_EQ (q.programs[prog].activeChannel, prog % 2);
+        for (int slot = 0; slot < 2; ++slot)
+            EXPECT_TRUE (q.programs[prog].name[slot] == p.programs[prog].name[slot]
+                         && std::equal (q.programs[prog].values[slot], q.programs[prog].values[slot] + 11, p.programs[prog].values[slot]));
+    }
+    q.getStateInformation (restored);
+    EXPECT_EQ (restored, bank);
+
+    // Program 9's chunk into program 2 of another processor.
+    p.getCurrentProgramStateInformation (chunk);
+    r.setCurrentProgram (2);
+    r.setCurrentProgramStateInformation (chunk.getData(), (int) chunk.getSize());
+    EXPECT_TRUE (r.getCurrentProgram() == 2 && r.programs[2].activeChannel == 1);
+    EXPECT_EQ (r.programs[2].name[0], "Bank/P18.mdtz");
+    EXPECT_EQ (r.getParameter (7), p.programs[9].values[1][7]);
+    EXPECT_EQ (r.programs[3].values[0][7], 0.5f);
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "PandrelTQ4418AudioProcessor.h"
+
+#include <cmath>
+#include <cstring>
+
+// Read access to the processor's audio-path state, and test audio helpers.
+struct ProcessorProbe
+{
+    PandrelTQ4418AudioProcessor& p;
+
+    int fadeLength() const { return p.bypassRamp.fadeLength; }
+    float wetGain() const { return p.bypassRamp.wetGain; }
+    int workLength() const { return p.work.capacity(); }
+    int activeModel() const { return p.activeModel; }
+    int targetModel() const { return p.targetModel; }
+    bool crossfading() const { return p.crossfading; }
+    FlangerModelBase& model (int m) const { return *static_cast<FlangerModelBase*> (p.models[m]); }
+};
+
+namespace testaudio
+{
+// Two sines and a little noise, different per channel, continuous over blocks.
+inline void fill (juce::AudioBuffer<float>& b, int start)
+{
+    juce::Random random (start);
+    for (int ch = 0; ch < b.getNumChannels(); ++ch)
+        for (int k = 0; k < b.getNumSamples(); ++k)
+            b.setSample (ch, k, 0.4f * std::sin (0.0288f * float (start + k) + float (ch)) + 0.2f * std::sin (0.18f * float (start + k))
+                                    + 0.05f * (random.nextFloat() - 0.5f));
+}
+
+inline bool allFinite (const juce::AudioBuffer<float>& b)
+{
+    for (int ch = 0; ch < b.getNumChannels(); ++ch)
+        for (int k = 0; k < b.getNumSamples(); ++k)
+            if (! std::isfinite (b.getSample (ch, k)))
+                return false;
+    return true;
+}
+
+inline float maxDifference (const juce::AudioBuffer<float>& a, const juce::AudioBuffer<float>& b, int ch)
+{
+    float worst = 0.0f;
+    for (int k = 0; k < a.getNumSamples(); ++k)
+        worst = std::max (worst, std::abs (a.getSample (ch, k) - b.getSample (ch, k)));
+    return worst;
+}
+
+inline bool identical (const juce::AudioBuffer<float>& a, const juce::AudioBuffer<float>& b)
+{
+    for (int ch = 0; ch < a.getNumChannels(); ++ch)
+        if (std::memcmp (a.getReadPointer (ch), b.getReadPointer (ch), sizeof (float) * (size_t) a.getNumSamples()) != 0)
+            return false;
+    return true;
+}
+
+inline void prepare (juce::AudioProcessor& p, double rate, int block, int ins = 2, int outs = 2)
+{
+    juce::AudioProcessor::BusesLayout layout;
+    layout.inputBuses.add (juce::AudioChannelSet::canonicalChannelSet (ins));
+    layout.outputBuses.add (juce::AudioChannelSet::canonicalChannelSet (outs));
+    p.setBusesLayout (layout);
+    p.prepareToPlay (rate, block);
+}
+
+// Processes the next n samples of the test signal; returns the input.
+inline juce::AudioBuffer<float> step (juce::AudioProcessor& p, juce::AudioBuffer<float>& out, int& position, int n = 512)
+{
+    out.setSize (std::max (p.getTotalNumInputChannels(), p.getTotalNumOutputChannels()), n, false, false, true);
+    fill (out, position);
+    juce::AudioBuffer<float> in (out);
+    juce::MidiBuffer midi;
+    p.processBlock (out, midi);
+    position += n;
+    return in;
+}
+} // namespace testaudio
