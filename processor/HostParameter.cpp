@@ -3,8 +3,8 @@
 #include "PandrelTQ4418AudioProcessor.h"
 #include "ParameterTable.h"
 
-HostParameter::HostParameter (PandrelTQ4418AudioProcessor& owner, int parameterIndex)
-    : processor (owner), index (parameterIndex)
+HostParameter::HostParameter (PandrelTQ4418AudioProcessor& owner, int indexToUse)
+    : processor (owner), index (indexToUse)
 {
 }
 

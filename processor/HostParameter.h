@@ -10,7 +10,7 @@ class PandrelTQ4418AudioProcessor;
 class HostParameter : public juce::AudioProcessorParameter
 {
 public:
-    HostParameter (PandrelTQ4418AudioProcessor& owner, int parameterIndex);
+    HostParameter (PandrelTQ4418AudioProcessor& owner, int indexToUse);
 
     float getValue() const override;
     void setValue (float newValue) override;

@@ -7,17 +7,12 @@ namespace
 {
 // The message-thread tick: model switches and the models' announcements.
 constexpr int timerTickMs = 10;
-
-juce::AudioProcessor::BusesProperties stereoInAndOut()
-{
-    return juce::AudioProcessor::BusesProperties()
-        .withInput ("Input", juce::AudioChannelSet::stereo(), true)
-        .withOutput ("Output", juce::AudioChannelSet::stereo(), true);
-}
 } // namespace
 
 PandrelTQ4418AudioProcessor::PandrelTQ4418AudioProcessor()
-    : juce::AudioProcessor (stereoInAndOut()),
+    : juce::AudioProcessor (BusesProperties()
+                                .withInput ("Input", juce::AudioChannelSet::stereo(), true)
+                                .withOutput ("Output", juce::AudioChannelSet::stereo(), true)),
       models { &deluxeElectricMistressFlanger, &flanger117, &electricMistressFlanger }
 {
     for (auto& value : currentValues)
