@@ -1,56 +1,47 @@
 #pragma once
-// A throw-away home folder for the preset menu tests: HOME points at it while
-// a test runs, so the user's Music folder (and the preset folder below it)
-// are fresh, empty folders.
+// A throw-away HOME for the menu tests (set up before any fixture member asks
+// for the user's Music folder), with helpers to fill the preset folder.
+#include "MorvidOptionMenuTree.h"
+
 #include <gtest/gtest.h>
-#include <juce_core/juce_core.h>
 
 #include <cstdlib>
 
 class PresetMenuTestFolder : public ::testing::Test
 {
 protected:
-    void SetUp() override
+    PresetMenuTestFolder()
     {
         if (const char* current = std::getenv ("HOME"))
             savedHome = current;
-
-        home = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                   .getNonexistentChildFile ("pandrel-kit-home", {});
-        ASSERT_TRUE (home.createDirectory());
+        EXPECT_TRUE (home.createDirectory());
         setenv ("HOME", home.getFullPathName().toRawUTF8(), 1);
-
-        root = home.getChildFile ("Music/Audio Music Apps/Morvid/Presets/PandrelTQ4418");
     }
 
-    void TearDown() override
+    ~PresetMenuTestFolder() override
     {
         home.deleteRecursively (false);
-
-        if (savedHome.isNotEmpty())
-            setenv ("HOME", savedHome.toRawUTF8(), 1);
-        else
-            unsetenv ("HOME");
+        savedHome.isNotEmpty() ? setenv ("HOME", savedHome.toRawUTF8(), 1) : unsetenv ("HOME");
     }
 
-    // Writes a file below the preset folder, creating its folders.
-    juce::File put (const juce::String& relativePath, const juce::String& content = "x")
+    // A file, or with a target a symbolic link to it, below the preset folder.
+    void put (const juce::String& path, const juce::String& content = "x", const juce::File& target = {})
     {
-        auto file = root.getChildFile (relativePath);
-        EXPECT_TRUE (file.getParentDirectory().createDirectory());
-        EXPECT_TRUE (file.replaceWithText (content));
-        return file;
+        const auto file = root.getChildFile (path);
+        ASSERT_TRUE (file.getParentDirectory().createDirectory());
+        ASSERT_TRUE (target == juce::File() ? file.replaceWithText (content) : target.createSymbolicLink (file, false));
     }
 
-    // A symbolic link at relativePath (below the preset folder) to target.
-    void link (const juce::String& relativePath, const juce::File& target)
-    {
-        auto at = root.getChildFile (relativePath);
-        EXPECT_TRUE (at.getParentDirectory().createDirectory());
-        EXPECT_TRUE (target.createSymbolicLink (at, false));
-    }
-
-    juce::File home;
-    juce::File root;
     juce::String savedHome;
+    juce::File home = juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile ("kit-home", {});
+    juce::File root = home.getChildFile ("Music/Audio Music Apps/Morvid/Presets/PandrelTQ4418");
 };
+
+// The lists of the tree's last build, as a menu shown now holds them.
+inline MorvidOptionMenuTree::MenuContents shownContents (const MorvidOptionMenuTree& tree)
+{
+    MorvidOptionMenuTree::MenuContents shown;
+    for (int i = 0; i < tree.getNumOfFiles() - 1; ++i)
+        shown.filePaths.add (tree.getFilePath (i)), shown.fileNames.add (tree.getFileName (i));
+    return shown;
+}

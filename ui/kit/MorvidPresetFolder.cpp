@@ -1,5 +1,7 @@
 #include "MorvidPresetFolder.h"
 
+#include "PresetFolder.h"
+
 namespace MorvidPresetFolder
 {
 juce::File getAudioMusicAppsFolder()
@@ -10,7 +12,7 @@ juce::File getAudioMusicAppsFolder()
 
 juce::File getPresetFolder()
 {
-    return getAudioMusicAppsFolder().getChildFile ("Morvid/Presets/PandrelTQ4418");
+    return PresetFolder::get();
 }
 
 juce::File resolveInside (const juce::File& root, const juce::String& path)
