@@ -104,16 +104,8 @@ bool MorvidPresetMenu::writePreset (PandrelTQ4418AudioProcessor* processor, juce
         || ! target.hasFileExtension (MorvidPresetFolder::extension))
         return false;
 
-    juce::XmlElement::TextFormat format;
-    format.customEncoding = "UTF-8";
-    format.lineWrapLength = 60;
-
-    // writeTo goes through a temporary file beside the target and replaces
-    // the target only once all of it is written: a failed write leaves any
-    // earlier file as it was, and no empty or partial one.
-    const auto document = processor->writePreset (true);
     const auto written = target.getParentDirectory().createDirectory().wasOk()
-                         && document.writeTo (target, format);
+                         && writeDocument (processor->writePreset (true), target);
 
     setSelectedFilePath (target.getRelativePathFrom (getRootFolder()));
 
@@ -121,6 +113,32 @@ bool MorvidPresetMenu::writePreset (PandrelTQ4418AudioProcessor* processor, juce
         setPresetHasChanged();
 
     return written;
+}
+
+bool MorvidPresetMenu::writeDocument (const juce::XmlElement& document, const juce::File& target)
+{
+    // Written beside the target under a name no listing picks up, and moved
+    // over it only when complete: a failed write (or a crash) leaves any
+    // earlier file as it was, and no empty or partial preset.
+    juce::TemporaryFile temporary (target, target.getParentDirectory().getNonexistentChildFile (
+                                               target.getFileName() + ".part", {}, false));
+    {
+        juce::FileOutputStream out (temporary.getFile());
+
+        if (! out.openedOk())
+            return false;
+
+        juce::XmlElement::TextFormat format;
+        format.customEncoding = "UTF-8";
+        format.lineWrapLength = 60;
+        document.writeTo (out, format);
+        out.flush();
+
+        if (out.getStatus().failed())
+            return false;
+    }
+
+    return temporary.overwriteTargetFileWithTemporary();
 }
 
 juce::File MorvidPresetMenu::resolve (const juce::String& path) const

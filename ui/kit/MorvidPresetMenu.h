@@ -37,6 +37,7 @@ public:
     virtual void setMarkedAsChange (bool isMarked);
 
 private:
+    static bool writeDocument (const juce::XmlElement& document, const juce::File& target);
     juce::File resolve (const juce::String& path) const;
 
     bool markedAsChange = false;
