@@ -1,0 +1,155 @@
+// The option menu tree against real folders: order and numbering, stepping,
+// the tick, picks, and folder trees that loop or are missing.
+#include "MorvidPresetFolder.h"
+#include "PresetMenuTestFolder.h"
+
+namespace juce
+{
+bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages); // JUCE's own pump
+}
+
+namespace
+{
+// The whole menu as text: a sub-menu as "name[...]", a file as "id:name", ticked with "+".
+juce::String describe (const juce::PopupMenu& menu)
+{
+    juce::StringArray items;
+    for (juce::PopupMenu::MenuItemIterator it (menu); it.next();)
+    {
+        const auto& item = it.getItem();
+        items.add (item.subMenu != nullptr ? item.text + "[" + describe (*item.subMenu) + "]"
+                                           : juce::String (item.itemID) + ":" + item.text + (item.isTicked ? "+" : ""));
+    }
+    return items.joinIntoString (" ");
+}
+
+juce::MouseEvent clickOn (juce::Component& c)
+{
+    const auto now = juce::Time::getCurrentTime();
+    return { juce::Desktop::getInstance().getMainMouseSource(), {}, {}, 0, 0, 0, 0, 0, &c, &c, now, {}, now, 1, false };
+}
+} // namespace
+
+class OptionMenuTree : public PresetMenuTestFolder
+{
+protected:
+    void SetUp() override
+    {
+        tree.setDirectoryPath (root.getFullPathName());
+        tree.setFileExtension (MorvidPresetFolder::wildcard);
+        for (auto* path : { "b.mdtz", "a.mdtz", "Lead 10.mdtz", "lead 2.mdtz", "notes.txt", "Bass/x.mdtz",
+                            "Bass/Deep/y.mdtz", "alpha/z.mdtz" })
+            put (path);
+    }
+
+    MorvidOptionMenuTree tree { "presetName_" };
+};
+
+TEST_F (OptionMenuTree, NumbersFilesPostOrderFoldersFirstInNaturalOrder)
+{
+    EXPECT_FALSE (tree.createMenuTree());
+    EXPECT_EQ (describe (tree.getRootMenu()),
+               "alpha[1:z.mdtz] Bass[Deep[2:y.mdtz] 3:x.mdtz] 4:a.mdtz 5:b.mdtz 6:lead 2.mdtz 7:Lead 10.mdtz");
+    EXPECT_EQ (tree.getNumOfFiles(), 8);
+    EXPECT_EQ (tree.getFilePath (2) + " " + tree.getFileName (2), root.getFullPathName() + "/Bass/x.mdtz x");
+
+    tree.setAsRecursive (false);
+    tree.createMenuTree();
+    EXPECT_EQ (describe (tree.getRootMenu()), "1:a.mdtz 2:b.mdtz 3:lead 2.mdtz 4:Lead 10.mdtz");
+}
+
+TEST_F (OptionMenuTree, StepsWithWrapAroundAndTicksTheSelection)
+{
+    tree.createMenuTree();
+    tree.nextResult();
+    EXPECT_EQ (tree.getSelectedFilePath() + " " + tree.getText(), "alpha/z.mdtz z");
+    tree.previousResult();
+    EXPECT_EQ (tree.getSelectedFileIndex(), 7);
+    tree.nextResult(), tree.nextResult();
+    EXPECT_EQ (tree.getSelectedFilePath(), "Bass/Deep/y.mdtz");
+    tree.setSelectedFileIndex (0), tree.setSelectedFileIndex (8);
+    EXPECT_EQ (tree.getSelectedFileIndex(), 2);
+
+    tree.setSelectedFilePath ("Bass\\x.mdtz");
+    EXPECT_EQ (tree.getText() + " " + juce::String (tree.getSelectedFileIndex()), "x 3");
+    EXPECT_TRUE (describe (tree.getRootMenu()).contains (" 3:x.mdtz+]"));
+
+    // A missing file shows its name and keeps the index, even beyond a tree
+    // that has shrunk since; stepping back then goes to the last file.
+    tree.setSelectedFileIndex (7);
+    root.getChildFile ("Bass").deleteRecursively();
+    tree.setSelectedFilePath ("Gone/Missing.mdtz");
+    EXPECT_EQ (tree.getText() + " " + juce::String (tree.getSelectedFileIndex()), "Missing 7");
+    EXPECT_FALSE (describe (tree.getRootMenu()).contains ("+"));
+    tree.previousResult();
+    EXPECT_EQ (tree.getText(), "Lead 10");
+}
+
+TEST_F (OptionMenuTree, APickNotifiesOnceBeforeTheLabelChangesAndUsesTheShownLists)
+{
+    juce::StringArray seen;
+    tree.onTextChange = [&] { seen.add (tree.getSelectedFilePath() + " " + tree.getText()); };
+    tree.createMenuTree();
+    const auto shown = shownContents (tree);
+    put ("Bass/Deep/0 first.mdtz"); // appears while the menu is open
+    tree.createMenuTree();
+
+    tree.applyMenuPick (3, shown);
+    tree.applyMenuPick (3, shown);
+    tree.applyMenuPick (0, shown);
+    tree.applyMenuPick (99, shown);
+    EXPECT_EQ (seen.joinIntoString (","), "Bass/x.mdtz ");
+    EXPECT_EQ (tree.getText() + " " + juce::String (tree.getSelectedFileIndex()), "x 4");
+
+    tree.setText ("something else", juce::dontSendNotification);
+    tree.applyMenuPick (3, shown);
+    EXPECT_EQ (seen.size(), 2);
+}
+
+TEST_F (OptionMenuTree, FollowsNoLinkBackIntoTheTree)
+{
+    put ("Bass/loop", {}, root);
+    put ("Bass/Deep/up", {}, root.getParentDirectory());
+    put ("alpha/self", {}, root.getChildFile ("alpha"));
+    put ("Linked", {}, root.getChildFile ("Bass/Deep")); // no loop: listed
+
+    tree.createMenuTree();
+    EXPECT_EQ (describe (tree.getRootMenu()), "alpha[1:z.mdtz] Bass[Deep[2:y.mdtz] 3:x.mdtz] Linked[4:y.mdtz] "
+                                              "5:a.mdtz 6:b.mdtz 7:lead 2.mdtz 8:Lead 10.mdtz");
+}
+
+TEST_F (OptionMenuTree, AMissingOrEmptyFolderShowsNothing)
+{
+    ASSERT_TRUE (root.getChildFile ("Empty").createDirectory());
+
+    for (auto* folder : { "Missing", "Empty", "Bass/Deep/y.mdtz" })
+    {
+        tree.setDirectoryPath (root.getChildFile (folder).getFullPathName());
+        EXPECT_FALSE (tree.createMenuTree());
+        EXPECT_EQ (tree.getRootMenu().getNumItems() + tree.getNumOfFiles(), 1);
+        tree.nextResult(), tree.previousResult();
+        EXPECT_EQ (tree.getSelectedFileIndex(), 0);
+        tree.setSelectedFilePath ("Init.mdtz");
+        EXPECT_EQ (tree.getText(), "Init");
+        tree.mouseDown (clickOn (tree)); // nothing to show: safe without a display
+    }
+}
+
+TEST_F (OptionMenuTree, AMenuOpenWhenItsLabelIsDeletedCallsBackHarmlessly)
+{
+    if (juce::Desktop::getInstance().getDisplays().displays.isEmpty())
+        GTEST_SKIP() << "needs a display";
+
+    auto& modal = *juce::ModalComponentManager::getInstance();
+    const auto before = modal.getNumModalComponents();
+    auto label = std::make_unique<MorvidOptionMenuTree> ("presetName_");
+    label->setDirectoryPath (root.getFullPathName());
+    label->setBounds (10, 10, 200, 24);
+    label->addToDesktop (0);
+    label->mouseDown (clickOn (*label));
+    EXPECT_EQ (modal.getNumModalComponents(), before + 1);
+    label.reset();
+
+    for (int i = 0; i < 200 && juce::dispatchNextMessageOnSystemQueue (true); ++i) {}
+    EXPECT_EQ (modal.getNumModalComponents(), before);
+}

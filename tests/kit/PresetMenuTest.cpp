@@ -1,0 +1,147 @@
+// The preset menu with the real processor and real files: the change mark,
+// writing, loading back and comparing, hostile paths and hostile files.
+#include "MorvidPresetFolder.h"
+#include "MorvidPresetMenu.h"
+#include "PandrelTQ4418AudioProcessor.h"
+#include "PresetDocument.h"
+#include "PresetMenuTestFolder.h"
+
+class PresetMenu : public PresetMenuTestFolder
+{
+protected:
+    void SetUp() override
+    {
+        menu.setDirectoryPath (MorvidPresetFolder::getPresetFolder().getFullPathName());
+        menu.setFileExtension (MorvidPresetFolder::wildcard);
+        // Values the preset text carries exactly, none of them the default.
+        const float values[] { 1.0f, 0.5f, 0.25f, 5.0f / 18.0f, 0.75f, 0.125f, 0.5f, 0.375f, 0.625f, 1.0f, 0.0f };
+        for (int i = 0; i < ParameterTable::numParameters; ++i)
+            saved.setParameterNotifyingHost (i, values[i]);
+    }
+
+    juce::String presetText (PandrelTQ4418AudioProcessor& p) { return p.writePreset (true).toString(); }
+
+    PandrelTQ4418AudioProcessor saved, fresh;
+    MorvidPresetMenu menu { "presetName_" };
+};
+
+TEST_F (PresetMenu, ChangeMarkComesOnceAndGoesWithAnotherSelection)
+{
+    put ("Bass/Warm.mdtz");
+    put ("Bass/Zed.mdtz");
+    menu.setSelectedFilePath ("Init.mdtz");
+    menu.setPresetHasChanged();
+    EXPECT_EQ (menu.getText(), "Init*");
+
+    menu.setSelectedFilePath ("Bass/Warm.mdtz");
+    EXPECT_EQ (menu.getText(), "Warm");
+    menu.setPresetHasChanged(), menu.setPresetHasChanged();
+    EXPECT_EQ (menu.getText(), "Warm*");
+    menu.nextResult();
+    EXPECT_EQ (menu.getText(), "Zed");
+    menu.setMarkedAsChange (true), menu.setPresetHasChanged();
+    EXPECT_EQ (menu.getText(), "Zed");
+
+    // Picking the last pick again tells the listeners only while it is marked.
+    int calls = 0;
+    menu.onTextChange = [&] { ++calls; };
+    const auto shown = shownContents (menu);
+    menu.applyMenuPick (1, shown);
+    menu.setPresetHasChanged();
+    menu.applyMenuPick (1, shown);
+    EXPECT_EQ (menu.getText(), "Warm");
+    menu.applyMenuPick (1, shown);
+    EXPECT_EQ (calls, 2);
+}
+
+TEST_F (PresetMenu, WritesIntoANewFolderSelectsItAndLoadsBackWithNothingLost)
+{
+    menu.setSelectedFilePath ("Init.mdtz");
+    menu.compareAndMarkPreset (&saved); // no preset folder yet: nothing to compare
+
+    ASSERT_TRUE (menu.writePreset (&saved, "New/Mine.mdtz"));
+    const auto file = root.getChildFile ("New/Mine.mdtz");
+    EXPECT_TRUE (file.loadFileAsString().startsWith ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+    EXPECT_EQ (file.getParentDirectory().getNumberOfChildFiles (juce::File::findFilesAndDirectories), 1);
+    EXPECT_EQ (menu.getSelectedFilePath() + " " + menu.getText(), "New/Mine.mdtz Mine");
+    EXPECT_EQ (menu.getFilePath (menu.getSelectedFileIndex() - 1), file.getFullPathName());
+
+    EXPECT_EQ (menu.readPreset (&fresh, "New/Mine.mdtz"), 1);
+    EXPECT_EQ (presetText (fresh), presetText (saved));
+    menu.compareAndMarkPreset (&fresh);
+    EXPECT_EQ (menu.getText(), "Mine");
+    fresh.setParameterNotifyingHost (ParameterTable::depth, 0.75001f);
+    menu.compareAndMarkPreset (&fresh);
+    EXPECT_EQ (menu.getText(), "Mine*");
+
+    // An absolute path inside the folder: overwritten and selected the same way.
+    ASSERT_TRUE (menu.writePreset (&fresh, file.getFullPathName()));
+    EXPECT_EQ (menu.getSelectedFilePath() + " " + menu.getText(), "New/Mine.mdtz Mine");
+    EXPECT_EQ (menu.readPreset (&saved, file.getFullPathName()), 1);
+    EXPECT_FLOAT_EQ (saved.getParameter (ParameterTable::depth), 0.75001f);
+}
+
+TEST_F (PresetMenu, RefusesPathsOutsideThePresetFolderAndAnythingButPresetFiles)
+{
+    const auto outside = home.getChildFile ("outside.mdtz");
+    ASSERT_TRUE (outside.replaceWithText (presetText (saved)));
+    const auto untouched = presetText (fresh);
+    const auto rootPath = root.getFullPathName();
+    put ("Folder.mdtz/inside.mdtz");
+
+    for (const auto& path : juce::StringArray { "../../../../../outside.mdtz", "..\\..\\..\\..\\..\\outside.mdtz",
+                                                "New/../../../../../../outside.mdtz", "~/outside.mdtz",
+                                                outside.getFullPathName(), rootPath + "Evil/outside.mdtz", "",
+                                                "New/..", "Folder.mdtz", "script.sh" })
+    {
+        SCOPED_TRACE (path);
+        EXPECT_EQ (menu.readPreset (&fresh, path), 0);
+        EXPECT_FALSE (menu.writePreset (&fresh, path));
+    }
+
+    EXPECT_EQ (presetText (fresh), untouched);
+    EXPECT_EQ (outside.loadFileAsString(), presetText (saved));
+    EXPECT_FALSE (juce::File (rootPath + "Evil").exists() || root.getChildFile ("script.sh").exists());
+    EXPECT_TRUE (root.getChildFile ("Folder.mdtz").isDirectory());
+}
+
+TEST_F (PresetMenu, AFailedWriteReturnsFalseAndLeavesNoFile)
+{
+    put ("Blocked", "a file where a folder is wanted");
+    EXPECT_FALSE (menu.writePreset (&saved, "Blocked/Mine.mdtz"));
+    EXPECT_EQ (root.getChildFile ("Blocked").loadFileAsString(), "a file where a folder is wanted");
+
+    put ("System", {}, juce::File ("/proc/self/fdinfo")); // no one may create files there, root included
+    EXPECT_FALSE (menu.writePreset (&saved, "System/Mine.mdtz"));
+    EXPECT_EQ (menu.getText(), "Mine*");
+    EXPECT_FALSE (menu.writePreset (nullptr, "Mine.mdtz"));
+    EXPECT_FALSE (root.getChildFile ("Mine.mdtz").exists());
+}
+
+TEST_F (PresetMenu, MarksASelectedFileThatIsNoPresetOfThisPlugIn)
+{
+    put ("Broken.mdtz", presetText (saved).substring (0, 80));
+    put ("Empty.mdtz", "");
+    put ("Other.mdtz", "<otherPatch><Properties/></otherPatch>");
+    put ("Foreign.mdtz", presetText (saved).replace (PresetDocument::productId, "com.example.Other"));
+    put ("Entities.mdtz", "<!DOCTYPE m [<!ENTITY a \"&a;\">]><morvidPatch>&a;</morvidPatch>");
+    put ("Good.mdtz", presetText (saved));
+    const auto untouched = presetText (fresh);
+
+    for (const juce::String name : { "Broken", "Empty", "Other", "Foreign", "Entities" })
+    {
+        SCOPED_TRACE (name);
+        menu.setSelectedFilePath (name + ".mdtz");
+        menu.compareAndMarkPreset (nullptr);
+        EXPECT_EQ (menu.getText(), name);
+        menu.compareAndMarkPreset (&saved);
+        EXPECT_EQ (menu.getText(), name + "*");
+        EXPECT_EQ (menu.readPreset (&fresh, name + ".mdtz"), name == "Foreign" ? 2 : 0);
+    }
+
+    EXPECT_EQ (menu.readPreset (&fresh, "Missing.mdtz") + menu.readPreset (nullptr, "Good.mdtz"), 0);
+    EXPECT_EQ (presetText (fresh), untouched);
+    menu.setSelectedFilePath ("Good.mdtz");
+    menu.compareAndMarkPreset (&saved);
+    EXPECT_EQ (menu.getText(), "Good");
+}

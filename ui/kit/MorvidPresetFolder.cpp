@@ -1,0 +1,44 @@
+#include "MorvidPresetFolder.h"
+
+#include "PresetFolder.h"
+
+namespace MorvidPresetFolder
+{
+juce::File getAudioMusicAppsFolder()
+{
+    return juce::File::getSpecialLocation (juce::File::userMusicDirectory)
+        .getChildFile ("Audio Music Apps");
+}
+
+juce::File getPresetFolder()
+{
+    return PresetFolder::get();
+}
+
+juce::File resolveInside (const juce::File& root, const juce::String& path)
+{
+    if (root == juce::File() || path.trim().isEmpty())
+        return {};
+
+    const auto slashed = path.replaceCharacter ('\\', '/');
+    const auto file = juce::File::isAbsolutePath (slashed) ? juce::File (slashed)
+                                                           : root.getChildFile (slashed);
+
+    // File resolves "./" and "../" inside a path, but not a trailing "." or
+    // "..": such a path names a folder, never a preset file.
+    const auto full = file.getFullPathName();
+
+    if (full.endsWith ("/.") || full.endsWith ("/.."))
+        return {};
+
+    return file.isAChildOf (root) ? file : juce::File();
+}
+
+bool isBefore (const juce::File& a, const juce::File& b)
+{
+    const auto nameA = a.getFileName();
+    const auto nameB = b.getFileName();
+    const auto order = nameA.compareNatural (nameB, false);
+    return order != 0 ? order < 0 : nameA.compare (nameB) < 0;
+}
+} // namespace MorvidPresetFolder

@@ -1,0 +1,147 @@
+#include "MorvidPresetMenu.h"
+
+#include "MorvidPresetFolder.h"
+#include "PandrelTQ4418AudioProcessor.h"
+#include "PresetDocument.h"
+#include "PresetDocumentGuard.h"
+
+namespace
+{
+// What the processor's preset reader accepts as one of this plug-in's presets.
+bool isPresetOfThisPlugin (const juce::XmlElement* doc)
+{
+    if (doc == nullptr || ! doc->hasTagName (PresetDocument::rootTag))
+        return false;
+
+    const auto* properties = doc->getChildByName (PresetDocument::propertiesTag);
+    return properties != nullptr && PresetDocument::attributeAt (*properties, 0) == PresetDocument::productId;
+}
+} // namespace
+
+MorvidPresetMenu::MorvidPresetMenu (const juce::String& name) : MorvidOptionMenuTree (name) {}
+
+MorvidPresetMenu::~MorvidPresetMenu() = default;
+
+void MorvidPresetMenu::setSelectedFilePath (juce::String relativePath)
+{
+    if (selectPath (relativePath))
+    {
+        markedAsChange = false;
+        return;
+    }
+
+    // A preset that is no file (a fresh program's "Init.mdtz", say) shows
+    // marked: nothing on disk holds these settings.
+    setText (getText() + "*", juce::dontSendNotification);
+    markedAsChange = true;
+}
+
+void MorvidPresetMenu::setSelectedFileIndex (int itemId)
+{
+    if (selectIndex (itemId))
+        markedAsChange = false;
+}
+
+void MorvidPresetMenu::applyMenuPick (int itemId, const MenuContents& shown)
+{
+    juce::Component::SafePointer<MorvidPresetMenu> safeThis (this);
+    MorvidOptionMenuTree::applyMenuPick (itemId, shown);
+
+    // A listener may have deleted the menu while it was told of the pick.
+    if (safeThis != nullptr && itemId >= 1 && itemId <= shown.filePaths.size())
+        markedAsChange = false;
+}
+
+void MorvidPresetMenu::setPresetHasChanged()
+{
+    if (markedAsChange)
+        return;
+
+    setText (getText() + "*", juce::dontSendNotification);
+    markedAsChange = true;
+}
+
+void MorvidPresetMenu::setMarkedAsChange (bool isMarked) { markedAsChange = isMarked; }
+
+void MorvidPresetMenu::compareAndMarkPreset (PandrelTQ4418AudioProcessor* processor)
+{
+    const auto file = resolve (getSelectedFilePath());
+
+    if (processor == nullptr || ! file.existsAsFile())
+        return;
+
+    presetXml = PresetDocumentGuard::parseFile (file);
+
+    // A file that does not parse, or is some other document, holds none of
+    // the current settings.
+    if (! isPresetOfThisPlugin (presetXml.get()))
+    {
+        presetXml.reset();
+        setPresetHasChanged();
+        return;
+    }
+
+    if (processor->comparePreset (std::move (presetXml)))
+        setPresetHasChanged();
+}
+
+int MorvidPresetMenu::readPreset (PandrelTQ4418AudioProcessor* processor, juce::String path)
+{
+    const auto file = resolve (path);
+
+    if (processor == nullptr || ! file.existsAsFile())
+        return 0;
+
+    presetXml = PresetDocumentGuard::parseFile (file);
+    return processor->readPreset (std::move (presetXml), true);
+}
+
+bool MorvidPresetMenu::writePreset (PandrelTQ4418AudioProcessor* processor, juce::String path)
+{
+    const auto target = resolve (path);
+
+    if (processor == nullptr || target == juce::File() || target.isDirectory()
+        || ! target.hasFileExtension (MorvidPresetFolder::extension))
+        return false;
+
+    const auto written = target.getParentDirectory().createDirectory().wasOk()
+                         && writeDocument (processor->writePreset (true), target);
+
+    setSelectedFilePath (target.getRelativePathFrom (getRootFolder()));
+
+    if (! written)
+        setPresetHasChanged();
+
+    return written;
+}
+
+bool MorvidPresetMenu::writeDocument (const juce::XmlElement& document, const juce::File& target)
+{
+    // Written beside the target under a name no listing picks up, and moved
+    // over it only when complete: a failed write (or a crash) leaves any
+    // earlier file as it was, and no empty or partial preset.
+    juce::TemporaryFile temporary (target, target.getParentDirectory().getNonexistentChildFile (
+                                               target.getFileName() + ".part", {}, false));
+    {
+        juce::FileOutputStream out (temporary.getFile());
+
+        if (! out.openedOk())
+            return false;
+
+        juce::XmlElement::TextFormat format;
+        format.customEncoding = "UTF-8";
+        format.lineWrapLength = 60;
+        document.writeTo (out, format);
+        out.flush();
+
+        if (out.getStatus().failed())
+            return false;
+    }
+
+    return temporary.overwriteTargetFileWithTemporary();
+}
+
+juce::File MorvidPresetMenu::resolve (const juce::String& path) const
+{
+    return MorvidPresetFolder::resolveInside (getRootFolder(), path);
+}
