@@ -129,7 +129,6 @@ TEST (ImageStripControls, ControlsWithoutAUsableStripDrawNothing)
     EXPECT_EQ (footswitch.getImageHeight(), 0);
     footswitch.setImage (flatStrip (90, 99, 4));
     EXPECT_EQ (footswitch.getImageHeight(), 99);
-    EXPECT_EQ (footswitch.getImageWidth(), 90);
 }
 
 namespace
