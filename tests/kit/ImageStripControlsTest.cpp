@@ -194,6 +194,7 @@ TEST (ImageStripControls, TwoStateButtonsShowOnOrHeld)
     Morvid2StateKickButton kick ("OK");
     kick.setBounds (0, 0, 132, 51);
     kick.setImage (flatStrip (132, 51, 2));
+    EXPECT_FALSE (kick.getClickingTogglesState());
     EXPECT_EQ (frameFor (kick, juce::Button::buttonOver, false), 0);
     EXPECT_EQ (frameFor (kick, juce::Button::buttonDown, false), 1);
     EXPECT_EQ (frameFor (kick, juce::Button::buttonNormal, true), 0);
