@@ -78,7 +78,7 @@ TEST_F (OptionMenuTree, StepsWithWrapAroundAndTicksTheSelection)
     // that has shrunk since; stepping back then goes to the last file.
     tree.setSelectedFileIndex (7);
     root.getChildFile ("Bass").deleteRecursively();
-    tree.setSelectedFilePath ("Gone/Missing.mdtz");
+    tree.setSelectedFilePath ("Gone\\Missing.mdtz");
     EXPECT_EQ (tree.getText() + " " + juce::String (tree.getSelectedFileIndex()), "Missing 7");
     EXPECT_FALSE (describe (tree.getRootMenu()).contains ("+"));
     tree.previousResult();

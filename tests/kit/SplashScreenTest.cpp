@@ -1,21 +1,10 @@
 // The about panel over an editor-sized parent: modal while shown, closed by
-// a click, the version written where the picture leaves room for it.
+// a click anywhere, the version written where the picture leaves room for it.
 #include "FlatStrips.h"
 
 #include <MorvidSplashScreen.h>
 
 #include <gtest/gtest.h>
-
-namespace
-{
-juce::Label* versionLabelOf (MorvidSplashScreen& panel)
-{
-    for (auto* child : panel.getChildren())
-        if (child->getName() == "versionLabel_")
-            return dynamic_cast<juce::Label*> (child);
-    return nullptr;
-}
-} // namespace
 
 TEST (SplashScreen, IsModalWhileShownAndAClickAnywhereClosesIt)
 {
@@ -23,37 +12,34 @@ TEST (SplashScreen, IsModalWhileShownAndAClickAnywhereClosesIt)
     editor.setSize (325, 454);
     MorvidSplashScreen panel ("aboutContainer_");
     editor.addChildComponent (panel);
+    panel.setVersion ("1.0.1 (64bit)");
 
     EXPECT_EQ (panel.getBounds(), juce::Rectangle<int> (0, 0, 325, 455));
-    EXPECT_FALSE (panel.isVisible());
-    EXPECT_FALSE (panel.isCurrentlyModal());
+    EXPECT_FALSE (panel.isVisible() || panel.isCurrentlyModal());
 
-    panel.show();
-    panel.show(); // a second show must not need a second click
-    EXPECT_TRUE (panel.isVisible());
-    EXPECT_TRUE (panel.isCurrentlyModal());
-    EXPECT_TRUE (editor.isCurrentlyBlockedByAnotherModalComponent());
+    // Routed as the framework routes a press: to the component under it.
+    for (const auto point : { juce::Point<int> (300, 440), juce::Point<int> (160, 120) }) // ..., on the version text
+    {
+        panel.show();
+        panel.show(); // a second show must not need a second click
+        EXPECT_TRUE (panel.isVisible() && panel.isCurrentlyModal());
+        EXPECT_TRUE (editor.isCurrentlyBlockedByAnotherModalComponent());
 
-    panel.mouseDown (kittest::mouseAt (panel, { 300.0f, 440.0f }, { 300.0f, 440.0f }, false));
-    EXPECT_FALSE (panel.isVisible());
-    EXPECT_FALSE (panel.isCurrentlyModal());
-    EXPECT_FALSE (editor.isCurrentlyBlockedByAnotherModalComponent());
-    EXPECT_EQ (juce::ModalComponentManager::getInstance()->getNumModalComponents(), 0);
+        auto* target = panel.getComponentAt (point);
+        ASSERT_NE (target, nullptr);
+        target->mouseDown (kittest::mouseAt (*target, point.toFloat(), point.toFloat(), false));
+        EXPECT_FALSE (panel.isVisible() || panel.isCurrentlyModal()) << point.toString();
+        EXPECT_FALSE (editor.isCurrentlyBlockedByAnotherModalComponent());
+        EXPECT_EQ (juce::ModalComponentManager::getInstance()->getNumModalComponents(), 0);
+    }
 }
 
 TEST (SplashScreen, ShowsTheVersionInLightTextRightOfItsCaption)
 {
     MorvidSplashScreen panel ("aboutContainer_");
-    auto* label = versionLabelOf (panel);
-    ASSERT_NE (label, nullptr);
-    EXPECT_EQ (label->getBounds(), juce::Rectangle<int> (150, 112, 100, 16));
-    EXPECT_EQ (label->getJustificationType(), juce::Justification::bottomLeft);
-    EXPECT_EQ (label->findColour (juce::Label::textColourId), juce::Colour (211, 211, 211));
-
     panel.setVersion ("1.0.1 (64bit)");
-    EXPECT_EQ (label->getText(), "1.0.1 (64bit)");
 
-    // Rendered: the text stands out light on the dark picture.
+    // Rendered: the text stands out light on the dark picture, inside its box.
     panel.setVisible (true);
     const auto picture = panel.createComponentSnapshot (panel.getLocalBounds());
     int lightPixels = 0;

@@ -134,40 +134,4 @@ std::vector<Artwork> paintAllArtwork()
 
     return all;
 }
-
-juce::Image stripFrame (const Artwork& artwork, int frame)
-{
-    const int height = artwork.image.getHeight() / artwork.frames;
-    return artwork.image.getClippedImage ({ 0, frame * height, artwork.image.getWidth(), height });
-}
-
-juce::Image paintEditorMockup (const std::vector<Artwork>& all)
-{
-    auto find = [&all] (const juce::String& name) -> const Artwork&
-    {
-        for (const auto& artwork : all)
-            if (artwork.fileName == name)
-                return artwork;
-        jassertfalse;
-        return all.front();
-    };
-
-    juce::Image mockup (juce::Image::ARGB, layout::editorWidth, layout::editorHeight, true);
-    juce::Graphics g (mockup);
-    g.drawImageAt (find ("bg_flanger").image, 0, 0);
-
-    // The processor's defaults: effect on, type 1, rate 0.2, depth 0.2,
-    // delay 0, feedback, mix and level 0.5, stereo and sync off.
-    struct Placed { const char* name; juce::Rectangle<int> place; int frame; };
-    const Placed placed[] = {
-        { "file", layout::fileButton, 0 }, { "left", layout::presetPrevious, 0 }, { "right", layout::presetNext, 0 },
-        { "ab", layout::abSwitch, 0 }, { "atob", layout::abCopy, 0 }, { "bypass", layout::bypass, 2 },
-        { "stereo", layout::stereoSwitch, 0 }, { "sync", layout::syncSwitch, 0 }, { "type", layout::type, 0 },
-        { "rate", layout::rate, 20 }, { "depth", layout::depth, 20 }, { "delay", layout::delay, 0 },
-        { "feedback", layout::feedback, 50 }, { "mix", layout::mix, 50 }, { "level", layout::level, 50 },
-    };
-    for (const auto& p : placed)
-        g.drawImageAt (stripFrame (find (p.name), p.frame), p.place.getX(), p.place.getY());
-    return mockup;
-}
 } // namespace artwork

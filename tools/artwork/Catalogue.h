@@ -16,11 +16,4 @@ struct Artwork
 };
 
 std::vector<Artwork> paintAllArtwork();
-
-// Frame f of a strip.
-juce::Image stripFrame (const Artwork& artwork, int frame);
-
-// The editor's default settings drawn over the background, as a check of how
-// strips and panel meet.
-juce::Image paintEditorMockup (const std::vector<Artwork>& all);
 } // namespace artwork

@@ -112,16 +112,10 @@ void paintTypeLever (juce::Graphics& g, juce::Rectangle<float> area, int positio
 
     const auto nut = hexagon (pivot, 12.0f, 0.0f);
     look::shadow (g, nut, 3.0f, { 1, 2 }, 0.7f);
-    g.setGradientFill (look::chrome (nut.getBounds(), 0.95f));
-    g.fillPath (nut);
-    g.setColour (juce::Colours::black.withAlpha (0.5f));
-    g.strokePath (nut, juce::PathStrokeType (0.7f));
+    look::chromePart (g, nut, 0.95f, 0.5f, 0.7f);
 
     const auto bush = circle (pivot, 7.0f);
-    g.setGradientFill (look::chrome (bush.getBounds(), 0.7f));
-    g.fillPath (bush);
-    g.setColour (juce::Colours::black.withAlpha (0.6f));
-    g.strokePath (bush, juce::PathStrokeType (0.7f));
+    look::chromePart (g, bush, 0.7f, 0.6f, 0.7f);
     g.setColour (juce::Colour (0xff1d2023));
     fillCircle (g, pivot, 4.2f);
 
@@ -171,10 +165,7 @@ void paintFootswitch (juce::Graphics& g, juce::Rectangle<float> area, bool on, b
     // Mounting nut.
     const auto nut = hexagon (centre, 29.0f, juce::MathConstants<float>::pi / 6.0f);
     look::shadow (g, nut, 5.0f, { 2, 3 }, 0.75f);
-    g.setGradientFill (look::chrome (nut.getBounds(), 0.9f));
-    g.fillPath (nut);
-    g.setColour (juce::Colours::black.withAlpha (0.55f));
-    g.strokePath (nut, juce::PathStrokeType (0.8f));
+    look::chromePart (g, nut, 0.9f, 0.55f, 0.8f);
 
     // Threaded collar.
     const auto collar = circle (centre, 22.0f);
@@ -233,10 +224,7 @@ void paintSlideSwitch (juce::Graphics& g, juce::Rectangle<float> area, bool on)
     juce::Path body;
     body.addRoundedRectangle (thumb, 3.0f);
     look::shadow (g, body, 2.0f, { 1, 1 }, 0.7f);
-    g.setGradientFill (look::chrome (thumb, 0.95f));
-    g.fillPath (body);
-    g.setColour (juce::Colours::black.withAlpha (0.55f));
-    g.strokePath (body, juce::PathStrokeType (0.7f));
+    look::chromePart (g, body, 0.95f, 0.55f, 0.7f);
     for (int i = -2; i <= 2; ++i)
     {
         const float x = thumb.getCentreX() + (float) i * 2.6f;

@@ -73,6 +73,14 @@ juce::ColourGradient chrome (juce::Rectangle<float> area, float brightness)
     return gradient;
 }
 
+void chromePart (juce::Graphics& g, const juce::Path& shape, float brightness, float outlineAlpha, float outlineWidth)
+{
+    g.setGradientFill (chrome (shape.getBounds(), brightness));
+    g.fillPath (shape);
+    g.setColour (juce::Colours::black.withAlpha (outlineAlpha));
+    g.strokePath (shape, juce::PathStrokeType (outlineWidth));
+}
+
 void screw (juce::Graphics& g, juce::Point<float> centre, float radius, float slotAngle)
 {
     const auto area = juce::Rectangle<float> (radius * 2, radius * 2).withCentre (centre);

@@ -46,6 +46,9 @@ void brush (juce::Image& image, juce::Rectangle<int> area, float strength, juce:
 // A chrome gradient across a circle or rectangle lit from the upper left.
 juce::ColourGradient chrome (juce::Rectangle<float> area, float brightness = 1.0f);
 
+// A chrome part: the shape filled with chrome() over its bounds, then a dark outline.
+void chromePart (juce::Graphics& g, const juce::Path& shape, float brightness, float outlineAlpha, float outlineWidth);
+
 // Slotted screw head.
 void screw (juce::Graphics& g, juce::Point<float> centre, float radius, float slotAngle);
 

@@ -4,14 +4,18 @@
 
 namespace morvid
 {
-int stripFrameHeight (const juce::Image& strip, int numberOfFrames) noexcept
+bool ImageStrip::set (juce::Image strip, int frames, int minimumFrames)
 {
-    if (! strip.isValid() || numberOfFrames < 1)
-        return 0;
-    return strip.getHeight() / numberOfFrames;
+    const bool usable = strip.isValid() && frames >= juce::jmax (1, minimumFrames) && strip.getHeight() >= frames;
+
+    image = usable ? strip : juce::Image();
+    numberOfFrames = usable ? frames : 0;
+    imageWidth = usable ? strip.getWidth() : 0;
+    frameHeight = usable ? strip.getHeight() / frames : 0;
+    return usable;
 }
 
-int sliderFrameIndex (double value, double minimum, double maximum, int numberOfFrames) noexcept
+int ImageStrip::sliderFrame (double value, double minimum, double maximum) const noexcept
 {
     if (numberOfFrames < 1 || ! (maximum > minimum))
         return 0;
@@ -26,13 +30,12 @@ int sliderFrameIndex (double value, double minimum, double maximum, int numberOf
     return frame >= numberOfFrames - 1 ? numberOfFrames - 1 : (int) frame;
 }
 
-void drawStripFrame (juce::Graphics& g, const juce::Image& strip, int frame,
-                     int imageWidth, int frameHeight, juce::Rectangle<int> destination)
+void ImageStrip::draw (juce::Graphics& g, int frame, juce::Rectangle<int> destination) const
 {
-    if (! strip.isValid() || frameHeight <= 0 || imageWidth <= 0)
+    if (numberOfFrames < 1)
         return;
 
-    g.drawImage (strip,
+    g.drawImage (image,
                  destination.getX(), destination.getY(), destination.getWidth(), destination.getHeight(),
                  0, frame * frameHeight, imageWidth, frameHeight,
                  false);

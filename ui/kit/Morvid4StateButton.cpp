@@ -1,35 +1,19 @@
 #include "Morvid4StateButton.h"
 
-#include "ImageStrip.h"
-
-namespace
-{
-constexpr int frameCount = 4;
-}
-
 Morvid4StateButton::Morvid4StateButton (const juce::String& name)
     : juce::Button (name)
 {
     setClickingTogglesState (true);
 }
 
-void Morvid4StateButton::setImage (juce::Image strip)
+void Morvid4StateButton::setImage (juce::Image image)
 {
-    image = strip;
-    frameHeight = morvid::stripFrameHeight (image, frameCount);
-    imageWidth = image.isValid() ? image.getWidth() : 0;
+    strip.set (image, 4);
     repaint();
 }
 
-int Morvid4StateButton::getImageHeight()
-{
-    return image.isValid() ? image.getHeight() / frameCount : 0;
-}
-
-int Morvid4StateButton::getImageWidth()
-{
-    return image.isValid() ? image.getWidth() : 0;
-}
+int Morvid4StateButton::getImageHeight() { return strip.frameHeight; }
+int Morvid4StateButton::getImageWidth() { return strip.imageWidth; }
 
 void Morvid4StateButton::paintButton (juce::Graphics& g, bool isMouseOverButton, bool isButtonDown)
 {
@@ -52,9 +36,6 @@ void Morvid4StateButton::paintButton (juce::Graphics& g, bool isMouseOverButton,
 
 void Morvid4StateButton::drawFrame (juce::Graphics& g, int frame)
 {
-    if (! image.isValid())
-        return;
-
     g.setOpacity (isEnabled() ? 1.0f : 0.4f);
-    morvid::drawStripFrame (g, image, frame, imageWidth, frameHeight, getLocalBounds());
+    strip.draw (g, frame, getLocalBounds());
 }

@@ -1,14 +1,14 @@
 // Toggle button drawn from a 4-frame image strip that shows hover.
 #pragma once
 
-#include <juce_gui_basics/juce_gui_basics.h>
+#include "ImageStrip.h"
 
 class Morvid4StateButton : public juce::Button
 {
 public:
     explicit Morvid4StateButton (const juce::String& name);
 
-    void setImage (juce::Image strip);
+    void setImage (juce::Image image);
 
     virtual int getImageHeight();
     virtual int getImageWidth();
@@ -20,9 +20,7 @@ protected:
     void drawFrame (juce::Graphics& g, int frame);
 
 private:
-    juce::Image image;
-    int imageWidth = 0;
-    int frameHeight = 0;
+    morvid::ImageStrip strip; // image, imageWidth, frameHeight; 4 frames
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (Morvid4StateButton)
 };

@@ -1,7 +1,5 @@
 #include "MorvidKnob.h"
 
-#include "ImageStrip.h"
-
 MorvidKnob::MorvidKnob (const juce::String& name)
     : juce::Slider (name)
 {
@@ -10,32 +8,14 @@ MorvidKnob::MorvidKnob (const juce::String& name)
     setSliderStyle (juce::Slider::RotaryVerticalDrag);
 }
 
-void MorvidKnob::setImage (juce::Image strip, int frames, bool flag)
+void MorvidKnob::setImage (juce::Image image, int frames, bool flag)
 {
-    image = strip;
-    const int height = morvid::stripFrameHeight (image, frames);
-
-    if (height > 0)
-    {
-        numberOfFrames = frames;
+    if (strip.set (image, frames))
         imageFlag = flag;
-        frameHeight = height;
-        imageWidth = image.getWidth();
-    }
-    else
-    {
-        image = {};
-        numberOfFrames = 0;
-    }
-
     repaint();
 }
 
 void MorvidKnob::paint (juce::Graphics& g)
 {
-    if (! image.isValid() || numberOfFrames < 1)
-        return;
-
-    const int frame = morvid::sliderFrameIndex (getValue(), getMinimum(), getMaximum(), numberOfFrames);
-    morvid::drawStripFrame (g, image, frame, imageWidth, frameHeight, getLocalBounds());
+    strip.draw (g, strip.sliderFrame (getValue(), getMinimum(), getMaximum()), getLocalBounds());
 }

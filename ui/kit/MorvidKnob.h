@@ -1,7 +1,7 @@
 // Rotary knob (vertical drag) drawn from an N-frame image strip.
 #pragma once
 
-#include <juce_gui_basics/juce_gui_basics.h>
+#include "ImageStrip.h"
 
 class MorvidKnob : public juce::Slider
 {
@@ -12,18 +12,15 @@ public:
     // shorter than its frame count leaves the knob without frames (it then
     // draws nothing) instead of dividing by zero. `flag` is kept for callers
     // and changes nothing.
-    void setImage (juce::Image strip, int numberOfFrames, bool flag);
+    void setImage (juce::Image image, int numberOfFrames, bool flag);
 
-    int getNumberOfFrames() const noexcept { return numberOfFrames; }
+    int getNumberOfFrames() const noexcept { return strip.numberOfFrames; }
 
     void paint (juce::Graphics& g) override;
 
 private:
-    juce::Image image;
-    int numberOfFrames = 0;
+    morvid::ImageStrip strip; // image, numberOfFrames, imageWidth, frameHeight
     bool imageFlag = false;
-    int imageWidth = 0;
-    int frameHeight = 0;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MorvidKnob)
 };

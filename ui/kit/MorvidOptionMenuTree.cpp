@@ -50,8 +50,9 @@ MorvidOptionMenuTree::MorvidOptionMenuTree (const juce::String& name)
 
 MorvidOptionMenuTree::~MorvidOptionMenuTree()
 {
-    // An open menu would otherwise outlive the label it was shown for. Only
-    // ours: other plug-in instances in the same process may have one open.
+    // An open menu would otherwise outlive the label it was shown for. The
+    // framework closes menus only all at once, so do it only while ours is
+    // open: another plug-in instance in the process may have its own.
     if (menuIsOpen)
         juce::PopupMenu::dismissAllActiveMenus();
 }

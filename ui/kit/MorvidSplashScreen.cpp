@@ -14,6 +14,8 @@ MorvidSplashScreen::MorvidSplashScreen (const juce::String& name)
     versionLabel_->setBounds (150, 112, 100, 16);
     versionLabel_->setJustificationType (juce::Justification::bottomLeft);
     versionLabel_->setColour (juce::Label::textColourId, juce::Colour (211, 211, 211));
+    // A click on the version text closes the panel like a click anywhere else.
+    versionLabel_->setInterceptsMouseClicks (false, false);
 
     setVisible (false);
 }

@@ -1,7 +1,5 @@
 #include "MorvidVerticalSwitch2.h"
 
-#include "ImageStrip.h"
-
 MorvidVerticalSwitch2::MorvidVerticalSwitch2 (const juce::String& name)
     : juce::Slider (name)
 {
@@ -9,24 +7,10 @@ MorvidVerticalSwitch2::MorvidVerticalSwitch2 (const juce::String& name)
     setRange (0.0, 1.0, 0.0);
 }
 
-void MorvidVerticalSwitch2::setImage (juce::Image strip, int frames)
+void MorvidVerticalSwitch2::setImage (juce::Image image, int frames)
 {
-    image = strip;
-    const int height = frames >= 2 ? morvid::stripFrameHeight (image, frames) : 0;
-
-    if (height > 0)
-    {
+    if (strip.set (image, frames, 2))
         setRange (0.0, 1.0, 1.0 / (frames - 1));
-        numberOfFrames = frames;
-        frameHeight = height;
-        imageWidth = image.getWidth();
-    }
-    else
-    {
-        image = {};
-        numberOfFrames = 0;
-    }
-
     repaint();
 }
 
@@ -37,11 +21,9 @@ void MorvidVerticalSwitch2::setControllableImageHeight (int pixels)
 
 void MorvidVerticalSwitch2::paint (juce::Graphics& g)
 {
-    if (! image.isValid() || numberOfFrames < 1)
-        return;
-
-    const int frame = morvid::sliderFrameIndex (getValue(), getMinimum(), getMaximum(), numberOfFrames);
-    morvid::drawStripFrame (g, image, frame, imageWidth, frameHeight, { 0, 0, imageWidth, frameHeight });
+    // At the strip's natural size, whatever the component's size.
+    strip.draw (g, strip.sliderFrame (getValue(), getMinimum(), getMaximum()),
+                { 0, 0, strip.imageWidth, strip.frameHeight });
 }
 
 double MorvidVerticalSwitch2::travelScale() const noexcept

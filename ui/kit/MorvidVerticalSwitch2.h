@@ -3,7 +3,7 @@
 // pixels of travel span the whole range.
 #pragma once
 
-#include <juce_gui_basics/juce_gui_basics.h>
+#include "ImageStrip.h"
 
 class MorvidVerticalSwitch2 : public juce::Slider
 {
@@ -14,10 +14,10 @@ public:
     // steps of 1 / (N - 1)). A null strip, a count below 2 or a strip shorter
     // than its frame count leaves the switch without frames and its range as
     // it was.
-    void setImage (juce::Image strip, int numberOfFrames);
+    void setImage (juce::Image image, int numberOfFrames);
     void setControllableImageHeight (int pixels);
 
-    int getNumberOfFrames() const noexcept { return numberOfFrames; }
+    int getNumberOfFrames() const noexcept { return strip.numberOfFrames; }
 
     void paint (juce::Graphics& g) override;
     double proportionOfLengthToValue (double proportion) override;
@@ -26,10 +26,7 @@ public:
 private:
     double travelScale() const noexcept;
 
-    juce::Image image;
-    int numberOfFrames = 0;
-    int imageWidth = 0;
-    int frameHeight = 0;
+    morvid::ImageStrip strip; // image, numberOfFrames, imageWidth, frameHeight
     double controllableImageHeight = 1.0;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MorvidVerticalSwitch2)
