@@ -32,7 +32,7 @@ juce::MemoryBlock framed (const juce::String& text)
 {
     juce::MemoryOutputStream out;
     out.writeInt (0x21324356);
-    out.writeInt ((int) text.getNumBytesAsUTF8());
+    out.writeInt ((int) std::strlen (text.toRawUTF8()));
     out << text;
     out.writeByte (0);
     return out.getMemoryBlock();
@@ -44,6 +44,17 @@ juce::MemoryBlock bankOf (PandrelTQ4418AudioProcessor& p)
     p.getStateInformation (state);
     return state;
 }
+
+std::string repeated (const std::string& s, int n)
+{
+    std::string result;
+    while (n-- > 0)
+        result += s;
+    return result;
+}
+
+// Bytes as they stand, valid UTF-8 or not.
+juce::String raw (const std::string& bytes) { return juce::String::fromUTF8 (bytes.data(), (int) bytes.size()); }
 
 juce::String nested (int depth, const juce::String& inner = {})
 {
@@ -63,6 +74,7 @@ TEST (HostileDocuments, RefusedBeforeParsingAndChangeNothing)
         "<!DOCTYPE morvidPatch SYSTEM \"/etc/passwd\"><morvidPatch>&x;</morvidPatch>", // reads a file
         nested (5000),                                                                 // crashes the parser
         nested (9),
+        raw ("<morvidPatch>" + repeated ("\xc0\xbc" "a>", 100000)), // an overlong "<"
         header + ">" + juce::String::repeatedString (R"(<Value property="mix">0.9</Value>)", 40000) + "</Properties></morvidPatch>",
     };
     PandrelTQ4418AudioProcessor p;
@@ -93,6 +105,15 @@ TEST (HostileDocuments, RefusedBeforeParsingAndChangeNothing)
     static_cast<juce::uint32*> (lying.getData())[1] = 0x7fffffff;
     p.setStateInformation (lying.getData(), (int) lying.getSize() / 2);
     EXPECT_EQ (bankOf (p), before);
+
+    // Markup the parser reads in its own way, hiding nesting from a plain
+    // scan: a stray quote, a quote in a close tag, a comment or instruction
+    // closed early, an entity holding markup, an overlong "<".
+    const auto levels = [] (const char* segment) { return "<morvidPatch>" + juce::String::repeatedString (segment, 5); };
+    for (const auto& text : { levels ("<a \"<b><b>"), levels ("<x></x\"><b><b>"), levels ("<a><a><a><!--></a></a></a>-->"),
+                              levels ("<a><a><a><?></a></a></a>?>"), levels ("<a><a><a>&</a></a></a>;"),
+                              raw ("<morvidPatch>" + repeated ("\xc0\xbc" "a>", 12)) })
+        EXPECT_FALSE (PresetDocumentGuard::isAcceptableText (text)) << text;
 
     // Eight levels pass; comments, CDATA, instructions and quotes do not count.
     EXPECT_NE (PresetDocumentGuard::parseText (nested (8)), nullptr);

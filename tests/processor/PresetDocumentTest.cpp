@@ -144,7 +144,7 @@ TEST (PresetDocument, BankStateRestoresEveryProgramAndSlotProgramChunkOnlyTheCur
         p.programs[prog].activeChannel = prog % 2;
         for (int slot = 0; slot < 2; ++slot)
         {
-            p.programs[prog].name[slot] = "Bank/P" + juce::String (prog * 2 + slot) + ".mdtz";
+            p.programs[prog].name[slot] = juce::String::fromUTF8 ("B\xc3\xa4nk \"&<'>\n/P") + juce::String (prog * 2 + slot) + ".mdtz";
             for (int i = 0; i < 11; ++i) // values the text forms carry exactly
                 p.programs[prog].values[slot][i] = i == 0 || i >= 9 ? float ((prog + slot + i) % 2)
                                                  : i == 1           ? float ((prog + slot) % 3) * 0.5f
@@ -172,7 +172,7 @@ TEST (PresetDocument, BankStateRestoresEveryProgramAndSlotProgramChunkOnlyTheCur
     r.setCurrentProgram (2);
     r.setCurrentProgramStateInformation (chunk.getData(), (int) chunk.getSize());
     EXPECT_TRUE (r.getCurrentProgram() == 2 && r.programs[2].activeChannel == 1);
-    EXPECT_EQ (r.programs[2].name[0], "Bank/P18.mdtz");
+    EXPECT_EQ (r.programs[2].name[0], p.programs[9].name[0]);
     EXPECT_EQ (r.getParameter (7), p.programs[9].values[1][7]);
     EXPECT_EQ (r.programs[3].values[0][7], 0.5f);
 }
