@@ -220,11 +220,25 @@ void PandrelTQ4418AudioProcessor::processPiece (float* left, float* right, bool 
     bypassRamp.process (left, stereo ? right : nullptr, dryL, dryR, n, effectOn);
 }
 
+// One-shot: posts the model "flangerType" settled on; the audio thread takes
+// it over (takePostedModel).
 void PandrelTQ4418AudioProcessor::timerCallback()
 {
-    if (typeChanges.isDue (juce::Time::getMillisecondCounter()))
-        postedModel.store (ParameterTable::modelIndexFor (currentValue (ParameterTable::flangerType)),
-                           std::memory_order_release);
+    // A change noted off the message thread may have come after the start.
+    if (const int left = typeChanges.msUntilSettled (juce::Time::getMillisecondCounter()); left > 0)
+    {
+        startTimer (left);
+        return;
+    }
+
+    stopTimer();
+    postedModel.store (ParameterTable::modelIndexFor (currentValue (ParameterTable::flangerType)), std::memory_order_release);
+}
+
+void PandrelTQ4418AudioProcessor::messageThreadTick()
+{
+    if (typeChanges.takeUnseenChanges())
+        startTimer (std::max (1, typeChanges.msUntilSettled (juce::Time::getMillisecondCounter())));
 
     for (auto* model : models)
         model->sendPendingAnnouncement();

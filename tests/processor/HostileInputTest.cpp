@@ -237,12 +237,15 @@ TEST (HostileHostValues, TheAudioThreadNeverAllocates)
     auto audioThread = [&] (juce::AudioBuffer<float>& b, auto&& automation)
     {
         fill (b, 0);
-        allocations = 0;
-        counting = true;
-        automation(); // hosts apply automation on the audio thread
-        p.processBlock (b, midi);
-        counting = false;
-        total += allocations;
+        std::thread ([&]
+                     {
+                         counting = true;
+                         automation(); // hosts apply automation on the audio thread
+                         p.processBlock (b, midi);
+                         counting = false;
+                         total += allocations;
+                     })
+            .join();
     };
 
     for (int b = 0; b < 8; ++b)

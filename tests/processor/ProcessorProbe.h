@@ -16,6 +16,7 @@ struct ProcessorProbe
     int activeModel() const { return p.activeModel; }
     int targetModel() const { return p.targetModel; }
     bool crossfading() const { return p.crossfading; }
+    int postedModel() const { return p.postedModel.load(); }
     FlangerModelBase& model (int m) const { return *static_cast<FlangerModelBase*> (p.models[m]); }
 };
 
