@@ -134,6 +134,15 @@ TEST (PresetDocument, ValueTextsAndComparison)
     p.setParameter (10, 0.3f); // a switch counts as on above zero
     EXPECT_FALSE (p.comparePreset (preset (ours, "<Value property=\"sync\">true</Value>")));
     EXPECT_FALSE (p.comparePreset (std::make_unique<juce::XmlElement> (p.writePreset (false))));
+
+    // A value a host sent outside 0..1 is written as it stands and compares
+    // equal once saved; reading it back makes it safe.
+    p.setParameter (4, 1.5f);
+    const auto saved = p.writePreset (true);
+    EXPECT_EQ (saved.getChildElement (1)->getChildElement (4)->getAllSubText(), "1.50000");
+    EXPECT_FALSE (p.comparePreset (std::make_unique<juce::XmlElement> (saved)));
+    EXPECT_EQ (p.readPreset (std::make_unique<juce::XmlElement> (saved), true), 1);
+    EXPECT_EQ (p.getParameter (4), 1.0f);
 }
 
 TEST (PresetDocument, BankStateRestoresEveryProgramAndSlotProgramChunkOnlyTheCurrent)
