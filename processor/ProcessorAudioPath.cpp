@@ -148,23 +148,18 @@ void PandrelTQ4418AudioProcessor::takePostedModel()
 // recalculates for it.
 void PandrelTQ4418AudioProcessor::pushChangedParameters (int chosenModel)
 {
-    const bool stereoOn = ParameterTable::isOn (currentValue (ParameterTable::stereo));
-    if (stereoOn != lastStereo)
+    const auto pushSwitch = [this, chosenModel] (int parameterIndex, int modelIndex, bool& last)
     {
+        const bool on = ParameterTable::isOn (currentValue (parameterIndex));
+        if (on == last)
+            return;
         for (auto* model : models)
-            model->setParameter (ModelRouting::stereoOn, stereoOn ? 1.0f : 0.0f);
-        models[chosenModel]->calcParameter (ModelRouting::stereoOn);
-        lastStereo = stereoOn;
-    }
-
-    const bool syncOn = ParameterTable::isOn (currentValue (ParameterTable::sync));
-    if (syncOn != lastSync)
-    {
-        for (auto* model : models)
-            model->setParameter (ModelRouting::syncOn, syncOn ? 1.0f : 0.0f);
-        models[chosenModel]->calcParameter (ModelRouting::syncOn);
-        lastSync = syncOn;
-    }
+            model->setParameter (modelIndex, on ? 1.0f : 0.0f);
+        models[chosenModel]->calcParameter (modelIndex);
+        last = on;
+    };
+    pushSwitch (ParameterTable::stereo, ModelRouting::stereoOn, lastStereo);
+    pushSwitch (ParameterTable::sync, ModelRouting::syncOn, lastSync);
 
     for (int i = ParameterTable::rate; i <= ParameterTable::level; ++i)
     {
