@@ -5,6 +5,7 @@
 #include "PluginBench.h"
 
 #include "PandrelTQ4418AudioProcessor.h"
+#include "Median.h"
 
 #include <algorithm>
 #include <chrono>
@@ -20,12 +21,6 @@ constexpr int steadyFrames = 48000;
 constexpr int runs = 15;
 
 using Clock = std::chrono::steady_clock;
-
-double median (std::vector<double> values)
-{
-    std::sort (values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 juce::AudioBuffer<float> noise (int frames)
 {
