@@ -4,8 +4,8 @@
 // in full bypass, where no model runs and the cost should be close to none.
 #include "PluginBench.h"
 
-#include "PandrelTQ4418AudioProcessor.h"
 #include "Median.h"
+#include "PandrelTQ4418AudioProcessor.h"
 
 #include <algorithm>
 #include <chrono>
