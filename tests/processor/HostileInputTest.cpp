@@ -45,16 +45,14 @@ juce::MemoryBlock bankOf (PandrelTQ4418AudioProcessor& p)
     return state;
 }
 
-std::string repeated (const std::string& s, int n)
+// Levels of an overlong "<" (C0 BC), which JUCE's decoder reads as a real one.
+juce::String overlong (int levels)
 {
-    std::string result;
-    while (n-- > 0)
-        result += s;
-    return result;
+    std::string bytes = "<morvidPatch>";
+    while (levels-- > 0)
+        bytes += "\xc0\xbc" "a>";
+    return juce::String::fromUTF8 (bytes.data(), (int) bytes.size());
 }
-
-// Bytes as they stand, valid UTF-8 or not.
-juce::String raw (const std::string& bytes) { return juce::String::fromUTF8 (bytes.data(), (int) bytes.size()); }
 
 juce::String nested (int depth, const juce::String& inner = {})
 {
@@ -62,8 +60,6 @@ juce::String nested (int depth, const juce::String& inner = {})
          + juce::String::repeatedString ("</a>", depth - 2) + "</Properties></morvidPatch>";
 }
 
-const juce::String header = "<morvidPatch version=\"1.0\"><DeviceName/><Properties deviceProductID=\"com.morvid.PandrelTQ4418\" "
-                            "deviceVersion=\"1.0.1\" presetVersion=\"1.0\"";
 } // namespace
 
 TEST (HostileDocuments, RefusedBeforeParsingAndChangeNothing)
@@ -74,8 +70,8 @@ TEST (HostileDocuments, RefusedBeforeParsingAndChangeNothing)
         "<!DOCTYPE morvidPatch SYSTEM \"/etc/passwd\"><morvidPatch>&x;</morvidPatch>", // reads a file
         nested (5000),                                                                 // crashes the parser
         nested (9),
-        raw ("<morvidPatch>" + repeated ("\xc0\xbc" "a>", 100000)), // an overlong "<"
-        header + ">" + juce::String::repeatedString (R"(<Value property="mix">0.9</Value>)", 40000) + "</Properties></morvidPatch>",
+        overlong (100000),
+        testdocs::text (testdocs::ours, juce::String::repeatedString (R"(<Value property="mix">0.9</Value>)", 40000)), // over 1 MiB
     };
     PandrelTQ4418AudioProcessor p;
     p.programs[4].values[1][2] = 0.3f;
@@ -112,7 +108,7 @@ TEST (HostileDocuments, RefusedBeforeParsingAndChangeNothing)
     const auto levels = [] (const char* segment) { return "<morvidPatch>" + juce::String::repeatedString (segment, 5); };
     for (const auto& text : { levels ("<a \"<b><b>"), levels ("<x></x\"><b><b>"), levels ("<a><a><a><!--></a></a></a>-->"),
                               levels ("<a><a><a><?></a></a></a>?>"), levels ("<a><a><a>&</a></a></a>;"),
-                              raw ("<morvidPatch>" + repeated ("\xc0\xbc" "a>", 12)) })
+                              overlong (12) })
         EXPECT_FALSE (PresetDocumentGuard::isAcceptableText (text)) << text;
 
     // Eight levels pass; comments, CDATA, instructions and quotes do not count.
@@ -129,7 +125,7 @@ TEST (HostileDocuments, NeverOutsideTheTableAndDecodedValuesMadeSafe)
         { "feedback", "-3", 6, 0.0f },    { "mix", "1e30", 7, 1.0f },     { "flangerType", "7", 1, 1.0f },
         { "flangerType", "-4", 1, 0.0f }, { "rateSync", "40", 3, 1.0f },  { "level", "0.25", 8, 0.25f },
     };
-    juce::String bank = header + " activePreset=\"99\">";
+    juce::String bank;
     for (int prog = 0; prog < 14; ++prog)
     {
         bank << "<Preset preset=\"" << prog << "\" activeChannel=\"" << (prog == 2 ? 7 : prog == 3 ? -2 : 0) << "\">";
@@ -143,7 +139,7 @@ TEST (HostileDocuments, NeverOutsideTheTableAndDecodedValuesMadeSafe)
     }
     PandrelTQ4418AudioProcessor p;
     p.setCurrentProgram (5);
-    const auto state = framed (bank + "</Properties></morvidPatch>");
+    const auto state = framed (testdocs::text (testdocs::ours + " activePreset=\"99\"", bank));
     p.setStateInformation (state.getData(), (int) state.getSize());
 
     EXPECT_EQ (p.getCurrentProgram(), 0); // no selection matched
@@ -158,12 +154,12 @@ TEST (HostileDocuments, NeverOutsideTheTableAndDecodedValuesMadeSafe)
     EXPECT_EQ (p.programs[0].values[0][7], 0.5f);
 
     // A preset file and a program chunk: the same clamping, two slots only.
-    EXPECT_EQ (p.readPreset (juce::parseXML (header + "><Value property=\"depth\">-7</Value></Properties></morvidPatch>"), true), 1);
+    EXPECT_EQ (p.readPreset (testdocs::parsed (testdocs::ours, "<Value property=\"depth\">-7</Value>"), true), 1);
     EXPECT_EQ (p.getParameter (4), 0.0f);
-    juce::String chunk = header + " activeChannel=\"5\">";
+    juce::String chunk;
     for (int c = 0; c < 3; ++c)
         chunk << "<Channel channel=\"" << c << "\" presetPath=\"x\"><Value property=\"level\">0." << c + 1 << "</Value></Channel>";
-    EXPECT_TRUE (p.readCurrentProgram (juce::parseXML (chunk + "</Properties></morvidPatch>")));
+    EXPECT_TRUE (p.readCurrentProgram (testdocs::parsed (testdocs::ours + " activeChannel=\"5\"", chunk)));
     EXPECT_EQ (p.programs[0].activeChannel, 1);
     EXPECT_FLOAT_EQ (p.getParameter (8), 0.2f);
 

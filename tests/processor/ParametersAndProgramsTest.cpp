@@ -99,9 +99,10 @@ TEST (ProcessorPrograms, ABurstOfTypeChangesSwitchesOnceFiftyMillisecondsAfterTh
     PandrelTQ4418AudioProcessor p;
     ProcessorProbe probe { p };
     std::set<int> posted;
+    std::atomic<uint32_t> lastChange { 0 };
     // Runs the message loop until the model is posted or `limitMs` have
-    // passed; the time from `lastChange` to then.
-    const auto switchTime = [&] (int model, const std::atomic<uint32_t>& lastChange, uint32_t limitMs = 1000)
+    // passed; the time from the last change to then.
+    const auto switchTime = [&] (int model, uint32_t limitMs = 1000)
     {
         for (auto start = juce::Time::getMillisecondCounter(); juce::Time::getMillisecondCounter() - start < limitMs;)
         {
@@ -115,14 +116,13 @@ TEST (ProcessorPrograms, ABurstOfTypeChangesSwitchesOnceFiftyMillisecondsAfterTh
         }
         return -1;
     };
-    std::atomic<uint32_t> lastChange { 0 };
     const auto change = [&] (float type)
     {
         p.setParameter (1, type);
         lastChange = juce::Time::getMillisecondCounter();
         std::this_thread::sleep_for (std::chrono::milliseconds (30));
     };
-    switchTime (-1, lastChange, 30); // the tick comes to know the message thread
+    switchTime (-1, 30); // the tick comes to know the message thread
 
     // On the message thread the timer starts at once, for the type only.
     p.setParameter (4, 0.7f);
@@ -130,12 +130,12 @@ TEST (ProcessorPrograms, ABurstOfTypeChangesSwitchesOnceFiftyMillisecondsAfterTh
     change (0.5f);
     EXPECT_TRUE (p.isTimerRunning());
     change (1.0f);
-    const int onMessageThread = switchTime (2, lastChange);
+    const int onMessageThread = switchTime (2);
     EXPECT_FALSE (p.isTimerRunning());
 
     // On the audio thread the change is only noted; the timer follows.
     std::thread audio ([&] { change (0.5f); change (0.0f); });
-    const int onAudioThread = switchTime (0, lastChange);
+    const int onAudioThread = switchTime (0);
     audio.join();
 
     EXPECT_EQ (posted, (std::set<int> { 0, 2 })); // never the passing model

@@ -20,6 +20,24 @@ struct ProcessorProbe
     FlangerModelBase& model (int m) const { return *static_cast<FlangerModelBase*> (p.models[m]); }
 };
 
+namespace testdocs
+{
+// Our "Properties" attributes in their order.
+inline const juce::String ours = "deviceProductID=\"com.morvid.PandrelTQ4418\" deviceVersion=\"1.0.1\" presetVersion=\"1.0\"";
+
+// A preset document's text around the given "Properties" attributes and content.
+inline juce::String text (const juce::String& properties, const juce::String& content)
+{
+    return "<morvidPatch version=\"1.0\"><DeviceName>Pandrel TQ4418</DeviceName><Properties " + properties + ">" + content
+         + "</Properties></morvidPatch>";
+}
+
+inline std::unique_ptr<juce::XmlElement> parsed (const juce::String& properties, const juce::String& content)
+{
+    return juce::parseXML (text (properties, content));
+}
+} // namespace testdocs
+
 namespace testaudio
 {
 // Two sines and a little noise, different per channel, continuous over blocks.
