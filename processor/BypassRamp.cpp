@@ -1,14 +1,10 @@
 #include "BypassRamp.h"
 
+#include "SampleRateBand.h"
+
 int16_t BypassRamp::fadeLengthFor (double sampleRate)
 {
-    if (sampleRate < 34050.0)
-        return 1024;
-    if (sampleRate < 68000.0)
-        return 2048;
-    if (sampleRate < 136000.0)
-        return 4096;
-    return 8192;
+    return static_cast<int16_t> (SampleRateBand::lengthFor (static_cast<float> (sampleRate), 1024));
 }
 
 void BypassRamp::setFadeLength (int16_t length)

@@ -3,12 +3,6 @@
 #include "HostParameter.h"
 #include "PlaceholderEditor.h"
 
-namespace
-{
-// The message-thread tick: model switches and the models' announcements.
-constexpr int timerTickMs = 10;
-} // namespace
-
 PandrelTQ4418AudioProcessor::PandrelTQ4418AudioProcessor()
     : juce::AudioProcessor (BusesProperties()
                                 .withInput ("Input", juce::AudioChannelSet::stereo(), true)
@@ -26,11 +20,11 @@ PandrelTQ4418AudioProcessor::PandrelTQ4418AudioProcessor()
     }
 
     initDefaultPreset();
-    startTimer (timerTickMs);
 }
 
 PandrelTQ4418AudioProcessor::~PandrelTQ4418AudioProcessor()
 {
+    tick.stop();
     stopTimer();
     work.release();
 }

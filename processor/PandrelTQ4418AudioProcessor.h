@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BypassRamp.h"
+#include "MessageThreadTick.h"
 #include "ModelCrossfade.h"
 #include "ParameterTable.h"
 #include "ProgramTable.h"
@@ -24,10 +25,12 @@ class HostParameter;
 // crossfade between them, a bypass ramp, and the preset documents that carry
 // presets and host state.
 //
-// Threads: hosts set parameters from their audio or main thread; JUCE's timer
-// runs on the message thread (on Linux a thread of JUCE's own until an editor
+// Threads: hosts set parameters from their audio or main thread; the timers
+// run on the message thread (on Linux a thread of JUCE's own until an editor
 // attaches). Values the audio thread reads are atomics; the models are only
 // ever touched by the thread that processes audio, except before playback.
+// The juce::Timer base is the one-shot model-switch timer: 50 ms after the
+// last "flangerType" change it posts the chosen model for the audio thread.
 class PandrelTQ4418AudioProcessor : public juce::AudioProcessor,
                                     public juce::Timer
 {
@@ -78,6 +81,7 @@ public:
     // Stereo in and out, mono in and stereo out, mono in and out.
     bool isBusesLayoutSupported (const BusesLayout& layouts) const override;
 
+    // The model-switch timer.
     void timerCallback() override;
 
     // Every program and slot back to "Init.mdtz" and the defaults; program 0.
@@ -105,6 +109,7 @@ private:
 
     float* activeSlotValues();
     float currentValue (int index) const { return currentValues[static_cast<size_t> (index)].load (std::memory_order_relaxed); }
+    void messageThreadTick();
     void takePostedModel();
     void pushChangedParameters (int chosenModel);
     void runModel (int model, float* left, float* right, int n);
@@ -158,6 +163,10 @@ public:
     std::atomic<bool> channelChanged { false };
 
 private:
+    // Restarts the model-switch timer for changes made off the message
+    // thread, and sends the models' announcements. Last: goes first.
+    MessageThreadTick tick { 10, [this] { messageThreadTick(); } };
+
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (PandrelTQ4418AudioProcessor)
 };
 

@@ -2,63 +2,110 @@
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
+#include <cctype>
 #include <cstring>
 
 namespace PresetDocumentGuard
 {
 namespace
 {
+// JUCE's decoder reads an overlong form such as C0 BC as a real "<", which a
+// scan of the bytes would not see; only strict UTF-8 has one reading.
+bool isStrictUtf8 (const unsigned char* s, size_t size)
+{
+    for (size_t i = 0; i < size;)
+    {
+        const unsigned lead = s[i];
+        if (lead < 0x80)
+        {
+            ++i;
+            continue;
+        }
+
+        size_t extra = 3;
+        unsigned low = 0x80, high = 0xbf;
+        if (lead >= 0xc2 && lead <= 0xdf)
+            extra = 1;
+        else if (lead >= 0xe0 && lead <= 0xef)
+            extra = 2;
+        else if (lead > 0xf4 || lead < 0xf0)
+            return false;
+
+        if (lead == 0xe0)
+            low = 0xa0; // overlong
+        else if (lead == 0xed)
+            high = 0x9f; // surrogates
+        else if (lead == 0xf0)
+            low = 0x90; // overlong
+        else if (lead == 0xf4)
+            high = 0x8f; // above U+10FFFF
+
+        if (size - i <= extra || s[i + 1] < low || s[i + 1] > high)
+            return false;
+        for (size_t k = 2; k <= extra; ++k)
+            if ((s[i + k] & 0xc0) != 0x80)
+                return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
+// Follows the text the way JUCE's parser descends through it and counts the
+// nesting. It knows well-formed XML only: whatever the parser would read in
+// some other way (a stray quote or name, an entity that is not one of XML's
+// own, a declaration) refuses the document, so the count can never fall
+// behind the parser's own depth.
 class Scanner
 {
 public:
     Scanner (const char* textToScan, size_t length) : text (textToScan), size (length) {}
 
-    // Counts element nesting the way the parser descends: every "<" that
-    // opens a tag is one level down until its close tag or "/>". Comments,
-    // CDATA and processing instructions are skipped; any other "<!" is a
-    // DTD or declaration and refuses the document.
     bool accepts()
     {
         int depth = 0;
 
         while (pos < size)
         {
-            if (text[pos] != '<')
+            if (text[pos] == '&')
+            {
+                if (! skipReference())
+                    return false;
+            }
+            else if (text[pos] != '<')
             {
                 ++pos;
-                continue;
             }
-
-            if (startsWith ("<!--"))
+            else if (startsWith ("<!--"))
             {
-                if (! skipPast ("-->"))
-                    return true; // the parser stops at an unterminated comment
+                if (! skipPast (4, "-->"))
+                    return false;
             }
             else if (startsWith ("<![CDATA["))
             {
-                if (! skipPast ("]]>"))
-                    return true;
+                if (! skipPast (9, "]]>"))
+                    return false;
             }
             else if (startsWith ("<!"))
             {
-                return false;
+                return false; // a DTD
             }
             else if (startsWith ("<?"))
             {
-                if (! skipPast ("?>"))
-                    return true;
+                if (! skipPast (2, "?>"))
+                    return false;
             }
             else if (startsWith ("</"))
             {
-                depth = depth > 0 ? depth - 1 : 0;
-                skipTag();
+                // The parser closes at the next ">", whatever stands before it.
+                if (depth == 0 || ! skipPast (2, ">"))
+                    return false;
+                --depth;
             }
             else
             {
-                if (++depth > maxDepth)
+                bool opens = false;
+                if (! skipOpeningTag (opens) || (opens && ++depth > maxDepth))
                     return false;
-                if (skipTag())
-                    --depth;
             }
         }
 
@@ -66,16 +113,19 @@ public:
     }
 
 private:
+    bool at (char c) const { return pos < size && text[pos] == c; }
+
     bool startsWith (const char* token) const
     {
         const auto n = std::strlen (token);
         return size - pos >= n && std::memcmp (text + pos, token, n) == 0;
     }
 
-    bool skipPast (const char* token)
+    // Moves past the first `token` after the opener of `openerLength` chars.
+    bool skipPast (size_t openerLength, const char* token)
     {
         const auto n = std::strlen (token);
-        for (auto i = pos + 1; i + n <= size; ++i)
+        for (auto i = pos + openerLength; i + n <= size; ++i)
         {
             if (std::memcmp (text + i, token, n) == 0)
             {
@@ -83,34 +133,119 @@ private:
                 return true;
             }
         }
-        pos = size;
         return false;
     }
 
-    // Moves past the tag's closing ">", stepping over quoted attribute
-    // values; true when the tag closes itself ("/>").
-    bool skipTag()
+    void skipSpaces()
     {
-        char quote = 0;
-        for (++pos; pos < size; ++pos)
+        while (at (' ') || at ('\t') || at ('\n') || at ('\r'))
+            ++pos;
+    }
+
+    static bool isNameChar (char c)
+    {
+        return std::isalnum (static_cast<unsigned char> (c)) != 0 || c == '_' || c == '-' || c == ':' || c == '.';
+    }
+
+    bool skipName()
+    {
+        const auto start = pos;
+        while (pos < size && isNameChar (text[pos]))
+            ++pos;
+        return pos > start;
+    }
+
+    bool startsWithIgnoringCase (const char* token) const
+    {
+        const auto n = std::strlen (token);
+        if (size - pos < n)
+            return false;
+        for (size_t i = 0; i < n; ++i)
+            if (std::tolower (static_cast<unsigned char> (text[pos + i])) != token[i])
+                return false;
+        return true;
+    }
+
+    // XML's five named entities and character references, nothing else: the
+    // parser reads any other "&...;" as markup to parse.
+    bool skipReference()
+    {
+        for (const char* named : { "&amp;", "&lt;", "&gt;", "&quot;", "&apos;" })
         {
-            const char c = text[pos];
-            if (quote != 0)
+            if (startsWithIgnoringCase (named))
             {
-                if (c == quote)
-                    quote = 0;
-            }
-            else if (c == '"' || c == '\'')
-            {
-                quote = c;
-            }
-            else if (c == '>')
-            {
-                ++pos;
-                return text[pos - 2] == '/';
+                pos += std::strlen (named);
+                return true;
             }
         }
+
+        if (! startsWith ("&#"))
+            return false;
+        pos += 2;
+        const bool hex = at ('x') || at ('X');
+        pos += hex ? 1 : 0;
+        const size_t start = pos;
+        while (pos < size && (hex ? std::isxdigit (static_cast<unsigned char> (text[pos])) : std::isdigit (static_cast<unsigned char> (text[pos]))) != 0)
+            ++pos;
+        const auto digits = pos - start;
+        if (digits == 0 || digits > (hex ? 8u : 12u) || ! at (';'))
+            return false;
+        ++pos;
+        return true;
+    }
+
+    bool skipQuoted()
+    {
+        const char quote = text[pos++];
+        while (pos < size)
+        {
+            if (text[pos] == quote)
+            {
+                ++pos;
+                return true;
+            }
+            if (text[pos] != '&')
+                ++pos;
+            else if (! skipReference())
+                return false;
+        }
         return false;
+    }
+
+    // An element's start tag: a name, then name="value" pairs, then ">"
+    // (`opens`: children follow) or "/>".
+    bool skipOpeningTag (bool& opens)
+    {
+        ++pos;
+        skipSpaces();
+        if (! skipName())
+            return false;
+
+        for (;;)
+        {
+            skipSpaces();
+            if (startsWith ("/>"))
+            {
+                pos += 2;
+                opens = false;
+                return true;
+            }
+            if (at ('>'))
+            {
+                ++pos;
+                opens = true;
+                return true;
+            }
+            if (! skipName())
+                return false;
+            skipSpaces();
+            if (! at ('='))
+                return false;
+            ++pos;
+            skipSpaces();
+            if (! (at ('"') || at ('\'')) || ! skipQuoted())
+                return false;
+        }
     }
 
     const char* text;
@@ -143,12 +278,16 @@ bool isAcceptableText (const char* utf8, size_t numBytes)
     if (utf8 == nullptr)
         return true;
     numBytes = lengthUpToZero (utf8, numBytes);
-    return numBytes <= static_cast<size_t> (maxBytes) && Scanner (utf8, numBytes).accepts();
+    return numBytes <= static_cast<size_t> (maxBytes)
+        && isStrictUtf8 (reinterpret_cast<const unsigned char*> (utf8), numBytes)
+        && Scanner (utf8, numBytes).accepts();
 }
 
+// The String's own bytes are what the parser reads.
 bool isAcceptableText (const juce::String& text)
 {
-    return isAcceptableText (text.toRawUTF8(), text.getNumBytesAsUTF8());
+    const char* utf8 = text.toRawUTF8();
+    return isAcceptableText (utf8, std::strlen (utf8));
 }
 
 bool isAcceptableTree (const juce::XmlElement& root) { return treeWithinDepth (root, 1); }

@@ -8,7 +8,9 @@
 // per nesting level and without bound on a self-referential DTD entity, and a
 // DTD may name a file to read; so every document is checked before it is
 // parsed: no DTD, at most eight levels of elements (ours have five), at most
-// 1 MiB. Whatever fails a check is refused as a whole.
+// 1 MiB. The check reads only well-formed XML in strict UTF-8 and XML's own
+// entities, which is all our writer and JUCE's write; whatever else is
+// refused as a whole, since the parser may read it differently.
 namespace PresetDocumentGuard
 {
 constexpr int maxBytes = 1 << 20;

@@ -23,15 +23,13 @@ juce::String encode (int index, float value)
     if (isSwitch (index))
         return ParameterTable::isOn (value) ? "true" : "false";
 
-    // Hosts may have stored any float; a file only ever holds what reading it
-    // back would give anyway.
-    const float v = ParameterTable::toModelValue (index, value);
-
+    // The stored value as it stands, even one a host sent outside 0..1: the
+    // readers make it safe.
     if (index == ParameterTable::flangerType)
-        return wholeNumber (std::ceil (2.0f * v));
+        return wholeNumber (std::ceil (2.0f * value));
     if (index == ParameterTable::rateSync)
-        return wholeNumber (std::ceil (18.0f * v));
-    return juce::String (v, 5);
+        return wholeNumber (std::ceil (18.0f * value));
+    return juce::String (value, 5);
 }
 
 float decode (int index, const juce::String& text)

@@ -148,23 +148,18 @@ void PandrelTQ4418AudioProcessor::takePostedModel()
 // recalculates for it.
 void PandrelTQ4418AudioProcessor::pushChangedParameters (int chosenModel)
 {
-    const bool stereoOn = ParameterTable::isOn (currentValue (ParameterTable::stereo));
-    if (stereoOn != lastStereo)
+    const auto pushSwitch = [this, chosenModel] (int parameterIndex, int modelIndex, bool& last)
     {
+        const bool on = ParameterTable::isOn (currentValue (parameterIndex));
+        if (on == last)
+            return;
         for (auto* model : models)
-            model->setParameter (ModelRouting::stereoOn, stereoOn ? 1.0f : 0.0f);
-        models[chosenModel]->calcParameter (ModelRouting::stereoOn);
-        lastStereo = stereoOn;
-    }
-
-    const bool syncOn = ParameterTable::isOn (currentValue (ParameterTable::sync));
-    if (syncOn != lastSync)
-    {
-        for (auto* model : models)
-            model->setParameter (ModelRouting::syncOn, syncOn ? 1.0f : 0.0f);
-        models[chosenModel]->calcParameter (ModelRouting::syncOn);
-        lastSync = syncOn;
-    }
+            model->setParameter (modelIndex, on ? 1.0f : 0.0f);
+        models[chosenModel]->calcParameter (modelIndex);
+        last = on;
+    };
+    pushSwitch (ParameterTable::stereo, ModelRouting::stereoOn, lastStereo);
+    pushSwitch (ParameterTable::sync, ModelRouting::syncOn, lastSync);
 
     for (int i = ParameterTable::rate; i <= ParameterTable::level; ++i)
     {
@@ -220,11 +215,25 @@ void PandrelTQ4418AudioProcessor::processPiece (float* left, float* right, bool 
     bypassRamp.process (left, stereo ? right : nullptr, dryL, dryR, n, effectOn);
 }
 
+// One-shot: posts the model "flangerType" settled on; the audio thread takes
+// it over (takePostedModel).
 void PandrelTQ4418AudioProcessor::timerCallback()
 {
-    if (typeChanges.isDue (juce::Time::getMillisecondCounter()))
-        postedModel.store (ParameterTable::modelIndexFor (currentValue (ParameterTable::flangerType)),
-                           std::memory_order_release);
+    // A change noted off the message thread may have come after the start.
+    if (const int left = typeChanges.msUntilSettled (juce::Time::getMillisecondCounter()); left > 0)
+    {
+        startTimer (left);
+        return;
+    }
+
+    stopTimer();
+    postedModel.store (ParameterTable::modelIndexFor (currentValue (ParameterTable::flangerType)), std::memory_order_release);
+}
+
+void PandrelTQ4418AudioProcessor::messageThreadTick()
+{
+    if (typeChanges.takeUnseenChanges())
+        startTimer (std::max (1, typeChanges.msUntilSettled (juce::Time::getMillisecondCounter())));
 
     for (auto* model : models)
         model->sendPendingAnnouncement();

@@ -35,9 +35,16 @@ void PandrelTQ4418AudioProcessor::setParameter (int index, float value)
     currentValues[static_cast<size_t> (index)].store (value, std::memory_order_relaxed);
     parametersChanged.store (true);
 
-    // May run on the audio thread: the model switch is only scheduled here.
+    // A burst of type changes switches the model once, 50 ms after the last.
+    // Off the message thread (the audio thread among them) starting a timer
+    // would lock: the change is only noted, and the tick restarts the timer.
     if (index == ParameterTable::flangerType)
-        typeChanges.noteChange (juce::Time::getMillisecondCounter());
+    {
+        const bool onMessageThread = tick.isMessageThread();
+        typeChanges.noteChange (juce::Time::getMillisecondCounter(), ! onMessageThread);
+        if (onMessageThread)
+            startTimer (TypeChangeSchedule::settleMs);
+    }
 }
 
 void PandrelTQ4418AudioProcessor::setParameterNotifyingHost (int index, float value)

@@ -2,6 +2,7 @@
 
 #include "PresetDocument.h"
 #include "PresetDocumentGuard.h"
+#include "PresetValueText.h"
 
 #include <cmath>
 
@@ -146,7 +147,9 @@ bool PandrelTQ4418AudioProcessor::comparePreset (std::unique_ptr<juce::XmlElemen
                 && current > 0.0f)
                 current = 1.0f;
 
-            if (std::abs (current - PresetDocument::decodedValue (i, *value)) >= 1e-5f)
+            // The file's value as written, so that a freshly saved file
+            // compares equal whatever a host stored.
+            if (std::abs (current - PresetValueText::decode (i, value->getAllSubText())) >= 1e-5f)
                 return true;
         }
     }

@@ -1,22 +1,20 @@
 #include "TypeChangeSchedule.h"
 
-void TypeChangeSchedule::noteChange (uint32_t nowMs) noexcept
+void TypeChangeSchedule::noteChange (uint32_t nowMs, bool unseen) noexcept
 {
     lastChangeMs.store (nowMs, std::memory_order_relaxed);
-    changeCount.fetch_add (1, std::memory_order_release);
+    if (unseen)
+        unseenChanges.store (true, std::memory_order_release);
 }
 
-bool TypeChangeSchedule::isDue (uint32_t nowMs) noexcept
+bool TypeChangeSchedule::takeUnseenChanges() noexcept
 {
-    // The count is read first: a change that lands after it is seen on a
-    // later call, since its count differs from the one handled here.
-    const auto count = changeCount.load (std::memory_order_acquire);
-    if (count == handledCount)
-        return false;
+    return unseenChanges.exchange (false, std::memory_order_acq_rel);
+}
 
-    if (nowMs - lastChangeMs.load (std::memory_order_relaxed) < settleMs)
-        return false;
-
-    handledCount = count;
-    return true;
+int TypeChangeSchedule::msUntilSettled (uint32_t nowMs) const noexcept
+{
+    // Unsigned difference: right across the counter's wrap.
+    const uint32_t elapsed = nowMs - lastChangeMs.load (std::memory_order_relaxed);
+    return elapsed >= static_cast<uint32_t> (settleMs) ? 0 : settleMs - static_cast<int> (elapsed);
 }

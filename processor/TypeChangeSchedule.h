@@ -3,25 +3,27 @@
 #include <atomic>
 #include <cstdint>
 
-// "flangerType" may change on any thread, the audio thread included (hosts
-// apply automation inside their process call), where starting a timer would
-// lock and allocate. A change is therefore only recorded here, lock-free,
-// and the message thread's timer asks when a burst of changes has settled:
-// one model switch, 50 ms after the last change.
+// When "flangerType" last changed, for the one-shot model-switch timer that
+// fires settleMs after the last change of a burst. A change may come from any
+// thread, the audio thread included (hosts apply automation inside their
+// process call), where starting a timer would lock and allocate: such a change
+// is only recorded here, lock-free, for the message thread to act on.
 class TypeChangeSchedule
 {
 public:
-    static constexpr uint32_t settleMs = 50;
+    static constexpr int settleMs = 50;
 
-    // Any thread; wait-free.
-    void noteChange (uint32_t nowMs) noexcept;
+    // Any thread; wait-free. `unseen`: the message thread still has to
+    // (re)start the timer for this change.
+    void noteChange (uint32_t nowMs, bool unseen) noexcept;
 
-    // Message thread only: true once per burst, when settleMs have passed
-    // since its last change.
-    bool isDue (uint32_t nowMs) noexcept;
+    // Message thread: true once for the unseen changes noted since the last call.
+    bool takeUnseenChanges() noexcept;
+
+    // What is left of settleMs after the last change; 0 once it has passed.
+    int msUntilSettled (uint32_t nowMs) const noexcept;
 
 private:
     std::atomic<uint32_t> lastChangeMs { 0 };
-    std::atomic<uint32_t> changeCount { 0 };
-    uint32_t handledCount = 0;
+    std::atomic<bool> unseenChanges { false };
 };

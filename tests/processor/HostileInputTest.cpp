@@ -32,7 +32,7 @@ juce::MemoryBlock framed (const juce::String& text)
 {
     juce::MemoryOutputStream out;
     out.writeInt (0x21324356);
-    out.writeInt ((int) text.getNumBytesAsUTF8());
+    out.writeInt ((int) std::strlen (text.toRawUTF8()));
     out << text;
     out.writeByte (0);
     return out.getMemoryBlock();
@@ -45,14 +45,21 @@ juce::MemoryBlock bankOf (PandrelTQ4418AudioProcessor& p)
     return state;
 }
 
+// Levels of an overlong "<" (C0 BC), which JUCE's decoder reads as a real one.
+juce::String overlong (int levels)
+{
+    std::string bytes = "<morvidPatch>";
+    while (levels-- > 0)
+        bytes += "\xc0\xbc" "a>";
+    return juce::String::fromUTF8 (bytes.data(), (int) bytes.size());
+}
+
 juce::String nested (int depth, const juce::String& inner = {})
 {
     return "<morvidPatch><Properties>" + juce::String::repeatedString ("<a>", depth - 2) + inner
          + juce::String::repeatedString ("</a>", depth - 2) + "</Properties></morvidPatch>";
 }
 
-const juce::String header = "<morvidPatch version=\"1.0\"><DeviceName/><Properties deviceProductID=\"com.morvid.PandrelTQ4418\" "
-                            "deviceVersion=\"1.0.1\" presetVersion=\"1.0\"";
 } // namespace
 
 TEST (HostileDocuments, RefusedBeforeParsingAndChangeNothing)
@@ -63,7 +70,8 @@ TEST (HostileDocuments, RefusedBeforeParsingAndChangeNothing)
         "<!DOCTYPE morvidPatch SYSTEM \"/etc/passwd\"><morvidPatch>&x;</morvidPatch>", // reads a file
         nested (5000),                                                                 // crashes the parser
         nested (9),
-        header + ">" + juce::String::repeatedString (R"(<Value property="mix">0.9</Value>)", 40000) + "</Properties></morvidPatch>",
+        overlong (100000),
+        testdocs::text (testdocs::ours, juce::String::repeatedString (R"(<Value property="mix">0.9</Value>)", 40000)), // over 1 MiB
     };
     PandrelTQ4418AudioProcessor p;
     p.programs[4].values[1][2] = 0.3f;
@@ -94,6 +102,15 @@ TEST (HostileDocuments, RefusedBeforeParsingAndChangeNothing)
     p.setStateInformation (lying.getData(), (int) lying.getSize() / 2);
     EXPECT_EQ (bankOf (p), before);
 
+    // Markup the parser reads in its own way, hiding nesting from a plain
+    // scan: a stray quote, a quote in a close tag, a comment or instruction
+    // closed early, an entity holding markup, an overlong "<".
+    const auto levels = [] (const char* segment) { return "<morvidPatch>" + juce::String::repeatedString (segment, 5); };
+    for (const auto& text : { levels ("<a \"<b><b>"), levels ("<x></x\"><b><b>"), levels ("<a><a><a><!--></a></a></a>-->"),
+                              levels ("<a><a><a><?></a></a></a>?>"), levels ("<a><a><a>&</a></a></a>;"),
+                              overlong (12) })
+        EXPECT_FALSE (PresetDocumentGuard::isAcceptableText (text)) << text;
+
     // Eight levels pass; comments, CDATA, instructions and quotes do not count.
     EXPECT_NE (PresetDocumentGuard::parseText (nested (8)), nullptr);
     EXPECT_NE (PresetDocumentGuard::parseText (nested (7, "<!--<a><a>--><![CDATA[<a><a>]]><?pi <a><a>?><b x=\"<a><a>\"/>")), nullptr);
@@ -108,7 +125,7 @@ TEST (HostileDocuments, NeverOutsideTheTableAndDecodedValuesMadeSafe)
         { "feedback", "-3", 6, 0.0f },    { "mix", "1e30", 7, 1.0f },     { "flangerType", "7", 1, 1.0f },
         { "flangerType", "-4", 1, 0.0f }, { "rateSync", "40", 3, 1.0f },  { "level", "0.25", 8, 0.25f },
     };
-    juce::String bank = header + " activePreset=\"99\">";
+    juce::String bank;
     for (int prog = 0; prog < 14; ++prog)
     {
         bank << "<Preset preset=\"" << prog << "\" activeChannel=\"" << (prog == 2 ? 7 : prog == 3 ? -2 : 0) << "\">";
@@ -122,7 +139,7 @@ TEST (HostileDocuments, NeverOutsideTheTableAndDecodedValuesMadeSafe)
     }
     PandrelTQ4418AudioProcessor p;
     p.setCurrentProgram (5);
-    const auto state = framed (bank + "</Properties></morvidPatch>");
+    const auto state = framed (testdocs::text (testdocs::ours + " activePreset=\"99\"", bank));
     p.setStateInformation (state.getData(), (int) state.getSize());
 
     EXPECT_EQ (p.getCurrentProgram(), 0); // no selection matched
@@ -137,12 +154,12 @@ TEST (HostileDocuments, NeverOutsideTheTableAndDecodedValuesMadeSafe)
     EXPECT_EQ (p.programs[0].values[0][7], 0.5f);
 
     // A preset file and a program chunk: the same clamping, two slots only.
-    EXPECT_EQ (p.readPreset (juce::parseXML (header + "><Value property=\"depth\">-7</Value></Properties></morvidPatch>"), true), 1);
+    EXPECT_EQ (p.readPreset (testdocs::parsed (testdocs::ours, "<Value property=\"depth\">-7</Value>"), true), 1);
     EXPECT_EQ (p.getParameter (4), 0.0f);
-    juce::String chunk = header + " activeChannel=\"5\">";
+    juce::String chunk;
     for (int c = 0; c < 3; ++c)
         chunk << "<Channel channel=\"" << c << "\" presetPath=\"x\"><Value property=\"level\">0." << c + 1 << "</Value></Channel>";
-    EXPECT_TRUE (p.readCurrentProgram (juce::parseXML (chunk + "</Properties></morvidPatch>")));
+    EXPECT_TRUE (p.readCurrentProgram (testdocs::parsed (testdocs::ours + " activeChannel=\"5\"", chunk)));
     EXPECT_EQ (p.programs[0].activeChannel, 1);
     EXPECT_FLOAT_EQ (p.getParameter (8), 0.2f);
 
@@ -216,12 +233,15 @@ TEST (HostileHostValues, TheAudioThreadNeverAllocates)
     auto audioThread = [&] (juce::AudioBuffer<float>& b, auto&& automation)
     {
         fill (b, 0);
-        allocations = 0;
-        counting = true;
-        automation(); // hosts apply automation on the audio thread
-        p.processBlock (b, midi);
-        counting = false;
-        total += allocations;
+        std::thread ([&]
+                     {
+                         counting = true;
+                         automation(); // hosts apply automation on the audio thread
+                         p.processBlock (b, midi);
+                         counting = false;
+                         total += allocations;
+                     })
+            .join();
     };
 
     for (int b = 0; b < 8; ++b)

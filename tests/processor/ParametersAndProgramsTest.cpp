@@ -1,9 +1,16 @@
 #include "ProcessorProbe.h"
-#include "TypeChangeSchedule.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <set>
+#include <thread>
+
+// JUCE's message dispatch (internal): the test runs the message loop by hand.
+namespace juce
+{
+bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages);
+}
 
 TEST (ProcessorParameters, NamesDefaultsAndTextsAsHostsSeeThem)
 {
@@ -87,15 +94,51 @@ TEST (ProcessorPrograms, ProgramChangeAndABSlotsReachTheHostAndTheFlags)
     p.removeListener (&listener);
 }
 
-TEST (ProcessorPrograms, ABurstOfTypeChangesGivesOneSwitchFiftyMillisecondsAfterTheLast)
+TEST (ProcessorPrograms, ABurstOfTypeChangesSwitchesOnceFiftyMillisecondsAfterTheLast)
 {
-    TypeChangeSchedule schedule;
-    for (uint32_t t : { 1000u, 1030u, 1060u })
-        schedule.noteChange (t);
-    EXPECT_FALSE (schedule.isDue (1109));
-    EXPECT_TRUE (schedule.isDue (1110));
-    EXPECT_FALSE (schedule.isDue (1200));
-    schedule.noteChange (0xffffffe0u); // the millisecond counter wraps
-    EXPECT_FALSE (schedule.isDue (0xfffffff0u));
-    EXPECT_TRUE (schedule.isDue (0x00000020u));
+    PandrelTQ4418AudioProcessor p;
+    ProcessorProbe probe { p };
+    std::set<int> posted;
+    std::atomic<uint32_t> lastChange { 0 };
+    // Runs the message loop until the model is posted or `limitMs` have
+    // passed; the time from the last change to then.
+    const auto switchTime = [&] (int model, uint32_t limitMs = 1000)
+    {
+        for (auto start = juce::Time::getMillisecondCounter(); juce::Time::getMillisecondCounter() - start < limitMs;)
+        {
+            while (juce::dispatchNextMessageOnSystemQueue (true))
+            {
+            }
+            posted.insert (probe.postedModel());
+            if (probe.postedModel() == model)
+                return int (juce::Time::getMillisecondCounter() - lastChange.load());
+            std::this_thread::sleep_for (std::chrono::milliseconds (1));
+        }
+        return -1;
+    };
+    const auto change = [&] (float type)
+    {
+        p.setParameter (1, type);
+        lastChange = juce::Time::getMillisecondCounter();
+        std::this_thread::sleep_for (std::chrono::milliseconds (30));
+    };
+    switchTime (-1, 30); // the tick comes to know the message thread
+
+    // On the message thread the timer starts at once, for the type only.
+    p.setParameter (4, 0.7f);
+    EXPECT_FALSE (p.isTimerRunning());
+    change (0.5f);
+    EXPECT_TRUE (p.isTimerRunning());
+    change (1.0f);
+    const int onMessageThread = switchTime (2);
+    EXPECT_FALSE (p.isTimerRunning());
+
+    // On the audio thread the change is only noted; the timer follows.
+    std::thread audio ([&] { change (0.5f); change (0.0f); });
+    const int onAudioThread = switchTime (0);
+    audio.join();
+
+    EXPECT_EQ (posted, (std::set<int> { 0, 2 })); // never the passing model
+    for (int ms : { onMessageThread, onAudioThread })
+        EXPECT_TRUE (ms >= 49 && ms < 250) << ms;
 }

@@ -3,16 +3,10 @@
 
 #include <gtest/gtest.h>
 
+using namespace testdocs;
+
 namespace
 {
-const juce::String ours = "deviceProductID=\"com.morvid.PandrelTQ4418\" deviceVersion=\"1.0.1\" presetVersion=\"1.0\"";
-
-std::unique_ptr<juce::XmlElement> preset (const juce::String& properties, const juce::String& values)
-{
-    return juce::parseXML ("<morvidPatch version=\"1.0\"><DeviceName>Pandrel TQ4418</DeviceName><Properties " + properties
-                           + ">" + values + "</Properties></morvidPatch>");
-}
-
 juce::String value (const char* property, const char* text)
 {
     return juce::String ("<Value property=\"") + property + "\" type=\"number\">" + text + "</Value>";
@@ -96,7 +90,7 @@ TEST (PresetDocument, PresetFileRoundTripAndResultCodes)
     };
     for (const auto& c : cases)
     {
-        EXPECT_EQ (q.readPreset (preset (c.properties, value ("rate", c.rate)), true), c.result);
+        EXPECT_EQ (q.readPreset (parsed (c.properties, value ("rate", c.rate)), true), c.result);
         EXPECT_FLOAT_EQ (q.getParameter (2), c.rateAfter) << c.properties;
     }
     for (const char* notPreset : { "<other><Properties/></other>", "<morvidPatch/>", "<morvidPatch><DeviceName/></morvidPatch>" })
@@ -116,10 +110,10 @@ TEST (PresetDocument, ValueTextsAndComparison)
     PandrelTQ4418AudioProcessor p;
     for (const auto& c : cases)
     {
-        p.readPreset (preset (ours, value (c.property, c.text)), true);
+        p.readPreset (parsed (ours, value (c.property, c.text)), true);
         EXPECT_EQ (p.getParameter (c.index), c.expected) << c.property << " " << c.text;
     }
-    p.readPreset (preset (ours, value ("mix", "0.1") + value ("mix", "0.9") + value ("unknown", "0.3")), true);
+    p.readPreset (parsed (ours, value ("mix", "0.1") + value ("mix", "0.9") + value ("unknown", "0.3")), true);
     EXPECT_FLOAT_EQ (p.getParameter (7), 0.9f);
 
     for (int k = 0; k <= 18; ++k)
@@ -129,11 +123,20 @@ TEST (PresetDocument, ValueTextsAndComparison)
     }
 
     p.setParameter (2, 0.5f);
-    EXPECT_FALSE (p.comparePreset (preset (ours, value ("rate", "0.500009"))));
-    EXPECT_TRUE (p.comparePreset (preset (ours, value ("rate", "0.50001"))));
+    EXPECT_FALSE (p.comparePreset (parsed (ours, value ("rate", "0.500009"))));
+    EXPECT_TRUE (p.comparePreset (parsed (ours, value ("rate", "0.50001"))));
     p.setParameter (10, 0.3f); // a switch counts as on above zero
-    EXPECT_FALSE (p.comparePreset (preset (ours, "<Value property=\"sync\">true</Value>")));
+    EXPECT_FALSE (p.comparePreset (parsed (ours, "<Value property=\"sync\">true</Value>")));
     EXPECT_FALSE (p.comparePreset (std::make_unique<juce::XmlElement> (p.writePreset (false))));
+
+    // A value a host sent outside 0..1 is written as it stands and compares
+    // equal once saved; reading it back makes it safe.
+    p.setParameter (4, 1.5f);
+    const auto saved = p.writePreset (true);
+    EXPECT_EQ (saved.getChildElement (1)->getChildElement (4)->getAllSubText(), "1.50000");
+    EXPECT_FALSE (p.comparePreset (std::make_unique<juce::XmlElement> (saved)));
+    EXPECT_EQ (p.readPreset (std::make_unique<juce::XmlElement> (saved), true), 1);
+    EXPECT_EQ (p.getParameter (4), 1.0f);
 }
 
 TEST (PresetDocument, BankStateRestoresEveryProgramAndSlotProgramChunkOnlyTheCurrent)
@@ -144,7 +147,7 @@ TEST (PresetDocument, BankStateRestoresEveryProgramAndSlotProgramChunkOnlyTheCur
         p.programs[prog].activeChannel = prog % 2;
         for (int slot = 0; slot < 2; ++slot)
         {
-            p.programs[prog].name[slot] = "Bank/P" + juce::String (prog * 2 + slot) + ".mdtz";
+            p.programs[prog].name[slot] = juce::String::fromUTF8 ("B\xc3\xa4nk \"&<'>\n/P") + juce::String (prog * 2 + slot) + ".mdtz";
             for (int i = 0; i < 11; ++i) // values the text forms carry exactly
                 p.programs[prog].values[slot][i] = i == 0 || i >= 9 ? float ((prog + slot + i) % 2)
                                                  : i == 1           ? float ((prog + slot) % 3) * 0.5f
@@ -172,7 +175,7 @@ TEST (PresetDocument, BankStateRestoresEveryProgramAndSlotProgramChunkOnlyTheCur
     r.setCurrentProgram (2);
     r.setCurrentProgramStateInformation (chunk.getData(), (int) chunk.getSize());
     EXPECT_TRUE (r.getCurrentProgram() == 2 && r.programs[2].activeChannel == 1);
-    EXPECT_EQ (r.programs[2].name[0], "Bank/P18.mdtz");
+    EXPECT_EQ (r.programs[2].name[0], p.programs[9].name[0]);
     EXPECT_EQ (r.getParameter (7), p.programs[9].values[1][7]);
     EXPECT_EQ (r.programs[3].values[0][7], 0.5f);
 }

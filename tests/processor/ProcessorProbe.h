@@ -16,8 +16,27 @@ struct ProcessorProbe
     int activeModel() const { return p.activeModel; }
     int targetModel() const { return p.targetModel; }
     bool crossfading() const { return p.crossfading; }
+    int postedModel() const { return p.postedModel.load(); }
     FlangerModelBase& model (int m) const { return *static_cast<FlangerModelBase*> (p.models[m]); }
 };
+
+namespace testdocs
+{
+// Our "Properties" attributes in their order.
+inline const juce::String ours = "deviceProductID=\"com.morvid.PandrelTQ4418\" deviceVersion=\"1.0.1\" presetVersion=\"1.0\"";
+
+// A preset document's text around the given "Properties" attributes and content.
+inline juce::String text (const juce::String& properties, const juce::String& content)
+{
+    return "<morvidPatch version=\"1.0\"><DeviceName>Pandrel TQ4418</DeviceName><Properties " + properties + ">" + content
+         + "</Properties></morvidPatch>";
+}
+
+inline std::unique_ptr<juce::XmlElement> parsed (const juce::String& properties, const juce::String& content)
+{
+    return juce::parseXML (text (properties, content));
+}
+} // namespace testdocs
 
 namespace testaudio
 {

@@ -5,6 +5,7 @@
 // which holds from one machine to another. Runs with flush-to-zero on, as the
 // plug-in does. "pandrel bench plugin" measures the whole plug-in instead.
 #include "Commands.h"
+#include "Median.h"
 #include "ModelSetup.h"
 #include "PluginBench.h"
 #include "ReferenceFlanger.h"
@@ -26,12 +27,6 @@ const float rates[] = { 44100.0f, 48000.0f, 96000.0f, 192000.0f };
 const int blockSizes[] = { 64, 512 };
 
 using Clock = std::chrono::steady_clock;
-
-double median (std::vector<double> values)
-{
-    std::sort (values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 struct Signal
 {

@@ -4,6 +4,7 @@
 // in full bypass, where no model runs and the cost should be close to none.
 #include "PluginBench.h"
 
+#include "Median.h"
 #include "PandrelTQ4418AudioProcessor.h"
 
 #include <algorithm>
@@ -20,12 +21,6 @@ constexpr int steadyFrames = 48000;
 constexpr int runs = 15;
 
 using Clock = std::chrono::steady_clock;
-
-double median (std::vector<double> values)
-{
-    std::sort (values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 juce::AudioBuffer<float> noise (int frames)
 {

@@ -6,10 +6,8 @@
 #include "DemoSignal.h"
 #include "ModelSetup.h"
 #include "PluginRender.h"
+#include "RenderedFile.h"
 
-#include <juce_audio_formats/juce_audio_formats.h>
-
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -17,33 +15,6 @@ namespace
 {
 constexpr double renderRate = 48000.0;
 constexpr int blockSize = 512;
-
-float toDecibels (double gain) { return juce::Decibels::gainToDecibels (static_cast<float> (gain), -200.0f); }
-
-double rmsOf (const juce::AudioBuffer<float>& audio)
-{
-    double sum = 0.0;
-    for (int c = 0; c < audio.getNumChannels(); ++c)
-        for (int n = 0; n < audio.getNumSamples(); ++n)
-            sum += static_cast<double> (audio.getSample (c, n)) * audio.getSample (c, n);
-    return std::sqrt (sum / (audio.getNumChannels() * static_cast<double> (audio.getNumSamples())));
-}
-
-bool writeWav (const juce::File& file, const juce::AudioBuffer<float>& audio)
-{
-    file.deleteFile();
-    auto stream = file.createOutputStream();
-    if (stream == nullptr)
-        return false;
-
-    juce::WavAudioFormat wav;
-    std::unique_ptr<juce::AudioFormatWriter> writer (
-        wav.createWriterFor (stream.get(), renderRate, static_cast<unsigned> (audio.getNumChannels()), 24, {}, 0));
-    if (writer == nullptr)
-        return false;
-    stream.release(); // the writer owns it now
-    return writer->writeFromAudioSampleBuffer (audio, 0, audio.getNumSamples()) && writer->flush();
-}
 } // namespace
 
 int pandrel::runRender (int argc, char** argv)
@@ -95,14 +66,8 @@ int pandrel::runRender (int argc, char** argv)
         }
 
         const auto file = folder.getChildFile (juce::String ("type") + juce::String (m + 1) + "-" + ModelSetup::className (m) + ".wav");
-        if (! writeWav (file, audio))
-        {
-            std::fprintf (stderr, "render: cannot write %s\n", file.getFullPathName().toRawUTF8());
+        if (! RenderedFile::save (file, audio, renderRate, ModelSetup::label (m)))
             return 1;
-        }
-        std::printf ("  %s  %s  peak %6.1f dBFS  RMS %6.1f dBFS\n", ModelSetup::label (m),
-                     file.getFullPathName().toRawUTF8(), toDecibels (audio.getMagnitude (0, audio.getNumSamples())),
-                     toDecibels (rmsOf (audio)));
     }
     return 0;
 }
