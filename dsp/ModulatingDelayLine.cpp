@@ -120,7 +120,7 @@ void ModulatingDelayLine::planTaps (const float* lfo, Taps& taps, int count) noe
             ++delayDone;
             delayNow += delayStep;
         }
-        if (delayDone == delayGlideLength)
+        if (delayDone >= delayGlideLength)
             delayNow = delayTarget;
 
         if (sweepDone < sweepGlideLength)
@@ -128,7 +128,7 @@ void ModulatingDelayLine::planTaps (const float* lfo, Taps& taps, int count) noe
             ++sweepDone;
             sweepNow += sweepStep;
         }
-        if (sweepDone == sweepGlideLength)
+        if (sweepDone >= sweepGlideLength)
             sweepNow = sweepTarget;
 
         plan (k);

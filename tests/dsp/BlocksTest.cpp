@@ -87,6 +87,30 @@ TEST (ModulatingDelayLine, DelaysByTheSetTimeAndGlidesThere)
     EXPECT_EQ (through (line, 0.75), 0.75);
 }
 
+TEST (ModulatingDelayLine, AFinishedGlideHoldsItsTargetAfterARateChange)
+{
+    // Finished at 48 kHz, the delay's counter stands beyond the shorter glide
+    // of 22.05 kHz: that counts as reached, so a new delay is held at once,
+    // whether or not the sweep is gliding meanwhile.
+    for (bool sweepGlides : { false, true })
+    {
+        ModulatingDelayLine line;
+        line.setSampleRate (48000.0f);
+        line.forceCalcParams();
+        line.setSampleRate (22050.0f);
+        line.resetBuffer();
+        line.setDelay (10.0f);
+        line.setSweepWidth (5.0f);
+        if (sweepGlides)
+            line.calcSweepWidth();
+        std::vector<double> out;
+        for (int n = 0; n < 300; ++n)
+            out.push_back (through (line, n == 0 ? 1.0 : 0.0));
+        EXPECT_EQ (out[0], 0.0) << sweepGlides;
+        EXPECT_NEAR (out[220] + out[221], 1.0, 1e-4) << sweepGlides; // 220.5 samples
+    }
+}
+
 TEST (ModulatingDelayLine, ReadPositionWrappingToTheLengthReadsTheStart)
 {
     // Just below 0, the read position wraps in float to exactly the buffer
