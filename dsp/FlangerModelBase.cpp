@@ -147,6 +147,13 @@ void FlangerModelBase::setParameter (int index, float value)
 {
     if (index < 0 || index >= paramCount)
         return;
+    // Values are normalised; outside 0..1 (or not a number) a negative
+    // Feedback, a wild Mix or Level would drive a loop to infinity and leave
+    // the output not a number until the next reset.
+    if (! (value >= 0.0f))
+        value = 0.0f;
+    else if (value > 1.0f)
+        value = 1.0f;
     params[index] = value;
 
     if (index == layout.delayParameter)
