@@ -7,7 +7,10 @@
 #include "StereoPair.h"
 #include "WavetableTriOscILP30.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <initializer_list>
 #include <memory>
 #include <type_traits>
 
@@ -62,8 +65,10 @@ protected:
     explicit FlangerModelBase (const Layout& layout);
 
     // Called at the end of the model's constructor, once every block exists:
-    // applies the defaults and resets.
-    void initialise();
+    // takes the model's own blocks (filter sections, non-linear stages,
+    // one-poles), in member order, applies the defaults and resets. The base
+    // hands them the sample rate, resets them and recalculates them.
+    void initialise (std::initializer_list<DspBase*> modelBlocks);
 
     // One block in place; the model's per-sample chain.
     virtual void processFlanger (float* x, int n) = 0;
@@ -84,6 +89,13 @@ protected:
     template <typename Sample>
     static constexpr bool isStereo = std::is_same_v<Sample, StereoPair>;
 
+    // The mix gains, read once per block.
+    struct Mix
+    {
+        double wet;
+        double dry;
+    };
+
     // Non-finite input would poison every filter memory and the delay line.
     static double takeInput (float sample) noexcept
     {
@@ -93,6 +105,7 @@ protected:
 
     struct MonoIo
     {
+        using Sample = double;
         float* x;
 
         double input (int k) const noexcept { return takeInput (x[k]); }
@@ -101,6 +114,7 @@ protected:
 
     struct StereoIo
     {
+        using Sample = StereoPair;
         float* l;
         float* r;
 
@@ -194,27 +208,22 @@ protected:
         }
     }
 
+    Mix blockMix() const noexcept { return { static_cast<double> (mixValue), static_cast<double> (1.0f - mixValue) }; }
+
+    // The feedback signal carried over from the last block.
     template <typename Sample>
     Sample loadFeedback() const noexcept
     {
-        if constexpr (isStereo<Sample>)
-            return StereoPair { feedbackMemory[0], feedbackMemory[1] };
-        else
-            return feedbackMemory[0];
+        return lanesOf<Sample> (StereoPair { feedbackMemory[0], feedbackMemory[1] });
     }
 
     template <typename Sample>
     void storeFeedback (Sample fb) noexcept
     {
-        if constexpr (isStereo<Sample>)
-        {
-            feedbackMemory[0] = fb[0];
-            feedbackMemory[1] = fb[1];
-        }
-        else
-        {
-            feedbackMemory[0] = fb;
-        }
+        StereoPair memory { feedbackMemory[0], feedbackMemory[1] };
+        storeLanes (memory, fb);
+        feedbackMemory[0] = memory[0];
+        feedbackMemory[1] = memory[1];
     }
 
     WavetableTriOscILP30 lfo;
@@ -247,8 +256,12 @@ protected:
 private:
     void announceStereoMode();
     void startBypassCrossfade();
+    // A block in place, mono when right is null.
+    void processInPlace (float* left, float* right, int n);
     void crossfade (float* left, float* right, int n) noexcept;
 
     Layout layout;
     float parameterValues[numParameters] {};
+    std::array<DspBase*, 8> blocks {};
+    size_t numBlocks = 0;
 };
