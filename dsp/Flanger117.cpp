@@ -37,20 +37,41 @@ void Flanger117::run (Io io, int n)
             input[k] = x;
         }
 
-        for (int k = 0; k < count; ++k)
-        {
-            Sample s = fb * 1.25 + input[k];
+        // The feedback loop: into the delay through the diode network, out
+        // of it through the reconstruction and regeneration filters.
+        auto intoDelay = [&] (Sample feedback, int k) {
+            Sample s = feedback * 1.25 + input[k];
             antiAliasing.process (s);
             diodeStage.process (s);
-
-            delay (s, taps, k);
+            return s;
+        };
+        auto outOfDelay = [&] (Sample s, int k) {
             bbdStage.process (s);
             reconstruction.process (s);
-
-            fb = s;
-            regeneration.process (fb);
             wetPath[k] = s;
-        }
+            regeneration.process (s);
+            return s;
+        };
+        feedbackRuns<Sample> (
+            taps, count,
+            [&] (int from, int to) {
+                Sample feedback = fb; // a local keeps it in a register
+                for (int k = from; k < to; ++k)
+                {
+                    Sample s = intoDelay (feedback, k);
+                    delay (s, taps, k);
+                    feedback = outOfDelay (s, k);
+                }
+                fb = feedback;
+            },
+            [&] (int from, int to) {
+                Sample feedbackAfter[chunkSize];
+                for (int k = from; k < to; ++k)
+                    feedbackAfter[k] = outOfDelay (readDelay<Sample> (taps, k), k);
+                for (int k = from; k < to; ++k)
+                    writeDelay (intoDelay (k == from ? fb : feedbackAfter[k - 1], k), taps, k);
+                fb = feedbackAfter[to - 1];
+            });
 
         for (int k = 0; k < count; ++k)
         {

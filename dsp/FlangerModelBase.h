@@ -194,17 +194,70 @@ protected:
     template <typename Sample>
     void delay (Sample& s, const DelayTaps& taps, int k) noexcept
     {
+        writeDelay (s, taps, k);
+        s = readDelay<Sample> (taps, k);
+    }
+
+    template <typename Sample>
+    void writeDelay (Sample s, const DelayTaps& taps, int k) noexcept
+    {
         if constexpr (isStereo<Sample>)
         {
-            double l = s[0];
-            double r = s[1];
-            leftDelayLine.process (l, taps.left, k);
-            rightDelayLine.process (r, taps.right, k);
-            s = StereoPair { l, r };
+            leftDelayLine.write (s[0], taps.left, k);
+            rightDelayLine.write (s[1], taps.right, k);
         }
         else
         {
-            leftDelayLine.process (s, taps.left, k);
+            leftDelayLine.write (s, taps.left, k);
+        }
+    }
+
+    template <typename Sample>
+    Sample readDelay (const DelayTaps& taps, int k) const noexcept
+    {
+        if constexpr (isStereo<Sample>)
+            return StereoPair { leftDelayLine.read (taps.left, k), rightDelayLine.read (taps.right, k) };
+        else
+            return leftDelayLine.read (taps.left, k);
+    }
+
+    // A feedback loop around the delay lines, run by runs of a chunk.
+    // Samples whose reads touch the slot they write themselves go one by one
+    // through serial (start, end): write, then read. Every other run goes
+    // through split (start, end), which may read all its samples first and
+    // write them after: its reads touch only slots written before the run.
+    // Every block still sees its samples in order; what the split gains is
+    // that the writing halves of a run no longer wait on each other.
+    template <typename Sample, typename Serial, typename Split>
+    void feedbackRuns (const DelayTaps& taps, int count, Serial&& serial, Split&& split) noexcept
+    {
+        int ages[chunkSize];
+        leftDelayLine.readAges (taps.left, count, ages);
+        if constexpr (isStereo<Sample>)
+        {
+            int right[chunkSize];
+            rightDelayLine.readAges (taps.right, count, right);
+            for (int k = 0; k < count; ++k)
+                ages[k] = std::min (ages[k], right[k]);
+        }
+
+        for (int start = 0; start < count;)
+        {
+            int end = start + 1;
+            if (ages[start] == 0)
+            {
+                while (end < count && ages[end] == 0)
+                    ++end;
+                serial (start, end);
+            }
+            else
+            {
+                // The run ends where a read reaches a slot written within it.
+                while (end < count && ages[end] > end - start)
+                    ++end;
+                split (start, end);
+            }
+            start = end;
         }
     }
 

@@ -63,11 +63,33 @@ public:
 
     void process (double& x, const Taps& taps, int k) noexcept
     {
-        data[taps.write[k]] = x;
+        write (x, taps, k);
+        x = read (taps, k);
+    }
+
+    // The two halves of process: a caller may split them where read() at
+    // sample k touches no slot written from some earlier sample on (see
+    // readAges).
+    void write (double x, const Taps& taps, int k) noexcept { data[taps.write[k]] = x; }
+
+    double read (const Taps& taps, int k) const noexcept
+    {
         const double frac = taps.frac[k];
         const int i = taps.index[k];
         const int next = i + 1 < bufferLength ? i + 1 : 0;
-        x = (1.0 - frac) * data[i] + frac * data[next];
+        return (1.0 - frac) * data[i] + frac * data[next];
+    }
+
+    // For each tap, how many samples before its own sample the newer of its
+    // two read slots was written: 0 when it reads the slot its sample writes.
+    void readAges (const Taps& taps, int count, int* ages) const noexcept
+    {
+        for (int k = 0; k < count; ++k)
+        {
+            int back = taps.write[k] - taps.index[k];
+            back = back < 0 ? back + bufferLength : back;
+            ages[k] = back == 0 ? 0 : back - 1;
+        }
     }
 
 private:
