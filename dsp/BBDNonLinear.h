@@ -13,11 +13,7 @@ public:
 
     void process (double& x) override { x = shape (x); }
 
-    void process (double& left, double& right) override
-    {
-        left = shape (left);
-        right = shape (right);
-    }
+    void process (double& left, double& right) override { processAsPair (*this, left, right); }
 
     void process (StereoPair& x) noexcept
     {

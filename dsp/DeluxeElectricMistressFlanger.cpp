@@ -1,61 +1,13 @@
 #include "DeluxeElectricMistressFlanger.h"
 
-#include <algorithm>
-
 DeluxeElectricMistressFlanger::DeluxeElectricMistressFlanger()
     : FlangerModelBase ({ "DeluxeElectricMistressFlanger", 4, 5, 1.0f, true })
 {
-    initialise();
+    initialise ({ &bbdStage, &inputPreEmphasis, &feedbackPreEmphasis, &feedbackFilter, &inputFilter, &wetFilter, &outputLowpass,
+                  &outputHighpass });
 }
 
 DeluxeElectricMistressFlanger::~DeluxeElectricMistressFlanger() = default;
-
-void DeluxeElectricMistressFlanger::setSampleRate (float newSampleRate)
-{
-    FlangerModelBase::setSampleRate (newSampleRate);
-    bbdStage.setSampleRate (newSampleRate);
-    inputPreEmphasis.setSampleRate (newSampleRate);
-    feedbackPreEmphasis.setSampleRate (newSampleRate);
-    feedbackFilter.setSampleRate (newSampleRate);
-    inputFilter.setSampleRate (newSampleRate);
-    wetFilter.setSampleRate (newSampleRate);
-    outputLowpass.setSampleRate (newSampleRate);
-    outputHighpass.setSampleRate (newSampleRate);
-}
-
-void DeluxeElectricMistressFlanger::resetBuffer()
-{
-    FlangerModelBase::resetBuffer();
-    inputPreEmphasis.resetBuffer();
-    feedbackPreEmphasis.resetBuffer();
-    feedbackFilter.resetBuffer();
-    inputFilter.resetBuffer();
-    wetFilter.resetBuffer();
-    outputLowpass.resetBuffer();
-    outputHighpass.resetBuffer();
-}
-
-void DeluxeElectricMistressFlanger::resetCoeffs()
-{
-    FlangerModelBase::resetCoeffs();
-    inputPreEmphasis.resetCoeffs();
-    feedbackPreEmphasis.resetCoeffs();
-    feedbackFilter.resetCoeffs();
-    inputFilter.resetCoeffs();
-    wetFilter.resetCoeffs();
-    outputLowpass.resetCoeffs();
-    outputHighpass.resetCoeffs();
-}
-
-void DeluxeElectricMistressFlanger::calc()
-{
-    FlangerModelBase::calc();
-    inputPreEmphasis.calc();
-    feedbackPreEmphasis.calc();
-    feedbackFilter.calc();
-    inputFilter.calc();
-    wetFilter.calc();
-}
 
 void DeluxeElectricMistressFlanger::setFixedSettings()
 {
@@ -67,18 +19,18 @@ void DeluxeElectricMistressFlanger::setFixedSettings()
 void DeluxeElectricMistressFlanger::setFeedbackSection (float value) { feedbackFilter.setFeedback (value); }
 void DeluxeElectricMistressFlanger::calcFeedbackSection() { feedbackFilter.calc(); }
 
-void DeluxeElectricMistressFlanger::processFlanger (float* x, int n) { run<double> (MonoIo { x }, n); }
-void DeluxeElectricMistressFlanger::processFlanger (float* l, float* r, int n) { run<StereoPair> (StereoIo { l, r }, n); }
+void DeluxeElectricMistressFlanger::processFlanger (float* x, int n) { run (MonoIo { x }, n); }
+void DeluxeElectricMistressFlanger::processFlanger (float* l, float* r, int n) { run (StereoIo { l, r }, n); }
 
-template <typename Sample, typename Io>
+template <typename Io>
 void DeluxeElectricMistressFlanger::run (Io io, int n)
 {
-    const double wet = static_cast<double> (mixValue);
-    const double dry = static_cast<double> (1.0f - mixValue);
-    Sample fb = loadFeedback<Sample>();
-    DelayTaps taps;
+    using Sample = typename Io::Sample;
     Sample input[chunkSize];
     Sample wetPath[chunkSize];
+    const Mix mix = blockMix();
+    Sample fb = loadFeedback<Sample>();
+    DelayTaps taps;
 
     for (int start = 0; start < n; start += chunkSize)
     {
@@ -110,7 +62,7 @@ void DeluxeElectricMistressFlanger::run (Io io, int n)
         {
             Sample s = wetPath[k];
             wetFilter.process (s);
-            Sample y = (s * wet) * 0.75 + input[k] * dry;
+            Sample y = (s * mix.wet) * 0.75 + input[k] * mix.dry;
             outputLowpass.process (y);
             outputHighpass.process (y);
             level.process (y);

@@ -1,54 +1,12 @@
 #include "ElectricMistressFlanger.h"
 
-#include <algorithm>
-
 ElectricMistressFlanger::ElectricMistressFlanger()
     : FlangerModelBase ({ "ElectricMistressFlanger", 4, 5, 1.0f, true })
 {
-    initialise();
+    initialise ({ &bbdStage, &dryPreEmphasis, &feedbackPreEmphasis, &dryDeEmphasis, &delayDeEmphasis, &outputHighpass });
 }
 
 ElectricMistressFlanger::~ElectricMistressFlanger() = default;
-
-void ElectricMistressFlanger::setSampleRate (float newSampleRate)
-{
-    FlangerModelBase::setSampleRate (newSampleRate);
-    bbdStage.setSampleRate (newSampleRate);
-    dryPreEmphasis.setSampleRate (newSampleRate);
-    feedbackPreEmphasis.setSampleRate (newSampleRate);
-    dryDeEmphasis.setSampleRate (newSampleRate);
-    delayDeEmphasis.setSampleRate (newSampleRate);
-    outputHighpass.setSampleRate (newSampleRate);
-}
-
-void ElectricMistressFlanger::resetBuffer()
-{
-    FlangerModelBase::resetBuffer();
-    dryPreEmphasis.resetBuffer();
-    feedbackPreEmphasis.resetBuffer();
-    dryDeEmphasis.resetBuffer();
-    delayDeEmphasis.resetBuffer();
-    outputHighpass.resetBuffer();
-}
-
-void ElectricMistressFlanger::resetCoeffs()
-{
-    FlangerModelBase::resetCoeffs();
-    dryPreEmphasis.resetCoeffs();
-    feedbackPreEmphasis.resetCoeffs();
-    dryDeEmphasis.resetCoeffs();
-    delayDeEmphasis.resetCoeffs();
-    outputHighpass.resetCoeffs();
-}
-
-void ElectricMistressFlanger::calc()
-{
-    FlangerModelBase::calc();
-    dryPreEmphasis.calc();
-    feedbackPreEmphasis.calc();
-    dryDeEmphasis.calc();
-    delayDeEmphasis.calc();
-}
 
 void ElectricMistressFlanger::setFixedSettings()
 {
@@ -60,17 +18,17 @@ void ElectricMistressFlanger::setFixedSettings()
 void ElectricMistressFlanger::setFeedbackSection (float value) { feedbackPreEmphasis.setFeedback (value); }
 void ElectricMistressFlanger::calcFeedbackSection() { feedbackPreEmphasis.calc(); }
 
-void ElectricMistressFlanger::processFlanger (float* x, int n) { run<double> (MonoIo { x }, n); }
-void ElectricMistressFlanger::processFlanger (float* l, float* r, int n) { run<StereoPair> (StereoIo { l, r }, n); }
+void ElectricMistressFlanger::processFlanger (float* x, int n) { run (MonoIo { x }, n); }
+void ElectricMistressFlanger::processFlanger (float* l, float* r, int n) { run (StereoIo { l, r }, n); }
 
-template <typename Sample, typename Io>
+template <typename Io>
 void ElectricMistressFlanger::run (Io io, int n)
 {
-    const double wet = static_cast<double> (mixValue);
-    const double dry = static_cast<double> (1.0f - mixValue);
+    using Sample = typename Io::Sample;
+    Sample mixed[chunkSize];
+    const Mix mix = blockMix();
     Sample fb = loadFeedback<Sample>();
     DelayTaps taps;
-    Sample mixed[chunkSize];
 
     for (int start = 0; start < n; start += chunkSize)
     {
@@ -88,7 +46,7 @@ void ElectricMistressFlanger::run (Io io, int n)
             delay (s, taps, k);
             bbdStage.process (s);
 
-            Sample y = s * wet + x * dry;
+            Sample y = s * mix.wet + x * mix.dry;
             dryDeEmphasis.process (y);
             // The feedback is the de-emphasised mix.
             fb = y;

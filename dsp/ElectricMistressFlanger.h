@@ -18,11 +18,6 @@ public:
     ElectricMistressFlanger();
     ~ElectricMistressFlanger() override;
 
-    void setSampleRate (float newSampleRate) override;
-    void resetBuffer() override;
-    void resetCoeffs() override;
-    void calc() override;
-
 protected:
     void processFlanger (float* x, int n) override;
     void processFlanger (float* l, float* r, int n) override;
@@ -31,13 +26,14 @@ protected:
     void calcFeedbackSection() override;
 
 private:
-    template <typename Sample, typename Io>
+    template <typename Io>
     void run (Io io, int n);
 
     BBDNonLinear bbdStage;
     ElectricMistresDryPreEmphasisFilter dryPreEmphasis;
     ElectricMistressFeedbackPreEmphasisFilter feedbackPreEmphasis;
     ElectricMistressDryDeEmphasisFilter dryDeEmphasis;
+    // Set, reset and recalculated like the others, but nothing passes it.
     ElectricMistressDelayDeEmphasisFilter delayDeEmphasis;
     OnePoleHighpass outputHighpass;
 };

@@ -20,11 +20,6 @@ public:
     Flanger117();
     ~Flanger117() override;
 
-    void setSampleRate (float newSampleRate) override;
-    void resetBuffer() override;
-    void resetCoeffs() override;
-    void calc() override;
-
 protected:
     void processFlanger (float* x, int n) override;
     void processFlanger (float* l, float* r, int n) override;
@@ -33,7 +28,7 @@ protected:
     void calcFeedbackSection() override;
 
 private:
-    template <typename Sample, typename Io>
+    template <typename Io>
     void run (Io io, int n);
 
     Flanger117PreEmphasis preEmphasis;

@@ -23,13 +23,7 @@ public:
 
     void process (double& x) noexcept { x = lookUp (OpampLimiter::limit (x)); }
 
-    void process (double& l, double& r) noexcept
-    {
-        StereoPair x { l, r };
-        process (x);
-        l = x[0];
-        r = x[1];
-    }
+    void process (double& l, double& r) noexcept { processAsPair (*this, l, r); }
 
     // Both channels in packed form: the same operations per lane as the
     // mono lookup, with the eight table values fetched in two loads.

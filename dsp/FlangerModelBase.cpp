@@ -34,8 +34,12 @@ FlangerModelBase::FlangerModelBase (const Layout& modelLayout) : layout (modelLa
 
 FlangerModelBase::~FlangerModelBase() = default;
 
-void FlangerModelBase::initialise()
+void FlangerModelBase::initialise (std::initializer_list<DspBase*> modelBlocks)
 {
+    jassert (modelBlocks.size() <= blocks.size());
+    numBlocks = std::min (modelBlocks.size(), blocks.size());
+    std::copy_n (modelBlocks.begin(), numBlocks, blocks.begin());
+
     // Start from the default stereo mode, so that applying the defaults
     // announces nothing.
     stereoAnnounced = stereoLastAnnounced = layout.stereoDefault > 0.0f;
@@ -86,6 +90,8 @@ void FlangerModelBase::setSampleRate (float newSampleRate)
     leftDelayLine.setSampleRate (newSampleRate);
     rightDelayLine.setSampleRate (newSampleRate);
     lfoSmoothing.setSampleRate (newSampleRate);
+    for (size_t b = 0; b < numBlocks; ++b)
+        blocks[b]->setSampleRate (newSampleRate);
     level.setSampleRate (newSampleRate);
 }
 
@@ -96,6 +102,8 @@ void FlangerModelBase::resetBuffer()
     leftDelayLine.resetBuffer();
     rightDelayLine.resetBuffer();
     lfoSmoothing.resetBuffer();
+    for (size_t b = 0; b < numBlocks; ++b)
+        blocks[b]->resetBuffer();
     level.resetBuffer();
 }
 
@@ -105,6 +113,8 @@ void FlangerModelBase::resetCoeffs()
     leftDelayLine.resetCoeffs();
     rightDelayLine.resetCoeffs();
     lfoSmoothing.resetCoeffs();
+    for (size_t b = 0; b < numBlocks; ++b)
+        blocks[b]->resetCoeffs();
     level.resetCoeffs();
 }
 
@@ -114,6 +124,8 @@ void FlangerModelBase::calc()
     calcOsc();
     leftDelayLine.calc();
     rightDelayLine.calc();
+    for (size_t b = 0; b < numBlocks; ++b)
+        blocks[b]->calc();
     level.calc();
 }
 
@@ -147,6 +159,13 @@ void FlangerModelBase::setParameter (int index, float value)
 {
     if (index < 0 || index >= paramCount)
         return;
+    // Values are normalised; outside 0..1 (or not a number) a negative
+    // Feedback, a wild Mix or Level would drive a loop to infinity and leave
+    // the output not a number until the next reset.
+    if (! (value >= 0.0f))
+        value = 0.0f;
+    else if (value > 1.0f)
+        value = 1.0f;
     params[index] = value;
 
     if (index == layout.delayParameter)
@@ -282,32 +301,19 @@ void FlangerModelBase::forceCalcParams()
 
 void FlangerModelBase::process (float* x, int n)
 {
-    if (x == nullptr || n <= 0)
-        return;
-    if (expectedSampleFrame < n)
-        setExpectedSampleFrame (n);
-
-    if (syncOn && ! (bpm == previousBpm))
-    {
-        previousBpm = bpm;
-        calcOsc();
-    }
-
-    if (bypassState == 2)
-    {
-        processFlanger (x, n);
-    }
-    else if (bypassState == 1 || bypassState == 3)
-    {
-        std::copy (x, x + n, dryBuffer[0].get());
-        processFlanger (x, n);
-        crossfade (x, nullptr, n);
-    }
+    if (x != nullptr)
+        processInPlace (x, nullptr, n);
 }
 
 void FlangerModelBase::process (float* l, float* r, int n)
 {
-    if (l == nullptr || r == nullptr || n <= 0)
+    if (l != nullptr && r != nullptr)
+        processInPlace (l, r, n);
+}
+
+void FlangerModelBase::processInPlace (float* l, float* r, int n)
+{
+    if (n <= 0)
         return;
     if (expectedSampleFrame < n)
         setExpectedSampleFrame (n);
@@ -318,17 +324,22 @@ void FlangerModelBase::process (float* l, float* r, int n)
         calcOsc();
     }
 
-    if (bypassState == 2)
-    {
-        processFlanger (l, r, n);
-    }
-    else if (bypassState == 1 || bypassState == 3)
+    const bool fading = bypassState == 1 || bypassState == 3;
+    if (bypassState != 2 && ! fading)
+        return; // bypassed: the input passes unchanged
+
+    if (fading)
     {
         std::copy (l, l + n, dryBuffer[0].get());
-        std::copy (r, r + n, dryBuffer[1].get());
-        processFlanger (l, r, n);
-        crossfade (l, r, n);
+        if (r != nullptr)
+            std::copy (r, r + n, dryBuffer[1].get());
     }
+    if (r != nullptr)
+        processFlanger (l, r, n);
+    else
+        processFlanger (l, n);
+    if (fading)
+        crossfade (l, r, n);
 }
 
 void FlangerModelBase::crossfade (float* l, float* r, int n) noexcept

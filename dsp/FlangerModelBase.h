@@ -7,7 +7,10 @@
 #include "StereoPair.h"
 #include "WavetableTriOscILP30.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <initializer_list>
 #include <memory>
 #include <type_traits>
 
@@ -62,8 +65,10 @@ protected:
     explicit FlangerModelBase (const Layout& layout);
 
     // Called at the end of the model's constructor, once every block exists:
-    // applies the defaults and resets.
-    void initialise();
+    // takes the model's own blocks (filter sections, non-linear stages,
+    // one-poles), in member order, applies the defaults and resets. The base
+    // hands them the sample rate, resets them and recalculates them.
+    void initialise (std::initializer_list<DspBase*> modelBlocks);
 
     // One block in place; the model's per-sample chain.
     virtual void processFlanger (float* x, int n) = 0;
@@ -84,6 +89,13 @@ protected:
     template <typename Sample>
     static constexpr bool isStereo = std::is_same_v<Sample, StereoPair>;
 
+    // The mix gains, read once per block.
+    struct Mix
+    {
+        double wet;
+        double dry;
+    };
+
     // Non-finite input would poison every filter memory and the delay line.
     static double takeInput (float sample) noexcept
     {
@@ -93,6 +105,7 @@ protected:
 
     struct MonoIo
     {
+        using Sample = double;
         float* x;
 
         double input (int k) const noexcept { return takeInput (x[k]); }
@@ -101,6 +114,7 @@ protected:
 
     struct StereoIo
     {
+        using Sample = StereoPair;
         float* l;
         float* r;
 
@@ -180,41 +194,89 @@ protected:
     template <typename Sample>
     void delay (Sample& s, const DelayTaps& taps, int k) noexcept
     {
+        writeDelay (s, taps, k);
+        s = readDelay<Sample> (taps, k);
+    }
+
+    template <typename Sample>
+    void writeDelay (Sample s, const DelayTaps& taps, int k) noexcept
+    {
         if constexpr (isStereo<Sample>)
         {
-            double l = s[0];
-            double r = s[1];
-            leftDelayLine.process (l, taps.left, k);
-            rightDelayLine.process (r, taps.right, k);
-            s = StereoPair { l, r };
+            leftDelayLine.write (s[0], taps.left, k);
+            rightDelayLine.write (s[1], taps.right, k);
         }
         else
         {
-            leftDelayLine.process (s, taps.left, k);
+            leftDelayLine.write (s, taps.left, k);
         }
     }
 
     template <typename Sample>
-    Sample loadFeedback() const noexcept
+    Sample readDelay (const DelayTaps& taps, int k) const noexcept
     {
         if constexpr (isStereo<Sample>)
-            return StereoPair { feedbackMemory[0], feedbackMemory[1] };
+            return StereoPair { leftDelayLine.read (taps.left, k), rightDelayLine.read (taps.right, k) };
         else
-            return feedbackMemory[0];
+            return leftDelayLine.read (taps.left, k);
+    }
+
+    // A feedback loop around the delay lines, run by runs of a chunk.
+    // Samples whose reads touch the slot they write themselves go one by one
+    // through serial (start, end): write, then read. Every other run goes
+    // through split (start, end), which may read all its samples first and
+    // write them after: its reads touch only slots written before the run.
+    // Every block still sees its samples in order; what the split gains is
+    // that the writing halves of a run no longer wait on each other.
+    template <typename Sample, typename Serial, typename Split>
+    void feedbackRuns (const DelayTaps& taps, int count, Serial&& serial, Split&& split) noexcept
+    {
+        int ages[chunkSize];
+        leftDelayLine.readAges (taps.left, count, ages);
+        if constexpr (isStereo<Sample>)
+        {
+            int right[chunkSize];
+            rightDelayLine.readAges (taps.right, count, right);
+            for (int k = 0; k < count; ++k)
+                ages[k] = std::min (ages[k], right[k]);
+        }
+
+        for (int start = 0; start < count;)
+        {
+            int end = start + 1;
+            if (ages[start] == 0)
+            {
+                while (end < count && ages[end] == 0)
+                    ++end;
+                serial (start, end);
+            }
+            else
+            {
+                // The run ends where a read reaches a slot written within it.
+                while (end < count && ages[end] > end - start)
+                    ++end;
+                split (start, end);
+            }
+            start = end;
+        }
+    }
+
+    Mix blockMix() const noexcept { return { static_cast<double> (mixValue), static_cast<double> (1.0f - mixValue) }; }
+
+    // The feedback signal carried over from the last block.
+    template <typename Sample>
+    Sample loadFeedback() const noexcept
+    {
+        return lanesOf<Sample> (StereoPair { feedbackMemory[0], feedbackMemory[1] });
     }
 
     template <typename Sample>
     void storeFeedback (Sample fb) noexcept
     {
-        if constexpr (isStereo<Sample>)
-        {
-            feedbackMemory[0] = fb[0];
-            feedbackMemory[1] = fb[1];
-        }
-        else
-        {
-            feedbackMemory[0] = fb;
-        }
+        StereoPair memory { feedbackMemory[0], feedbackMemory[1] };
+        storeLanes (memory, fb);
+        feedbackMemory[0] = memory[0];
+        feedbackMemory[1] = memory[1];
     }
 
     WavetableTriOscILP30 lfo;
@@ -247,8 +309,12 @@ protected:
 private:
     void announceStereoMode();
     void startBypassCrossfade();
+    // A block in place, mono when right is null.
+    void processInPlace (float* left, float* right, int n);
     void crossfade (float* left, float* right, int n) noexcept;
 
     Layout layout;
     float parameterValues[numParameters] {};
+    std::array<DspBase*, 8> blocks {};
+    size_t numBlocks = 0;
 };

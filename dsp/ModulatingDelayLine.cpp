@@ -12,8 +12,8 @@ ModulatingDelayLine::~ModulatingDelayLine() = default;
 void ModulatingDelayLine::setSampleRate (float newSampleRate)
 {
     sampleRate = newSampleRate;
-    delayGlideLength = SampleRateBand::lengthFor (newSampleRate, 16384);
-    sweepGlideLength = SampleRateBand::lengthFor (newSampleRate, 1024);
+    delay.length = SampleRateBand::lengthFor (newSampleRate, 16384);
+    sweep.length = SampleRateBand::lengthFor (newSampleRate, 1024);
 
     const double samples = static_cast<double> (bufferTime) * 0.001 * static_cast<double> (newSampleRate);
     // A rate that is not a positive number still gets a one-sample buffer.
@@ -34,7 +34,7 @@ void ModulatingDelayLine::resetBuffer()
 
 void ModulatingDelayLine::resetCoeffs()
 {
-    delayTarget = 0.0f;
+    delay.target = 0.0f;
     writeIndex = 0;
 }
 
@@ -45,29 +45,15 @@ void ModulatingDelayLine::calc()
     calcSweepWidth();
 }
 
-void ModulatingDelayLine::setDelay (float ms) { delayTarget = maximumDelay < ms ? maximumDelay : ms; }
-void ModulatingDelayLine::setSweepWidth (float ms) { sweepTarget = maximumSweep < ms ? maximumSweep : ms; }
-
-void ModulatingDelayLine::calcDelay()
-{
-    delayCounter = 0;
-    delayStep = (delayTarget - delayCurrent) / static_cast<float> (delayGlideLength);
-}
-
-void ModulatingDelayLine::calcSweepWidth()
-{
-    sweepCounter = 0;
-    sweepStep = (sweepTarget - sweepCurrent) / static_cast<float> (sweepGlideLength);
-}
+void ModulatingDelayLine::setDelay (float ms) { delay.target = maximumDelay < ms ? maximumDelay : ms; }
+void ModulatingDelayLine::setSweepWidth (float ms) { sweep.target = maximumSweep < ms ? maximumSweep : ms; }
+void ModulatingDelayLine::calcDelay() { delay.restart(); }
+void ModulatingDelayLine::calcSweepWidth() { sweep.restart(); }
 
 void ModulatingDelayLine::forceCalcParams()
 {
-    delayCounter = delayGlideLength;
-    delayStep = 0.0f;
-    delayCurrent = delayTarget;
-    sweepCounter = sweepGlideLength;
-    sweepStep = 0.0f;
-    sweepCurrent = sweepTarget;
+    delay.jump();
+    sweep.jump();
     resetBuffer();
 }
 
@@ -86,16 +72,14 @@ void ModulatingDelayLine::planTaps (const float* lfo, Taps& taps, int count) noe
 
     // Locals: the stores to taps could otherwise alias the members.
     int w = writeIndex;
-    float delayNow = delayCurrent;
-    float sweepNow = sweepCurrent;
-    int delayDone = delayCounter;
-    int sweepDone = sweepCounter;
+    Glide d = delay;
+    Glide s = sweep;
     const int size = bufferLength;
     const float length = static_cast<float> (size);
     const float rate = sampleRate;
 
     auto plan = [&] (int k) {
-        float r = ((sweepNow * lfo[k] + delayNow) * (-0.001f) * rate) + static_cast<float> (w);
+        float r = ((s.current * lfo[k] + d.current) * (-0.001f) * rate) + static_cast<float> (w);
         if (r < 0.0f)
             r += length;
         // A read position just below 0 wraps in float to exactly the length;
@@ -113,24 +97,10 @@ void ModulatingDelayLine::planTaps (const float* lfo, Taps& taps, int count) noe
     };
 
     int k = 0;
-    for (; k < count && (delayDone < delayGlideLength || sweepDone < sweepGlideLength); ++k)
+    for (; k < count && (d.running() || s.running()); ++k)
     {
-        if (delayDone < delayGlideLength)
-        {
-            ++delayDone;
-            delayNow += delayStep;
-        }
-        if (delayDone == delayGlideLength)
-            delayNow = delayTarget;
-
-        if (sweepDone < sweepGlideLength)
-        {
-            ++sweepDone;
-            sweepNow += sweepStep;
-        }
-        if (sweepDone == sweepGlideLength)
-            sweepNow = sweepTarget;
-
+        d.advance();
+        s.advance();
         plan (k);
     }
 
@@ -138,8 +108,8 @@ void ModulatingDelayLine::planTaps (const float* lfo, Taps& taps, int count) noe
     {
         // Both glides done: every sample snaps to the targets. Four samples
         // at a time, each lane with the same float operations as plan().
-        delayNow = delayTarget;
-        sweepNow = sweepTarget;
+        d.current = d.target;
+        s.current = s.target;
 
         using Floats = float __attribute__ ((vector_size (16)));
         using Ints = int __attribute__ ((vector_size (16)));
@@ -149,7 +119,7 @@ void ModulatingDelayLine::planTaps (const float* lfo, Taps& taps, int count) noe
             std::memcpy (&l, lfo + k, sizeof l);
             Ints writes = w + Ints { 0, 1, 2, 3 };
             writes = writes >= size ? writes - size : writes;
-            Floats r = ((sweepNow * l + delayNow) * (-0.001f) * rate) + __builtin_convertvector (writes, Floats);
+            Floats r = ((s.current * l + d.current) * (-0.001f) * rate) + __builtin_convertvector (writes, Floats);
             r = r < 0.0f ? r + length : r;
             r = (r >= 0.0f) & (r < length) ? r : Floats {};
             const Ints i = __builtin_convertvector (r, Ints);
@@ -163,9 +133,10 @@ void ModulatingDelayLine::planTaps (const float* lfo, Taps& taps, int count) noe
             plan (k);
     }
 
+    // Only the moving parts go back.
     writeIndex = w;
-    delayCurrent = delayNow;
-    sweepCurrent = sweepNow;
-    delayCounter = delayDone;
-    sweepCounter = sweepDone;
+    delay.current = d.current;
+    delay.counter = d.counter;
+    sweep.current = s.current;
+    sweep.counter = s.counter;
 }

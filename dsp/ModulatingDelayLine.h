@@ -29,11 +29,11 @@ public:
     void forceCalcParams();
 
     int getBufferLength() const noexcept { return bufferLength; }
-    int getDelayGlideLength() const noexcept { return delayGlideLength; }
-    int getSweepGlideLength() const noexcept { return sweepGlideLength; }
+    int getDelayGlideLength() const noexcept { return delay.length; }
+    int getSweepGlideLength() const noexcept { return sweep.length; }
     int getWriteIndex() const noexcept { return writeIndex; }
-    float getDelay() const noexcept { return delayTarget; }
-    float getSweepWidth() const noexcept { return sweepTarget; }
+    float getDelay() const noexcept { return delay.target; }
+    float getSweepWidth() const noexcept { return sweep.target; }
 
     static constexpr int maxTaps = 64;
 
@@ -63,27 +63,80 @@ public:
 
     void process (double& x, const Taps& taps, int k) noexcept
     {
-        data[taps.write[k]] = x;
+        write (x, taps, k);
+        x = read (taps, k);
+    }
+
+    // The two halves of process: a caller may split them where read() at
+    // sample k touches no slot written from some earlier sample on (see
+    // readAges).
+    void write (double x, const Taps& taps, int k) noexcept { data[taps.write[k]] = x; }
+
+    double read (const Taps& taps, int k) const noexcept
+    {
         const double frac = taps.frac[k];
         const int i = taps.index[k];
         const int next = i + 1 < bufferLength ? i + 1 : 0;
-        x = (1.0 - frac) * data[i] + frac * data[next];
+        return (1.0 - frac) * data[i] + frac * data[next];
+    }
+
+    // For each tap, how many samples before its own sample the newer of its
+    // two read slots was written: 0 when it reads the slot its sample writes.
+    void readAges (const Taps& taps, int count, int* ages) const noexcept
+    {
+        for (int k = 0; k < count; ++k)
+        {
+            int back = taps.write[k] - taps.index[k];
+            back = back < 0 ? back + bufferLength : back;
+            ages[k] = back == 0 ? 0 : back - 1;
+        }
     }
 
 private:
+    // A setting in ms that glides linearly to its target over length samples
+    // and is then held exactly there.
+    struct Glide
+    {
+        float target = 0.0f;
+        float current = 0.0f;
+        float step = 0.0f;
+        int counter = 0;
+        int length;
+
+        bool running() const noexcept { return counter < length; }
+
+        void restart() noexcept
+        {
+            counter = 0;
+            step = (target - current) / static_cast<float> (length);
+        }
+
+        void jump() noexcept
+        {
+            counter = length;
+            step = 0.0f;
+            current = target;
+        }
+
+        // One sample on. A counter beyond the length (left by a rate change)
+        // counts as reached.
+        void advance() noexcept
+        {
+            if (counter < length)
+            {
+                ++counter;
+                current += step;
+            }
+            if (counter >= length)
+                current = target;
+        }
+    };
+
     float maximumDelay = 500.0f;
     float bufferTime = 610.0f;
     float maximumSweep = 100.0f;
-    float delayTarget = 0.0f;
-    float delayCurrent = 0.0f;
-    float delayStep = 0.0f;
-    int delayCounter = 0;
-    int delayGlideLength = 32768;
-    float sweepTarget = 0.0f;
-    float sweepCurrent = 0.0f;
-    float sweepStep = 0.0f;
-    int sweepCounter = 0;
-    int sweepGlideLength = 2048;
+    Glide delay { 0.0f, 0.0f, 0.0f, 0, 32768 };
+    Glide sweep { 0.0f, 0.0f, 0.0f, 0, 2048 };
     std::unique_ptr<double[]> buffer;
     int bufferLength = 0;
     // The buffer, or while there is none a single slot that every tap writes

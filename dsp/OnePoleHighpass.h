@@ -24,13 +24,7 @@ public:
         x = x - v;
     }
 
-    void process (double& left, double& right) override
-    {
-        StereoPair x { left, right };
-        process (x);
-        left = x[0];
-        right = x[1];
-    }
+    void process (double& left, double& right) override { processAsPair (*this, left, right); }
 
     void process (StereoPair& x) noexcept
     {

@@ -18,11 +18,7 @@ public:
 
     void process (double& x) override { x = limit (x); }
 
-    void process (double& left, double& right) override
-    {
-        left = limit (left);
-        right = limit (right);
-    }
+    void process (double& left, double& right) override { processAsPair (*this, left, right); }
 
     // Both channels: below the threshold, where nearly every sample lies,
     // in packed form.

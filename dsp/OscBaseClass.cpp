@@ -1,23 +1,14 @@
 #include "OscBaseClass.h"
 
+#include "SampleRateBand.h"
+
 OscBaseClass::OscBaseClass() = default;
 OscBaseClass::~OscBaseClass() = default;
-
-int OscBaseClass::glideLengthForSampleRate (float rate)
-{
-    if (rate < 34050.0f)
-        return 1024;
-    if (rate < 68000.0f)
-        return 2048;
-    if (rate < 136000.0f)
-        return 4096;
-    return 8192;
-}
 
 void OscBaseClass::setSampleRate (float newSampleRate)
 {
     sampleRate = newSampleRate;
-    glideLength = glideLengthForSampleRate (newSampleRate);
+    glideLength = SampleRateBand::lengthFor (newSampleRate, 1024);
     inverseGlideLength = 1.0f / static_cast<float> (glideLength);
 }
 

@@ -3,7 +3,8 @@
 #include "DspBase.h"
 
 // An oscillator with frequency, phase, amplitude and a phase increment that
-// glides linearly to each new target over a length set by the sample-rate band.
+// glides linearly to each new target over 1024 to 8192 samples (by
+// sample-rate band).
 // The increment and its glide step are doubles: in float, rounding makes the
 // LFO period drift by several per cent at slow rates and high sample rates.
 class OscBaseClass : public DspBase
@@ -23,9 +24,6 @@ public:
     virtual float getAmplitude();
     virtual void forceCalcParams();
     virtual float getOscSignal() = 0;
-
-    // Glide length by sample-rate band: 1024, 2048, 4096 or 8192 samples.
-    static int glideLengthForSampleRate (float sampleRate);
 
 protected:
     float frequency = 0.0f;

@@ -24,13 +24,7 @@ public:
 
     void process (double& x) override { x = step (x); }
 
-    void process (double& l, double& r) override
-    {
-        StereoPair x { l, r };
-        process (x);
-        l = x[0];
-        r = x[1];
-    }
+    void process (double& l, double& r) override { processAsPair (*this, l, r); }
 
     // One fade step for both channels.
     void process (StereoPair& x) noexcept { x = step (x); }
@@ -40,34 +34,20 @@ protected:
     template <typename Sample>
     Sample step (Sample x) noexcept
     {
-        constexpr bool stereo = sizeof (Sample) == sizeof (StereoPair);
-        auto lanes = [] (const StereoPair& v) -> Sample {
-            if constexpr (stereo)
-                return v;
-            else
-                return v[0];
-        };
-        auto store = [] (StereoPair& to, Sample value) {
-            if constexpr (stereo)
-                to = value;
-            else
-                to[0] = value;
-        };
+        auto lanes = [] (const StereoPair& v) { return lanesOf<Sample> (v); };
 
         // The new section, or the held output while it is not active.
         Sample yN;
         if (active)
         {
             yN = SZSection::run<1> (a, b, newMemory, x);
-            store (held, yN);
+            storeLanes (held, yN);
         }
         else
         {
             yN = lanes (held);
-            if constexpr (stereo)
-                newMemory.clear();
-            else
-                newMemory.clearLeft();
+            storeLanes (newMemory.x[0], Sample {});
+            storeLanes (newMemory.y[0], Sample {});
         }
 
         if (fadeCounter < fadeLength)
@@ -75,8 +55,8 @@ protected:
             const double w = fadeCounter / fadeLengthAsDouble;
             ++fadeCounter;
             const Sample u = ((lanes (oldB0) * x + lanes (oldB1) * lanes (oldMemory.x[0])) - lanes (oldA1) * lanes (oldMemory.y[0])) + (-1e-20);
-            store (oldMemory.x[0], x);
-            store (oldMemory.y[0], u + 1e-20);
+            storeLanes (oldMemory.x[0], x);
+            storeLanes (oldMemory.y[0], u + 1e-20);
             return yN * w + (1.0 - w) * u;
         }
 
@@ -89,8 +69,8 @@ protected:
             oldB1 = b[1];
             oldMatchesNew = true;
         }
-        store (oldMemory.x[0], active ? x : Sample {});
-        store (oldMemory.y[0], active ? yN : Sample {});
+        storeLanes (oldMemory.x[0], active ? x : Sample {});
+        storeLanes (oldMemory.y[0], active ? yN : Sample {});
         return yN;
     }
 

@@ -69,13 +69,7 @@ public:
         x = SZSection::run<N> (a, b, memory, x);
     }
 
-    void process (double& l, double& r) override
-    {
-        StereoPair x { l, r };
-        process (x);
-        l = x[0];
-        r = x[1];
-    }
+    void process (double& l, double& r) override { processAsPair (*this, l, r); }
 
     // The glide advances once per stereo pair.
     void process (StereoPair& x) noexcept

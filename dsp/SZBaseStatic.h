@@ -32,13 +32,7 @@ public:
 
     void process (double& x) override { x = SZSection::run<N> (a, b, memory, x); }
 
-    void process (double& l, double& r) override
-    {
-        StereoPair x { l, r };
-        process (x);
-        l = x[0];
-        r = x[1];
-    }
+    void process (double& l, double& r) override { processAsPair (*this, l, r); }
 
     void process (StereoPair& x) noexcept { x = SZSection::run<N> (a, b, memory, x); }
 

@@ -20,12 +20,6 @@ struct Memory
         for (int k = 0; k < N; ++k)
             x[k] = y[k] = StereoPair {};
     }
-
-    void clearLeft() noexcept
-    {
-        for (int k = 0; k < N; ++k)
-            x[k][0] = y[k][0] = 0.0;
-    }
 };
 
 // One sample (mono) or one pair (stereo) through a[1..N], b[0..N]. Sums run
@@ -34,13 +28,7 @@ struct Memory
 template <int N, typename Sample>
 inline Sample run (const StereoPair* a, const StereoPair* b, Memory<N>& m, Sample x) noexcept
 {
-    constexpr bool stereo = sizeof (Sample) == sizeof (StereoPair);
-    auto lanes = [] (const StereoPair& v) -> Sample {
-        if constexpr (stereo)
-            return v;
-        else
-            return v[0];
-    };
+    auto lanes = [] (const StereoPair& v) { return lanesOf<Sample> (v); };
 
     Sample t = lanes (b[N]) * lanes (m.x[N - 1]);
     for (int k = N - 1; k >= 1; --k)
@@ -50,26 +38,13 @@ inline Sample run (const StereoPair* a, const StereoPair* b, Memory<N>& m, Sampl
         t = t - lanes (a[k]) * lanes (m.y[k - 1]);
     const Sample y = (t + (-1e-20)) + 1e-20;
 
-    if constexpr (stereo)
+    for (int k = N - 1; k >= 1; --k)
     {
-        for (int k = N - 1; k >= 1; --k)
-        {
-            m.x[k] = m.x[k - 1];
-            m.y[k] = m.y[k - 1];
-        }
-        m.x[0] = x;
-        m.y[0] = y;
+        storeLanes (m.x[k], lanes (m.x[k - 1]));
+        storeLanes (m.y[k], lanes (m.y[k - 1]));
     }
-    else
-    {
-        for (int k = N - 1; k >= 1; --k)
-        {
-            m.x[k][0] = m.x[k - 1][0];
-            m.y[k][0] = m.y[k - 1][0];
-        }
-        m.x[0][0] = x;
-        m.y[0][0] = y;
-    }
+    storeLanes (m.x[0], x);
+    storeLanes (m.y[0], y);
     return y;
 }
 

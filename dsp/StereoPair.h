@@ -9,6 +9,36 @@ using StereoPair = double __attribute__ ((vector_size (16)));
 
 inline StereoPair splat (double value) noexcept { return StereoPair { value, value }; }
 
+// Blocks write one template for both forms: Sample is double (mono, lane 0,
+// the left channel's state) or StereoPair (both channels).
+template <typename Sample>
+inline Sample lanesOf (const StereoPair& v) noexcept
+{
+    if constexpr (sizeof (Sample) == sizeof (StereoPair))
+        return v;
+    else
+        return v[0];
+}
+
+template <typename Sample>
+inline void storeLanes (StereoPair& to, Sample value) noexcept
+{
+    if constexpr (sizeof (Sample) == sizeof (StereoPair))
+        to = value;
+    else
+        to[0] = value;
+}
+
+// A block's two-channel process(double&, double&) through its packed form.
+template <typename Block>
+inline void processAsPair (Block& block, double& left, double& right) noexcept
+{
+    StereoPair x { left, right };
+    block.process (x);
+    left = x[0];
+    right = x[1];
+}
+
 namespace StereoPairs
 {
 using Bits = long long __attribute__ ((vector_size (16)));
