@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <unistd.h>
 
 class PresetMenuTestFolder : public ::testing::Test
 {
@@ -33,7 +34,10 @@ protected:
     }
 
     juce::String savedHome;
-    juce::File home = juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile ("kit-home", {});
+    // ctest runs test cases as parallel processes: the process id keeps their
+    // homes apart.
+    juce::File home = juce::File::getSpecialLocation (juce::File::tempDirectory)
+                          .getNonexistentChildFile ("kit-home-" + juce::String (getpid()), {});
     juce::File root = home.getChildFile ("Music/Audio Music Apps/Morvid/Presets/PandrelTQ4418");
 };
 
