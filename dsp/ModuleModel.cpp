@@ -23,6 +23,9 @@ void ModuleModel::clearUiNeedsUpdate() { uiNeedsUpdate = false; }
 
 void ModuleModel::processBlock (float* left, float* right, int n)
 {
+    if (left == nullptr || right == nullptr || n <= 0)
+        return;
+
     const int inputs = getInputsUsed();
     if (inputs == 2)
     {
@@ -33,4 +36,14 @@ void ModuleModel::processBlock (float* left, float* right, int n)
         process (left, n);
         std::copy (left, left + n, right);
     }
+}
+
+void ModuleModel::raiseAnnouncement() noexcept { announcementPending.store (true, std::memory_order_release); }
+
+bool ModuleModel::isAnnouncementPending() const noexcept { return announcementPending.load (std::memory_order_acquire); }
+
+void ModuleModel::sendPendingAnnouncement()
+{
+    if (announcementPending.exchange (false, std::memory_order_acq_rel))
+        sendActionMessage ("ModuleViewController arrangeModelInputsOutputs");
 }

@@ -4,6 +4,8 @@
 
 #include <juce_events/juce_events.h>
 
+#include <atomic>
+
 // Base of a flanger model: the interface through which the processor drives
 // it. The broadcaster base lets a model announce a change of its stereo mode.
 class ModuleModel : public FxBase,
@@ -31,10 +33,24 @@ public:
     // Routes a block by the inputs used: 2 stereo, 1 mono copied to the right.
     virtual void processBlock (float* left, float* right, int n);
 
+    // Message thread: sends "ModuleViewController arrangeModelInputsOutputs"
+    // through the broadcaster if the audio thread raised it since the last
+    // call. (Sending builds a string, locks and allocates, so the audio
+    // thread only raises a flag.)
+    void sendPendingAnnouncement();
+    bool isAnnouncementPending() const noexcept;
+
 protected:
+    // Any thread: asks for the stereo-mode announcement; lock-free.
+    void raiseAnnouncement() noexcept;
+
     bool uiNeedsUpdate = false;
     int floorId = 0;
     int column = 0;
     int inputsUsed = 1;
     int outputsUsed = 1;
+
+private:
+    std::atomic<bool> announcementPending { false };
+    static_assert (std::atomic<bool>::is_always_lock_free);
 };

@@ -1,0 +1,4 @@
+#include "BBDNonLinear.h"
+
+BBDNonLinear::BBDNonLinear() = default;
+BBDNonLinear::~BBDNonLinear() = default;

@@ -1,0 +1,399 @@
+#include "FlangerModelBase.h"
+
+#include "SampleRateBand.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+enum Parameter
+{
+    bypassParameter = 0,
+    rateParameter = 1,
+    rateSyncParameter = 2,
+    depthParameter = 3,
+    mixParameter = 6,
+    levelParameter = 7,
+    stereoParameter = 8,
+    syncParameter = 9
+};
+
+// Beats (quarter notes) per LFO cycle, "8/1" down to "1/32T"; the triplets are
+// truncated decimals on purpose.
+constexpr float divisionBeats[19] = { 32.0f, 16.0f, 8.0f,   4.0f,   3.0f,  2.0f,   1.333f, 1.5f,    1.0f, 0.6665f,
+                                      0.75f, 0.5f,  0.333f, 0.375f, 0.25f, 0.1665f, 0.1875f, 0.125f, 0.083f };
+} // namespace
+
+FlangerModelBase::FlangerModelBase (const Layout& modelLayout) : layout (modelLayout)
+{
+    name = layout.name;
+    params = parameterValues;
+    paramCount = numParameters;
+}
+
+FlangerModelBase::~FlangerModelBase() = default;
+
+void FlangerModelBase::initialise()
+{
+    // Start from the default stereo mode, so that applying the defaults
+    // announces nothing.
+    stereoAnnounced = stereoLastAnnounced = layout.stereoDefault > 0.0f;
+    for (int i = 0; i < paramCount; ++i)
+        setParameter (i, getDefaultParameter (i));
+    prevEngaged = engaged;
+    reset();
+}
+
+float FlangerModelBase::tempoDivisionBeats (float v)
+{
+    if (v <= 0.0f)
+        return divisionBeats[0];
+    for (int k = 1; k <= 17; ++k)
+        if (v <= static_cast<float> (k) / 18.0f)
+            return divisionBeats[k];
+    return divisionBeats[18];
+}
+
+float FlangerModelBase::lfoFrequency (bool sync, float rate, float rateSync, float tempo, float rateOfSampling)
+{
+    float freq;
+    if (sync)
+        freq = 1.0f / (60.0f / tempo * tempoDivisionBeats (rateSync));
+    else
+        freq = (std::pow (81.0f, rate) - 1.0f) * 0.0125f * 20.0f;
+
+    // A tempo or rate that is not a number, or far out of range, must not
+    // leave the table reads of the LFO.
+    const float ceiling = std::nextafter (0.5f * rateOfSampling, 0.0f);
+    if (! (freq >= 0.01f))
+        freq = 0.01f;
+    else if (freq > ceiling)
+        freq = ceiling;
+    return freq;
+}
+
+void FlangerModelBase::calcOsc()
+{
+    lfo.setFrequency (lfoFrequency (syncOn, rateValue, rateSyncValue, bpm, sampleRate));
+    lfo.calc();
+}
+
+void FlangerModelBase::setSampleRate (float newSampleRate)
+{
+    sampleRate = newSampleRate;
+    lfo.setSampleRate (newSampleRate);
+    leftDelayLine.setSampleRate (newSampleRate);
+    rightDelayLine.setSampleRate (newSampleRate);
+    lfoSmoothing.setSampleRate (newSampleRate);
+    level.setSampleRate (newSampleRate);
+}
+
+void FlangerModelBase::resetBuffer()
+{
+    feedbackMemory[0] = feedbackMemory[1] = 0.0;
+    lfo.resetBuffer();
+    leftDelayLine.resetBuffer();
+    rightDelayLine.resetBuffer();
+    lfoSmoothing.resetBuffer();
+    level.resetBuffer();
+}
+
+void FlangerModelBase::resetCoeffs()
+{
+    lfo.resetCoeffs();
+    leftDelayLine.resetCoeffs();
+    rightDelayLine.resetCoeffs();
+    lfoSmoothing.resetCoeffs();
+    level.resetCoeffs();
+}
+
+void FlangerModelBase::calc()
+{
+    startBypassCrossfade();
+    calcOsc();
+    leftDelayLine.calc();
+    rightDelayLine.calc();
+    level.calc();
+}
+
+float FlangerModelBase::getDefaultParameter (int index)
+{
+    static constexpr float defaults[numParameters] = { 1.0f, 0.2f, 1.0f / 6.0f, 0.2f, 0.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f };
+    if (static_cast<unsigned> (index) >= static_cast<unsigned> (numParameters))
+        return 0.0f;
+    if (index == layout.delayParameter)
+        return 0.0f;
+    if (index == layout.feedbackParameter)
+        return 0.5f;
+    if (index == stereoParameter)
+        return layout.stereoDefault;
+    return defaults[index];
+}
+
+const char* FlangerModelBase::getParameterName (int index)
+{
+    static const char* const names[numParameters] = { "Bypass", "Rate", "RateSync", "Depth", "", "", "Mix", "Level", "StereoOn", "SyncOn" };
+    if (static_cast<unsigned> (index) >= static_cast<unsigned> (numParameters))
+        return "";
+    if (index == layout.delayParameter)
+        return "Delay";
+    if (index == layout.feedbackParameter)
+        return "Feedback";
+    return names[index];
+}
+
+void FlangerModelBase::setParameter (int index, float value)
+{
+    if (index < 0 || index >= paramCount)
+        return;
+    params[index] = value;
+
+    if (index == layout.delayParameter)
+    {
+        delayTime = value * 10.0f;
+        leftDelayLine.setDelay (delayTime);
+        rightDelayLine.setDelay (delayTime);
+        return;
+    }
+    if (index == layout.feedbackParameter)
+    {
+        feedbackValue = value;
+        setFeedbackSection (value);
+        return;
+    }
+
+    switch (index)
+    {
+        case bypassParameter: engaged = value > 0.0f; break;
+        case rateParameter: rateValue = value; break;
+        case rateSyncParameter: rateSyncValue = value; break;
+        case syncParameter: syncOn = value > 0.0f; break;
+        case depthParameter:
+            sweepWidth = value * 9.99f + 0.01f;
+            leftDelayLine.setSweepWidth (sweepWidth);
+            rightDelayLine.setSweepWidth (sweepWidth);
+            break;
+        case mixParameter: mixValue = value; break;
+        case levelParameter:
+            levelGain = value + value;
+            level.setValue (levelGain);
+            break;
+        case stereoParameter:
+            stereoOn = value > 0.0f;
+            announceStereoMode();
+            break;
+        default: break;
+    }
+}
+
+void FlangerModelBase::calcParameter (int index)
+{
+    if (index == layout.delayParameter)
+    {
+        leftDelayLine.calcDelay();
+        rightDelayLine.calcDelay();
+        return;
+    }
+    if (index == layout.feedbackParameter)
+    {
+        calcFeedbackSection();
+        return;
+    }
+
+    switch (index)
+    {
+        case bypassParameter: startBypassCrossfade(); break;
+        case rateParameter:
+        case rateSyncParameter:
+        case syncParameter: calcOsc(); break;
+        case depthParameter:
+            leftDelayLine.calcSweepWidth();
+            rightDelayLine.calcSweepWidth();
+            break;
+        case levelParameter: level.calc(); break;
+        default: break;
+    }
+}
+
+void FlangerModelBase::startBypassCrossfade()
+{
+    // The gains are left where they are: a crossfade under way turns round.
+    if (prevEngaged != engaged)
+    {
+        bypassState = (engaged && ! prevEngaged) ? 1 : 3;
+        prevEngaged = engaged;
+    }
+}
+
+void FlangerModelBase::announceStereoMode()
+{
+    if (getInputsUsed() == 1)
+    {
+        stereoAnnounced = stereoOn;
+        if (stereoLastAnnounced != stereoAnnounced)
+        {
+            raiseAnnouncement();
+            stereoLastAnnounced = stereoAnnounced;
+        }
+    }
+    else
+    {
+        stereoLastAnnounced = ! stereoAnnounced;
+    }
+}
+
+void FlangerModelBase::setExpectedSampleFrame (int n)
+{
+    expectedSampleFrame = n;
+    const size_t size = static_cast<size_t> (std::max (n, 0));
+    for (auto& buffer : dryBuffer)
+        buffer.reset (new float[size]());
+}
+
+void FlangerModelBase::forceCalcParams()
+{
+    prevEngaged = engaged;
+    bypassState = engaged ? 2 : 0;
+    crossfadeWetGain = engaged ? 1.0f : 0.0f;
+    crossfadeDryGain = engaged ? 0.0f : 1.0f;
+
+    crossfadeLength = SampleRateBand::lengthFor (sampleRate, 1024);
+    crossfadeStep = 1.0f / static_cast<float> (crossfadeLength);
+
+    setFixedSettings();
+
+    leftDelayLine.setSweepWidth (sweepWidth);
+    rightDelayLine.setSweepWidth (sweepWidth);
+    leftDelayLine.setDelay (delayTime);
+    rightDelayLine.setDelay (delayTime);
+    setFeedbackSection (feedbackValue);
+    level.setValue (levelGain);
+
+    if (layout.announcesOnForce)
+        announceStereoMode();
+
+    calc();
+
+    lfo.forceCalcParams();
+    leftDelayLine.forceCalcParams();
+    rightDelayLine.forceCalcParams();
+}
+
+void FlangerModelBase::process (float* x, int n)
+{
+    if (x == nullptr || n <= 0)
+        return;
+    if (expectedSampleFrame < n)
+        setExpectedSampleFrame (n);
+
+    if (syncOn && ! (bpm == previousBpm))
+    {
+        previousBpm = bpm;
+        calcOsc();
+    }
+
+    if (bypassState == 2)
+    {
+        processFlanger (x, n);
+    }
+    else if (bypassState == 1 || bypassState == 3)
+    {
+        std::copy (x, x + n, dryBuffer[0].get());
+        processFlanger (x, n);
+        crossfade (x, nullptr, n);
+    }
+}
+
+void FlangerModelBase::process (float* l, float* r, int n)
+{
+    if (l == nullptr || r == nullptr || n <= 0)
+        return;
+    if (expectedSampleFrame < n)
+        setExpectedSampleFrame (n);
+
+    if (syncOn && ! (bpm == previousBpm))
+    {
+        previousBpm = bpm;
+        calcOsc();
+    }
+
+    if (bypassState == 2)
+    {
+        processFlanger (l, r, n);
+    }
+    else if (bypassState == 1 || bypassState == 3)
+    {
+        std::copy (l, l + n, dryBuffer[0].get());
+        std::copy (r, r + n, dryBuffer[1].get());
+        processFlanger (l, r, n);
+        crossfade (l, r, n);
+    }
+}
+
+void FlangerModelBase::crossfade (float* l, float* r, int n) noexcept
+{
+    const float* dryL = dryBuffer[0].get();
+    const float* dryR = dryBuffer[1].get();
+    for (int k = 0; k < n; ++k)
+    {
+        l[k] = crossfadeWetGain * l[k] + crossfadeDryGain * dryL[k];
+        if (r != nullptr)
+            r[k] = crossfadeWetGain * r[k] + crossfadeDryGain * dryR[k];
+
+        // The end test follows the sample, so a fade spans length + 1
+        // samples, its last one at gains 1 and 0.
+        if (bypassState == 1)
+        {
+            if (crossfadeWetGain < 1.0f)
+            {
+                crossfadeWetGain += crossfadeStep;
+                crossfadeDryGain -= crossfadeStep;
+            }
+            else
+            {
+                crossfadeWetGain = 1.0f;
+                crossfadeDryGain = 0.0f;
+                bypassState = 2;
+            }
+        }
+        else if (bypassState == 3)
+        {
+            if (crossfadeDryGain < 1.0f)
+            {
+                crossfadeDryGain += crossfadeStep;
+                crossfadeWetGain -= crossfadeStep;
+            }
+            else
+            {
+                crossfadeDryGain = 1.0f;
+                crossfadeWetGain = 0.0f;
+                bypassState = 0;
+            }
+        }
+    }
+}
+
+void FlangerModelBase::processBlock (float* l, float* r, int n)
+{
+    const int inputs = getInputsUsed();
+    if (inputs == 2)
+    {
+        process (l, r, n);
+    }
+    else if (inputs == 1)
+    {
+        if (l == nullptr || r == nullptr || n <= 0)
+            return;
+        if (stereoOn)
+        {
+            std::copy (l, l + n, r);
+            process (l, r, n);
+        }
+        else
+        {
+            process (l, n);
+            std::copy (l, l + n, r);
+        }
+    }
+}

@@ -1,0 +1,4 @@
+#include "OpampLimiter.h"
+
+OpampLimiter::OpampLimiter() = default;
+OpampLimiter::~OpampLimiter() = default;

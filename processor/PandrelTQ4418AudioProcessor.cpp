@@ -1,0 +1,76 @@
+#include "PandrelTQ4418AudioProcessor.h"
+
+#include "HostParameter.h"
+#include "PlaceholderEditor.h"
+
+namespace
+{
+// The message-thread tick: model switches and the models' announcements.
+constexpr int timerTickMs = 10;
+} // namespace
+
+PandrelTQ4418AudioProcessor::PandrelTQ4418AudioProcessor()
+    : juce::AudioProcessor (BusesProperties()
+                                .withInput ("Input", juce::AudioChannelSet::stereo(), true)
+                                .withOutput ("Output", juce::AudioChannelSet::stereo(), true)),
+      models { &deluxeElectricMistressFlanger, &flanger117, &electricMistressFlanger }
+{
+    for (auto& value : currentValues)
+        value.store (0.0f);
+
+    for (int i = 0; i < ParameterTable::numParameters; ++i)
+    {
+        auto parameter = std::make_unique<HostParameter> (*this, i);
+        hostParameters[i] = parameter.get();
+        addParameter (parameter.release());
+    }
+
+    initDefaultPreset();
+    startTimer (timerTickMs);
+}
+
+PandrelTQ4418AudioProcessor::~PandrelTQ4418AudioProcessor()
+{
+    stopTimer();
+    work.release();
+}
+
+const juce::String PandrelTQ4418AudioProcessor::getName() const { return "Pandrel TQ4418"; }
+
+bool PandrelTQ4418AudioProcessor::silenceInProducesSilenceOut() const { return false; }
+
+double PandrelTQ4418AudioProcessor::getTailLengthSeconds() const { return 0.0; }
+
+bool PandrelTQ4418AudioProcessor::acceptsMidi() const { return false; }
+
+bool PandrelTQ4418AudioProcessor::producesMidi() const { return false; }
+
+juce::AudioProcessorEditor* PandrelTQ4418AudioProcessor::createEditor() { return new PlaceholderEditor (*this); }
+
+bool PandrelTQ4418AudioProcessor::hasEditor() const { return true; }
+
+const juce::String PandrelTQ4418AudioProcessor::getInputChannelName (int channelIndex) const
+{
+    return juce::String (channelIndex + 1);
+}
+
+const juce::String PandrelTQ4418AudioProcessor::getOutputChannelName (int channelIndex) const
+{
+    return juce::String (channelIndex + 1);
+}
+
+bool PandrelTQ4418AudioProcessor::isInputChannelStereoPair (int) const { return true; }
+
+bool PandrelTQ4418AudioProcessor::isOutputChannelStereoPair (int) const { return true; }
+
+bool PandrelTQ4418AudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) const
+{
+    if (layouts.inputBuses.size() != 1 || layouts.outputBuses.size() != 1)
+        return false;
+
+    const auto ins = layouts.getMainInputChannels();
+    const auto outs = layouts.getMainOutputChannels();
+    return (ins == 2 && outs == 2) || (ins == 1 && outs == 2) || (ins == 1 && outs == 1);
+}
+
+juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter() { return new PandrelTQ4418AudioProcessor(); }

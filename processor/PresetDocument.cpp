@@ -1,0 +1,55 @@
+#include "PresetDocument.h"
+
+#include "ParameterTable.h"
+#include "PresetValueText.h"
+
+namespace PresetDocument
+{
+juce::XmlElement* addHeader (juce::XmlElement& root)
+{
+    root.setAttribute ("version", "1.0");
+
+    auto* deviceName = root.createNewChildElement ("DeviceName");
+    deviceName->addTextElement ("Pandrel TQ4418");
+
+    auto* properties = root.createNewChildElement (propertiesTag);
+    properties->setAttribute ("deviceProductID", productId);
+    properties->setAttribute ("deviceVersion", "1.0.1");
+    properties->setAttribute ("presetVersion", "1.0");
+    return properties;
+}
+
+void addValues (juce::XmlElement& parent, const float* values)
+{
+    for (int i = 0; i < ParameterTable::numParameters; ++i)
+    {
+        auto* value = parent.createNewChildElement ("Value");
+        value->setAttribute ("property", ParameterTable::id (i));
+        value->setAttribute ("type", PresetValueText::typeName (i));
+        value->addTextElement (PresetValueText::encode (i, values[i]));
+    }
+}
+
+void addChannel (juce::XmlElement& parent, int slot, const juce::String& presetPath, const float* values)
+{
+    auto* channel = parent.createNewChildElement ("Channel");
+    channel->setAttribute ("channel", slot);
+    channel->setAttribute ("presetPath", presetPath);
+    addValues (*channel, values);
+}
+
+int parameterIndexOf (const juce::XmlElement& value)
+{
+    const auto& property = attributeAt (value, 0);
+    for (int i = 0; i < ParameterTable::numParameters; ++i)
+        if (property == ParameterTable::id (i))
+            return i;
+    return -1;
+}
+
+float decodedValue (int parameterIndex, const juce::XmlElement& value)
+{
+    return ParameterTable::toModelValue (parameterIndex,
+                                         PresetValueText::decode (parameterIndex, value.getAllSubText()));
+}
+} // namespace PresetDocument

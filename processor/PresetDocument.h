@@ -1,0 +1,40 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+// The shape of a preset document ("morvidPatch"): the same format for a
+// preset file, the host's bank state and the host's program state. Readers
+// find attributes by position, so writers keep the order given here.
+namespace PresetDocument
+{
+constexpr const char* rootTag = "morvidPatch";
+constexpr const char* propertiesTag = "Properties";
+constexpr const char* productId = "com.morvid.PandrelTQ4418";
+
+// The root with "version", "DeviceName" and "Properties" with its first three
+// attributes; returns "Properties" for the variant's content.
+juce::XmlElement* addHeader (juce::XmlElement& root);
+
+// The eleven Value elements of one slot, in parameter order.
+void addValues (juce::XmlElement& parent, const float* values);
+
+// A "Channel": slot index, preset path, then its values.
+void addChannel (juce::XmlElement& parent, int slot, const juce::String& presetPath, const float* values);
+
+// Readers: the attribute at a position ("" when there is none).
+inline const juce::String& attributeAt (const juce::XmlElement& element, int position)
+{
+    return element.getAttributeValue (position);
+}
+
+inline int intAttributeAt (const juce::XmlElement& element, int position)
+{
+    return attributeAt (element, position).getIntValue();
+}
+
+// The parameter a Value element stands for (by attribute 0), or -1.
+int parameterIndexOf (const juce::XmlElement& value);
+
+// A Value element's text decoded and made safe for the table and the models.
+float decodedValue (int parameterIndex, const juce::XmlElement& value);
+} // namespace PresetDocument

@@ -1,0 +1,231 @@
+#include "PandrelTQ4418AudioProcessor.h"
+
+#include "HostTempo.h"
+#include "ModelRouting.h"
+
+#include <algorithm>
+#include <cmath>
+
+using ParameterTable::toModelValue;
+
+void PandrelTQ4418AudioProcessor::prepareToPlay (double sampleRate, int maximumExpectedSamplesPerBlock)
+{
+    // A host that gives no usable rate gets its audio passed through.
+    if (! std::isfinite (sampleRate) || sampleRate <= 0.0)
+    {
+        work.release();
+        return;
+    }
+
+    bypassRamp.setFadeLength (BypassRamp::fadeLengthFor (sampleRate));
+    work.allocate (maximumExpectedSamplesPerBlock);
+
+    for (auto* model : models)
+    {
+        model->setSampleRate (static_cast<float> (sampleRate));
+        model->setExpectedSampleFrame (work.capacity());
+    }
+
+    forceCalcParams();
+}
+
+void PandrelTQ4418AudioProcessor::releaseResources() { work.release(); }
+
+void PandrelTQ4418AudioProcessor::forceCalcParams()
+{
+    effectOn = ParameterTable::isOn (currentValue (ParameterTable::onBypass));
+    bypassRamp.jumpTo (effectOn);
+
+    activeModel = ParameterTable::modelIndexFor (currentValue (ParameterTable::flangerType));
+    targetModel = activeModel;
+    postedModel.store (activeModel, std::memory_order_release);
+    crossfading = false;
+    crossfade.stop();
+
+    for (auto* model : models)
+        model->reset();
+
+    // The processor ramps bypass itself; the models stay engaged.
+    for (auto* model : models)
+        model->setParameter (0, 1.0f);
+
+    if (const auto tempo = readHostTempo (getPlayHead(), playHeadPosition))
+    {
+        lastBpm = *tempo;
+        for (auto* model : models)
+            model->setBpm (lastBpm);
+    }
+
+    for (int i = ParameterTable::rate; i <= ParameterTable::level; ++i)
+    {
+        const float value = toModelValue (i, currentValue (i));
+        for (int m = 0; m < numModels; ++m)
+            models[m]->setParameter (ModelRouting::modelParameterIndex (i, m), value);
+        lastApplied[i - ParameterTable::rate] = value;
+    }
+
+    lastStereo = ParameterTable::isOn (currentValue (ParameterTable::stereo));
+    lastSync = ParameterTable::isOn (currentValue (ParameterTable::sync));
+    for (auto* model : models)
+    {
+        model->setParameter (ModelRouting::stereoOn, lastStereo ? 1.0f : 0.0f);
+        model->setParameter (ModelRouting::syncOn, lastSync ? 1.0f : 0.0f);
+    }
+
+    for (auto* model : models)
+        model->forceCalcParams();
+}
+
+void PandrelTQ4418AudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
+{
+    juce::ScopedNoDenormals noDenormals;
+
+    const int n = buffer.getNumSamples();
+    const int channels = buffer.getNumChannels();
+    if (n <= 0 || channels == 0)
+        return;
+
+    const int ins = getTotalNumInputChannels();
+    const int outs = getTotalNumOutputChannels();
+    float* left = buffer.getWritePointer (0);
+    float* right = (ins > 1 || outs >= 2) && channels > 1 ? buffer.getWritePointer (1) : nullptr;
+
+    if (ins <= 1 && outs >= 2 && right != nullptr)
+        std::copy (left, left + n, right);
+
+    // Not prepared: the audio passes through.
+    if (work.capacity() == 0)
+        return;
+
+    const float bypassValue = currentValue (ParameterTable::onBypass);
+    effectOn = ParameterTable::isOn (bypassValue);
+
+    // Fully bypassed: the models rest and the input leaves untouched.
+    if (bypassValue == 0.0f && bypassRamp.isFullyDry())
+    {
+        if (ins == 1)
+            for (int ch = 1; ch < std::min (outs, channels); ++ch)
+                buffer.copyFrom (ch, 0, buffer, 0, 0, n);
+        return;
+    }
+
+    if (const auto tempo = readHostTempo (getPlayHead(), playHeadPosition); tempo && *tempo != lastBpm)
+    {
+        lastBpm = *tempo;
+        for (auto* model : models)
+            model->setBpm (lastBpm);
+    }
+
+    takePostedModel();
+    pushChangedParameters (targetModel);
+
+    // Blocks longer than the work arrays are processed in pieces.
+    const bool stereo = outs >= 2 && right != nullptr;
+    for (int start = 0; start < n; start += work.capacity())
+    {
+        const int length = std::min (work.capacity(), n - start);
+        processPiece (left + start, right != nullptr ? right + start : nullptr, stereo, length);
+    }
+}
+
+// The model "flangerType" settled on, as posted by the timer, is brought up
+// to date here on the audio thread, so no other thread ever resets a model
+// that runs. A fade that is running ends first.
+void PandrelTQ4418AudioProcessor::takePostedModel()
+{
+    const int posted = postedModel.load (std::memory_order_acquire);
+    if (crossfading || posted == activeModel)
+        return;
+
+    targetModel = posted;
+    models[targetModel]->reset();
+    models[targetModel]->forceCalcParams();
+    crossfade.start (bypassRamp.fadeLength);
+    crossfading = true;
+}
+
+// Every change is stored into all three models; only the chosen one
+// recalculates for it.
+void PandrelTQ4418AudioProcessor::pushChangedParameters (int chosenModel)
+{
+    const bool stereoOn = ParameterTable::isOn (currentValue (ParameterTable::stereo));
+    if (stereoOn != lastStereo)
+    {
+        for (auto* model : models)
+            model->setParameter (ModelRouting::stereoOn, stereoOn ? 1.0f : 0.0f);
+        models[chosenModel]->calcParameter (ModelRouting::stereoOn);
+        lastStereo = stereoOn;
+    }
+
+    const bool syncOn = ParameterTable::isOn (currentValue (ParameterTable::sync));
+    if (syncOn != lastSync)
+    {
+        for (auto* model : models)
+            model->setParameter (ModelRouting::syncOn, syncOn ? 1.0f : 0.0f);
+        models[chosenModel]->calcParameter (ModelRouting::syncOn);
+        lastSync = syncOn;
+    }
+
+    for (int i = ParameterTable::rate; i <= ParameterTable::level; ++i)
+    {
+        const float value = toModelValue (i, currentValue (i));
+        if (value == lastApplied[i - ParameterTable::rate])
+            continue;
+
+        for (int m = 0; m < numModels; ++m)
+            models[m]->setParameter (ModelRouting::modelParameterIndex (i, m), value);
+        models[chosenModel]->calcParameter (ModelRouting::modelParameterIndex (i, chosenModel));
+        lastApplied[i - ParameterTable::rate] = value;
+    }
+}
+
+void PandrelTQ4418AudioProcessor::runModel (int model, float* left, float* right, int n)
+{
+    if (right != nullptr)
+        models[model]->process (left, right, n);
+    else
+        models[model]->process (left, n);
+}
+
+void PandrelTQ4418AudioProcessor::processPiece (float* left, float* right, bool stereo, int n)
+{
+    float* dryL = work.dryL();
+    float* dryR = work.dryR();
+    std::copy (left, left + n, dryL);
+    if (right != nullptr)
+        std::copy (right, right + n, dryR);
+
+    const bool fading = crossfading;
+    float* altL = work.altL();
+    float* altR = stereo ? work.altR() : nullptr;
+    if (fading)
+    {
+        std::copy (left, left + n, altL);
+        if (altR != nullptr)
+            std::copy (right, right + n, altR);
+    }
+
+    runModel (activeModel, left, stereo ? right : nullptr, n);
+
+    if (fading)
+    {
+        runModel (targetModel, altL, altR, n);
+        if (crossfade.mix (left, stereo ? right : nullptr, altL, altR, n))
+        {
+            crossfading = false;
+            activeModel = targetModel;
+        }
+    }
+
+    bypassRamp.process (left, stereo ? right : nullptr, dryL, dryR, n, effectOn);
+}
+
+void PandrelTQ4418AudioProcessor::timerCallback()
+{
+    if (typeChanges.isDue (juce::Time::getMillisecondCounter()))
+        postedModel.store (ParameterTable::modelIndexFor (currentValue (ParameterTable::flangerType)),
+                           std::memory_order_release);
+
+    for (auto* model : models)
+        model->sendPendingAnnouncement();
+}

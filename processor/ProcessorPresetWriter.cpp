@@ -1,0 +1,45 @@
+#include "PandrelTQ4418AudioProcessor.h"
+
+#include "PresetDocument.h"
+
+// Values come from the program table, never from currentValues.
+juce::XmlElement PandrelTQ4418AudioProcessor::writePreset (bool isPreset)
+{
+    juce::XmlElement root (PresetDocument::rootTag);
+    auto* properties = PresetDocument::addHeader (root);
+
+    if (isPreset)
+    {
+        PresetDocument::addValues (*properties, activeSlotValues());
+        return root;
+    }
+
+    properties->setAttribute ("activePreset", getCurrentProgram());
+
+    for (int p = 0; p < ProgramTable::numPrograms; ++p)
+    {
+        const auto& program = programs[p];
+        auto* preset = properties->createNewChildElement ("Preset");
+        preset->setAttribute ("preset", p);
+        preset->setAttribute ("activeChannel", program.activeChannel);
+
+        for (int slot = 0; slot < ProgramTable::numSlots; ++slot)
+            PresetDocument::addChannel (*preset, slot, program.name[slot], program.values[slot]);
+    }
+
+    return root;
+}
+
+juce::XmlElement PandrelTQ4418AudioProcessor::writeCurrentProgram()
+{
+    juce::XmlElement root (PresetDocument::rootTag);
+    auto* properties = PresetDocument::addHeader (root);
+
+    const auto& program = programs[juce::jlimit (0, ProgramTable::numPrograms - 1, currentProgram)];
+    properties->setAttribute ("activeChannel", program.activeChannel);
+
+    for (int slot = 0; slot < ProgramTable::numSlots; ++slot)
+        PresetDocument::addChannel (*properties, slot, program.name[slot], program.values[slot]);
+
+    return root;
+}

@@ -1,0 +1,37 @@
+#include "PandrelTQ4418AudioProcessor.h"
+
+#include "PresetFolder.h"
+
+int PandrelTQ4418AudioProcessor::getNumPrograms() { return ProgramTable::numPrograms; }
+
+int PandrelTQ4418AudioProcessor::getCurrentProgram() { return currentProgram; }
+
+void PandrelTQ4418AudioProcessor::setCurrentProgram (int program)
+{
+    if (! ProgramTable::isProgram (program))
+        return;
+
+    currentProgram = program;
+
+    for (int i = 0; i < ParameterTable::numParameters; ++i)
+        setParameterNotifyingHost (i, activeSlotValues()[i]);
+
+    programChanged.store (true);
+    parametersChanged.store (true);
+    channelChanged.store (true);
+
+    // Without this, hosts keep showing the previous program's values.
+    updateHostDisplay();
+}
+
+const juce::String PandrelTQ4418AudioProcessor::getProgramName (int program)
+{
+    if (! ProgramTable::isProgram (program))
+        return {};
+
+    const auto& record = programs[program];
+    const auto& name = record.name[juce::jlimit (0, ProgramTable::numSlots - 1, record.activeChannel)];
+    return PresetFolder::get().getChildFile (name).getFileNameWithoutExtension();
+}
+
+void PandrelTQ4418AudioProcessor::changeProgramName (int, const juce::String&) {}
