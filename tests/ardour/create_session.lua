@@ -1,6 +1,5 @@
--- Creates a session with a recorded stereo take, saves it as the snapshot
--- "dry", then puts the plug-in on the track with its parameters set before it
--- is activated, and saves the session.
+-- Creates a session with a recorded stereo take, puts the plug-in on the
+-- track with its parameters set before it is activated, and saves the session.
 -- Arguments: session folder, session name, plug-in name, plug-in type
 -- ("LXVST" or "VST3"), tempo in BPM, seconds to record, and the parameters as
 -- "index=value" pairs.
@@ -33,8 +32,6 @@ ARDOUR.LuaAPI.usleep (500000)
 track:rec_enable_control ():set_value (0, PBD.GroupControlDisposition.NoGroup)
 Session:disable_record (false, false)
 if track:playlist ():region_list ():size () ~= 1 then fail ("nothing was recorded") end
-
-Session:save_state ("dry", false, false, false, false, false)
 
 local types = { LXVST = ARDOUR.PluginType.LXVST, VST3 = ARDOUR.PluginType.VST3 }
 local proc = ARDOUR.LuaAPI.new_plugin (Session, pluginName, types[pluginType], "")
