@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ModuleBase.h"
+#include "StereoPair.h"
 
 // Gentle asymmetric saturation of the bucket-brigade path:
 // y = x - x^2/8 - x^3/18, held flat beyond its two turning points.
@@ -16,6 +17,16 @@ public:
     {
         left = shape (left);
         right = shape (right);
+    }
+
+    void process (StereoPair& x) noexcept
+    {
+        const StereoPair p = x - (0.125 * x) * x;
+        const StereoPair c = ((-0.0555555555555556 * x) * x) * x;
+        StereoPair y = ((c + p) + 0.125) + (-0.125);
+        y = x >= splat (1.811737835407257) ? splat (1.0710587333780515) : y;
+        y = x <= splat (-3.311737847328186) ? splat (-2.664808733338052) : y;
+        x = y;
     }
 
     static double shape (double x) noexcept

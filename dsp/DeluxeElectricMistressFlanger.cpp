@@ -1,5 +1,7 @@
 #include "DeluxeElectricMistressFlanger.h"
 
+#include <algorithm>
+
 DeluxeElectricMistressFlanger::DeluxeElectricMistressFlanger()
     : FlangerModelBase ({ "DeluxeElectricMistressFlanger", 4, 5, 1.0f, true })
 {
@@ -65,76 +67,56 @@ void DeluxeElectricMistressFlanger::setFixedSettings()
 void DeluxeElectricMistressFlanger::setFeedbackSection (float value) { feedbackFilter.setFeedback (value); }
 void DeluxeElectricMistressFlanger::calcFeedbackSection() { feedbackFilter.calc(); }
 
-void DeluxeElectricMistressFlanger::processFlanger (float* buffer, int n)
+void DeluxeElectricMistressFlanger::processFlanger (float* x, int n) { run<double> (MonoIo { x }, n); }
+void DeluxeElectricMistressFlanger::processFlanger (float* l, float* r, int n) { run<StereoPair> (StereoIo { l, r }, n); }
+
+template <typename Sample, typename Io>
+void DeluxeElectricMistressFlanger::run (Io io, int n)
 {
     const double wet = static_cast<double> (mixValue);
     const double dry = static_cast<double> (1.0f - mixValue);
-    double fb = feedbackMemory[0];
+    Sample fb = loadFeedback<Sample>();
+    DelayTaps taps;
+    Sample input[chunkSize];
+    Sample wetPath[chunkSize];
 
-    for (int k = 0; k < n; ++k)
+    for (int start = 0; start < n; start += chunkSize)
     {
-        double x = takeInput (buffer[k]);
-        inputFilter.process (x);
-        inputPreEmphasis.process (x);
+        const int count = std::min (chunkSize, n - start);
+        planDelays<Sample, false> (taps, count);
 
-        // Negative feedback: subtracted, and the difference doubled.
-        double s = (x - fb) + (x - fb);
-        float lfoValue = nextLfo();
-        leftDelayLine.process (s, lfoValue);
-        bbdStage.process (s);
+        for (int k = 0; k < count; ++k)
+        {
+            Sample x = io.input (start + k);
+            inputFilter.process (x);
+            inputPreEmphasis.process (x);
+            input[k] = x;
+        }
 
-        fb = s;
-        feedbackFilter.process (fb);
-        feedbackPreEmphasis.process (fb);
+        for (int k = 0; k < count; ++k)
+        {
+            // Negative feedback: subtracted, and the difference doubled.
+            Sample s = (input[k] - fb) + (input[k] - fb);
+            delay (s, taps, k);
+            bbdStage.process (s);
 
-        wetFilter.process (s);
-        double y = (s * wet) * 0.75 + x * dry;
-        outputLowpass.process (y);
-        outputHighpass.process (y);
-        level.process (y);
-        buffer[k] = static_cast<float> (y) * -0.667f;
+            fb = s;
+            feedbackFilter.process (fb);
+            feedbackPreEmphasis.process (fb);
+            wetPath[k] = s;
+        }
+
+        for (int k = 0; k < count; ++k)
+        {
+            Sample s = wetPath[k];
+            wetFilter.process (s);
+            Sample y = (s * wet) * 0.75 + input[k] * dry;
+            outputLowpass.process (y);
+            outputHighpass.process (y);
+            level.process (y);
+            io.output (start + k, y, -0.667f);
+        }
     }
 
-    feedbackMemory[0] = fb;
-}
-
-void DeluxeElectricMistressFlanger::processFlanger (float* left, float* right, int n)
-{
-    const double wet = static_cast<double> (mixValue);
-    const double dry = static_cast<double> (1.0f - mixValue);
-    double fbL = feedbackMemory[0];
-    double fbR = feedbackMemory[1];
-
-    for (int k = 0; k < n; ++k)
-    {
-        double xL = takeInput (left[k]);
-        double xR = takeInput (right[k]);
-        inputFilter.process (xL, xR);
-        inputPreEmphasis.process (xL, xR);
-
-        double sL = (xL - fbL) + (xL - fbL);
-        double sR = (xR - fbR) + (xR - fbR);
-        float lfoL, lfoR;
-        nextLfoPair (lfoL, lfoR, false);
-        leftDelayLine.process (sL, lfoL);
-        rightDelayLine.process (sR, lfoR);
-        bbdStage.process (sL, sR);
-
-        fbL = sL;
-        fbR = sR;
-        feedbackFilter.process (fbL, fbR);
-        feedbackPreEmphasis.process (fbL, fbR);
-
-        wetFilter.process (sL, sR);
-        double yL = (sL * wet) * 0.75 + xL * dry;
-        double yR = (sR * wet) * 0.75 + xR * dry;
-        outputLowpass.process (yL, yR);
-        outputHighpass.process (yL, yR);
-        level.process (yL, yR);
-        left[k] = static_cast<float> (yL) * -0.667f;
-        right[k] = static_cast<float> (yR) * -0.667f;
-    }
-
-    feedbackMemory[0] = fbL;
-    feedbackMemory[1] = fbR;
+    storeFeedback (fb);
 }

@@ -31,6 +31,9 @@ protected:
     void calcFeedbackSection() override;
 
 private:
+    template <typename Sample, typename Io>
+    void run (Io io, int n);
+
     BBDNonLinear bbdStage;
     DeluxeElectricMistressPreEmphasis inputPreEmphasis;
     DeluxeElectricMistressPreEmphasis feedbackPreEmphasis;

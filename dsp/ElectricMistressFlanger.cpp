@@ -1,5 +1,7 @@
 #include "ElectricMistressFlanger.h"
 
+#include <algorithm>
+
 ElectricMistressFlanger::ElectricMistressFlanger()
     : FlangerModelBase ({ "ElectricMistressFlanger", 4, 5, 1.0f, true })
 {
@@ -54,71 +56,49 @@ void ElectricMistressFlanger::setFixedSettings()
 void ElectricMistressFlanger::setFeedbackSection (float value) { feedbackPreEmphasis.setFeedback (value); }
 void ElectricMistressFlanger::calcFeedbackSection() { feedbackPreEmphasis.calc(); }
 
-void ElectricMistressFlanger::processFlanger (float* buffer, int n)
+void ElectricMistressFlanger::processFlanger (float* x, int n) { run<double> (MonoIo { x }, n); }
+void ElectricMistressFlanger::processFlanger (float* l, float* r, int n) { run<StereoPair> (StereoIo { l, r }, n); }
+
+template <typename Sample, typename Io>
+void ElectricMistressFlanger::run (Io io, int n)
 {
     const double wet = static_cast<double> (mixValue);
     const double dry = static_cast<double> (1.0f - mixValue);
-    double fb = feedbackMemory[0];
+    Sample fb = loadFeedback<Sample>();
+    DelayTaps taps;
+    Sample mixed[chunkSize];
 
-    for (int k = 0; k < n; ++k)
+    for (int start = 0; start < n; start += chunkSize)
     {
-        double x = takeInput (buffer[k]);
-        feedbackPreEmphasis.process (fb);
-        x = fb * 1.4 + x;
-        dryPreEmphasis.process (x);
+        const int count = std::min (chunkSize, n - start);
+        planDelays<Sample, false> (taps, count);
 
-        double s = x;
-        float lfoValue = nextLfo();
-        leftDelayLine.process (s, lfoValue);
-        bbdStage.process (s);
+        for (int k = 0; k < count; ++k)
+        {
+            Sample x = io.input (start + k);
+            feedbackPreEmphasis.process (fb);
+            x = fb * 1.4 + x;
+            dryPreEmphasis.process (x);
 
-        double y = s * wet + x * dry;
-        dryDeEmphasis.process (y);
-        // The feedback is the de-emphasised mix.
-        fb = y;
-        outputHighpass.process (y);
-        level.process (y);
-        buffer[k] = static_cast<float> (y) * 1.57f;
+            Sample s = x;
+            delay (s, taps, k);
+            bbdStage.process (s);
+
+            Sample y = s * wet + x * dry;
+            dryDeEmphasis.process (y);
+            // The feedback is the de-emphasised mix.
+            fb = y;
+            mixed[k] = y;
+        }
+
+        for (int k = 0; k < count; ++k)
+        {
+            Sample y = mixed[k];
+            outputHighpass.process (y);
+            level.process (y);
+            io.output (start + k, y, 1.57f);
+        }
     }
 
-    feedbackMemory[0] = fb;
-}
-
-void ElectricMistressFlanger::processFlanger (float* left, float* right, int n)
-{
-    const double wet = static_cast<double> (mixValue);
-    const double dry = static_cast<double> (1.0f - mixValue);
-    double fbL = feedbackMemory[0];
-    double fbR = feedbackMemory[1];
-
-    for (int k = 0; k < n; ++k)
-    {
-        double xL = takeInput (left[k]);
-        double xR = takeInput (right[k]);
-        feedbackPreEmphasis.process (fbL, fbR);
-        xL = fbL * 1.4 + xL;
-        xR = fbR * 1.4 + xR;
-        dryPreEmphasis.process (xL, xR);
-
-        double sL = xL;
-        double sR = xR;
-        float lfoL, lfoR;
-        nextLfoPair (lfoL, lfoR, false);
-        leftDelayLine.process (sL, lfoL);
-        rightDelayLine.process (sR, lfoR);
-        bbdStage.process (sL, sR);
-
-        double yL = sL * wet + xL * dry;
-        double yR = sR * wet + xR * dry;
-        dryDeEmphasis.process (yL, yR);
-        fbL = yL;
-        fbR = yR;
-        outputHighpass.process (yL, yR);
-        level.process (yL, yR);
-        left[k] = static_cast<float> (yL) * 1.57f;
-        right[k] = static_cast<float> (yR) * 1.57f;
-    }
-
-    feedbackMemory[0] = fbL;
-    feedbackMemory[1] = fbR;
+    storeFeedback (fb);
 }

@@ -30,6 +30,9 @@ protected:
     void calcFeedbackSection() override;
 
 private:
+    template <typename Sample, typename Io>
+    void run (Io io, int n);
+
     BBDNonLinear bbdStage;
     ElectricMistresDryPreEmphasisFilter dryPreEmphasis;
     ElectricMistressFeedbackPreEmphasisFilter feedbackPreEmphasis;

@@ -1,5 +1,7 @@
 #include "Flanger117.h"
 
+#include <algorithm>
+
 Flanger117::Flanger117() : FlangerModelBase ({ "Flanger117", 5, 4, 0.0f, false })
 {
     initialise();
@@ -52,75 +54,54 @@ void Flanger117::setFixedSettings() { lfoSmoothing.setFrequency (72.0f); }
 void Flanger117::setFeedbackSection (float value) { regeneration.setRegen (value); }
 void Flanger117::calcFeedbackSection() { regeneration.calc(); }
 
-void Flanger117::processFlanger (float* buffer, int n)
+void Flanger117::processFlanger (float* x, int n) { run<double> (MonoIo { x }, n); }
+void Flanger117::processFlanger (float* l, float* r, int n) { run<StereoPair> (StereoIo { l, r }, n); }
+
+template <typename Sample, typename Io>
+void Flanger117::run (Io io, int n)
 {
     const double wet = static_cast<double> (mixValue);
     const double dry = static_cast<double> (1.0f - mixValue);
-    double fb = feedbackMemory[0];
+    Sample fb = loadFeedback<Sample>();
+    DelayTaps taps;
+    Sample input[chunkSize];
+    Sample wetPath[chunkSize];
 
-    for (int k = 0; k < n; ++k)
+    for (int start = 0; start < n; start += chunkSize)
     {
-        double x = takeInput (buffer[k]);
-        preEmphasis.process (x);
+        const int count = std::min (chunkSize, n - start);
+        planDelays<Sample, true> (taps, count);
 
-        double s = fb * 1.25 + x;
-        antiAliasing.process (s);
-        diodeStage.process (s);
+        for (int k = 0; k < count; ++k)
+        {
+            Sample x = io.input (start + k);
+            preEmphasis.process (x);
+            input[k] = x;
+        }
 
-        float lfoValue = nextLfo();
-        leftDelayLine.process (s, lfoValue);
-        bbdStage.process (s);
-        reconstruction.process (s);
+        for (int k = 0; k < count; ++k)
+        {
+            Sample s = fb * 1.25 + input[k];
+            antiAliasing.process (s);
+            diodeStage.process (s);
 
-        fb = s;
-        regeneration.process (fb);
+            delay (s, taps, k);
+            bbdStage.process (s);
+            reconstruction.process (s);
 
-        double y = (s * wet) * 1.8292683362960815 + x * dry;
-        deEmphasis.process (y);
-        level.process (y);
-        buffer[k] = static_cast<float> (y) * -1.47f;
+            fb = s;
+            regeneration.process (fb);
+            wetPath[k] = s;
+        }
+
+        for (int k = 0; k < count; ++k)
+        {
+            Sample y = (wetPath[k] * wet) * 1.8292683362960815 + input[k] * dry;
+            deEmphasis.process (y);
+            level.process (y);
+            io.output (start + k, y, -1.47f);
+        }
     }
 
-    feedbackMemory[0] = fb;
-}
-
-void Flanger117::processFlanger (float* left, float* right, int n)
-{
-    const double wet = static_cast<double> (mixValue);
-    const double dry = static_cast<double> (1.0f - mixValue);
-    double fbL = feedbackMemory[0];
-    double fbR = feedbackMemory[1];
-
-    for (int k = 0; k < n; ++k)
-    {
-        double xL = takeInput (left[k]);
-        double xR = takeInput (right[k]);
-        preEmphasis.process (xL, xR);
-
-        double sL = fbL * 1.25 + xL;
-        double sR = fbR * 1.25 + xR;
-        antiAliasing.process (sL, sR);
-        diodeStage.process (sL, sR);
-
-        float lfoL, lfoR;
-        nextLfoPair (lfoL, lfoR, true);
-        leftDelayLine.process (sL, lfoL);
-        rightDelayLine.process (sR, lfoR);
-        bbdStage.process (sL, sR);
-        reconstruction.process (sL, sR);
-
-        fbL = sL;
-        fbR = sR;
-        regeneration.process (fbL, fbR);
-
-        double yL = (sL * wet) * 1.8292683362960815 + xL * dry;
-        double yR = (sR * wet) * 1.8292683362960815 + xR * dry;
-        deEmphasis.process (yL, yR);
-        level.process (yL, yR);
-        left[k] = static_cast<float> (yL) * -1.47f;
-        right[k] = static_cast<float> (yR) * -1.47f;
-    }
-
-    feedbackMemory[0] = fbL;
-    feedbackMemory[1] = fbR;
+    storeFeedback (fb);
 }

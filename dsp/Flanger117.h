@@ -33,6 +33,9 @@ protected:
     void calcFeedbackSection() override;
 
 private:
+    template <typename Sample, typename Io>
+    void run (Io io, int n);
+
     Flanger117PreEmphasis preEmphasis;
     Flanger117AntiAliasing antiAliasing;
     Flanger117Diode diodeStage;

@@ -4,10 +4,12 @@
 #include "ModulatingDelayLine.h"
 #include "OnePole.h"
 #include "SmoothVolume.h"
+#include "StereoPair.h"
 #include "WavetableTriOscILP30.h"
 
 #include <cmath>
 #include <memory>
+#include <type_traits>
 
 // What the three flanger models share: the ten parameters, the LFO with its
 // rate and tempo sync, the two delay lines, the LFO smoothing, the level
@@ -72,6 +74,16 @@ protected:
     virtual void setFeedbackSection (float value) = 0;
     virtual void calcFeedbackSection() = 0;
 
+    // A block runs in chunks, stage by stage (LFO, feedback loop, output),
+    // so that each stage keeps its state in registers through a chunk. Every
+    // block still sees its samples in order, so the result does not depend
+    // on the chunk size.
+    static constexpr int chunkSize = 64;
+
+    // Sample is double for mono (the left channel's state) or StereoPair.
+    template <typename Sample>
+    static constexpr bool isStereo = std::is_same_v<Sample, StereoPair>;
+
     // Non-finite input would poison every filter memory and the delay line.
     static double takeInput (float sample) noexcept
     {
@@ -79,36 +91,132 @@ protected:
         return std::isfinite (x) ? x : 0.0;
     }
 
-    // The next LFO value for each channel, smoothed at 72 Hz. With the spread
-    // off both channels read the same value; smoothBothWhenMono runs the
-    // smoothing on both channels instead of copying the left result.
-    void nextLfoPair (float& a, float& b, bool smoothBothWhenMono) noexcept
+    struct MonoIo
     {
-        if (stereoOn)
+        float* x;
+
+        double input (int k) const noexcept { return takeInput (x[k]); }
+        void output (int k, double y, float gain) const noexcept { x[k] = static_cast<float> (y) * gain; }
+    };
+
+    struct StereoIo
+    {
+        float* l;
+        float* r;
+
+        StereoPair input (int k) const noexcept { return StereoPair { takeInput (l[k]), takeInput (r[k]) }; }
+
+        // Both lanes narrowed and scaled at once.
+        void output (int k, StereoPair y, float gain) const noexcept
         {
-            lfo.getOscSignal (a, b);
-            lfoSmoothing.process (a, b);
+            using FourFloats = float __attribute__ ((vector_size (16)));
+            using FourDoubles = double __attribute__ ((vector_size (32)));
+            const FourFloats out = __builtin_convertvector (FourDoubles { y[0], y[1], 0.0, 0.0 }, FourFloats) * gain;
+            l[k] = out[0];
+            r[k] = out[1];
         }
-        else if (smoothBothWhenMono)
+    };
+
+    // Where each sample of a chunk writes and reads, per delay line.
+    struct DelayTaps
+    {
+        ModulatingDelayLine::Tap left[chunkSize];
+        ModulatingDelayLine::Tap right[chunkSize];
+    };
+
+    // The LFO for a chunk, smoothed at 72 Hz, and the delay taps it gives.
+    // With the spread on the right line reads the antiphase value. With it
+    // off both lines read the same value; smoothBothWhenMono runs the
+    // smoothing on both channels, otherwise the left result is copied.
+    template <typename Sample, bool smoothBothWhenMono>
+    void planDelays (DelayTaps& taps, int count) noexcept
+    {
+        float left[chunkSize];
+        float right[chunkSize];
+        float a, b;
+        if constexpr (! isStereo<Sample>)
         {
-            lfo.getOscSignal (a);
-            b = a;
-            lfoSmoothing.process (a, b);
+            for (int k = 0; k < count; ++k)
+            {
+                lfo.getOscSignal (a);
+                lfoSmoothing.process (a);
+                left[k] = a;
+            }
+        }
+        else if (stereoOn)
+        {
+            for (int k = 0; k < count; ++k)
+            {
+                lfo.getOscSignal (a, b);
+                lfoSmoothing.process (a, b);
+                left[k] = a;
+                right[k] = b;
+            }
         }
         else
         {
-            lfo.getOscSignal (a);
-            lfoSmoothing.process (a);
-            b = a;
+            for (int k = 0; k < count; ++k)
+            {
+                lfo.getOscSignal (a);
+                if constexpr (smoothBothWhenMono)
+                {
+                    b = a;
+                    lfoSmoothing.process (a, b);
+                }
+                else
+                {
+                    lfoSmoothing.process (a);
+                    b = a;
+                }
+                left[k] = a;
+                right[k] = b;
+            }
+        }
+
+        leftDelayLine.planTaps (left, taps.left, count);
+        if constexpr (isStereo<Sample>)
+            rightDelayLine.planTaps (right, taps.right, count);
+    }
+
+    // The delay line of each channel, at sample k of the chunk.
+    template <typename Sample>
+    void delay (Sample& s, const DelayTaps& taps, int k) noexcept
+    {
+        if constexpr (isStereo<Sample>)
+        {
+            double l = s[0];
+            double r = s[1];
+            leftDelayLine.process (l, taps.left[k]);
+            rightDelayLine.process (r, taps.right[k]);
+            s = StereoPair { l, r };
+        }
+        else
+        {
+            leftDelayLine.process (s, taps.left[k]);
         }
     }
 
-    float nextLfo() noexcept
+    template <typename Sample>
+    Sample loadFeedback() const noexcept
     {
-        float a;
-        lfo.getOscSignal (a);
-        lfoSmoothing.process (a);
-        return a;
+        if constexpr (isStereo<Sample>)
+            return StereoPair { feedbackMemory[0], feedbackMemory[1] };
+        else
+            return feedbackMemory[0];
+    }
+
+    template <typename Sample>
+    void storeFeedback (Sample fb) noexcept
+    {
+        if constexpr (isStereo<Sample>)
+        {
+            feedbackMemory[0] = fb[0];
+            feedbackMemory[1] = fb[1];
+        }
+        else
+        {
+            feedbackMemory[0] = fb;
+        }
     }
 
     WavetableTriOscILP30 lfo;

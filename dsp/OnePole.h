@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ModuleBase.h"
+#include "StereoPair.h"
 
 // One-pole lowpass y = (1 - a) x + a y[n-1], a = e^(-2 pi f / fs). Idle, it
 // passes its input unchanged.
@@ -16,34 +17,49 @@ public:
     void setFrequency (float hz);
     float getFrequency() const noexcept { return frequency; }
 
-    void process (double& x) override { x = step (x, leftY1); }
+    void process (double& x) override
+    {
+        const double y = b0[0] * x - a1[0] * y1[0];
+        y1[0] = y;
+        x = y;
+    }
 
     void process (double& left, double& right) override
     {
-        left = step (left, leftY1);
-        right = step (right, rightY1);
+        StereoPair x { left, right };
+        process (x);
+        left = x[0];
+        right = x[1];
+    }
+
+    void process (StereoPair& x) noexcept
+    {
+        const StereoPair y = b0 * x - a1 * y1;
+        y1 = y;
+        x = y;
     }
 
     // Float samples; the memory stays in double.
-    void process (float& x) noexcept { x = static_cast<float> (step (x, leftY1)); }
+    void process (float& x) noexcept
+    {
+        double v = x;
+        process (v);
+        x = static_cast<float> (v);
+    }
 
     void process (float& left, float& right) noexcept
     {
-        left = static_cast<float> (step (left, leftY1));
-        right = static_cast<float> (step (right, rightY1));
+        StereoPair v { left, right };
+        process (v);
+        left = static_cast<float> (v[0]);
+        right = static_cast<float> (v[1]);
     }
 
 private:
-    double step (double x, double& y1) const noexcept
-    {
-        const double y = b0 * x - a1 * y1;
-        y1 = y;
-        return y;
-    }
-
     float frequency = 0.0f;
-    double b0 = 1.0;
-    double a1 = 0.0;
-    double leftY1 = 0.0;
-    double rightY1 = 0.0;
+    // Both lanes equal.
+    StereoPair b0 = splat (1.0);
+    StereoPair a1 {};
+    // Lane 0 left, lane 1 right.
+    StereoPair y1 {};
 };

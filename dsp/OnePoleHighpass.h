@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ModuleBase.h"
+#include "StereoPair.h"
 
 // Trapezoidal one-pole highpass: v is the lowpass output, the state follows
 // s := v + (x - v) g, the output is x - v. Idle (g = G = 0) it passes its input.
@@ -16,25 +17,33 @@ public:
     void setFrequency (float hz);
     float getFrequency() const noexcept { return frequency; }
 
-    void process (double& x) override { x = step (x, leftState); }
+    void process (double& x) override
+    {
+        const double v = (g[0] * x + s[0]) * bigG[0];
+        s[0] = (x - v) * g[0] + v;
+        x = x - v;
+    }
 
     void process (double& left, double& right) override
     {
-        left = step (left, leftState);
-        right = step (right, rightState);
+        StereoPair x { left, right };
+        process (x);
+        left = x[0];
+        right = x[1];
+    }
+
+    void process (StereoPair& x) noexcept
+    {
+        const StereoPair v = (g * x + s) * bigG;
+        s = (x - v) * g + v;
+        x = x - v;
     }
 
 private:
-    double step (double x, double& s) const noexcept
-    {
-        const double v = (g * x + s) * bigG;
-        s = (x - v) * g + v;
-        return x - v;
-    }
-
     float frequency = 0.0f;
-    double g = 0.0;
-    double bigG = 0.0;
-    double leftState = 0.0;
-    double rightState = 0.0;
+    // Both lanes equal.
+    StereoPair g {};
+    StereoPair bigG {};
+    // Lane 0 left, lane 1 right.
+    StereoPair s {};
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ModuleBase.h"
+#include "StereoPair.h"
 
 #include <cmath>
 
@@ -10,6 +11,8 @@
 class OpampLimiter final : public ModuleBase
 {
 public:
+    static constexpr double threshold = 4.153867856;
+
     OpampLimiter();
     ~OpampLimiter() override;
 
@@ -21,11 +24,27 @@ public:
         right = limit (right);
     }
 
+    // Both channels: below the threshold, where nearly every sample lies,
+    // in packed form.
+    void process (StereoPair& x) noexcept
+    {
+        const StereoPair m = x < 0.0 ? -x : x;
+        if (m[0] > threshold || m[1] > threshold)
+            x = StereoPair { limit (x[0]), limit (x[1]) };
+        else
+        {
+            // Through single precision and back, both lanes at once.
+            const FourFloats narrowed = __builtin_convertvector (FourDoubles { x[0], x[1], 0.0, 0.0 }, FourFloats);
+            const FourDoubles widened = __builtin_convertvector (narrowed, FourDoubles);
+            x = StereoPair { widened[0], widened[1] };
+        }
+    }
+
     static double limit (double x) noexcept
     {
         const double m = std::abs (x);
         double gain = 1.0;
-        if (m > 4.153867856)
+        if (m > threshold)
         {
             if (m < 4.660716391)
             {
@@ -40,4 +59,8 @@ public:
         }
         return static_cast<double> (static_cast<float> (x * gain));
     }
+
+private:
+    using FourFloats = float __attribute__ ((vector_size (16)));
+    using FourDoubles = double __attribute__ ((vector_size (32)));
 };

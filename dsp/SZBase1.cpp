@@ -19,17 +19,15 @@ void SZBase1::setSampleRate (float newSampleRate)
 
 void SZBase1::resetBuffer()
 {
-    newLeft.clear();
-    oldLeft.clear();
-    newRight.clear();
-    oldRight.clear();
-    heldLeft = heldRight = 0.0;
+    newMemory.clear();
+    oldMemory.clear();
+    held = StereoPair {};
 }
 
 void SZBase1::resetCoeffs()
 {
     SZSection::setIdle (a, b, 1);
-    oldA1 = oldB0 = oldB1 = 0.0;
+    oldA1 = oldB0 = oldB1 = StereoPair {};
     fadeCounter = 0;
     active = false;
     firstSet = true;
@@ -43,7 +41,13 @@ void SZBase1::preCalc()
 
 void SZBase1::setCoeffs (double* den, double* num)
 {
-    transform (den, num, 1, a, b);
+    double newA[2], newB[2];
+    transform (den, num, 1, newA, newB);
+    for (int k = 0; k < 2; ++k)
+    {
+        a[k] = splat (newA[k]);
+        b[k] = splat (newB[k]);
+    }
     if (firstSet)
     {
         oldA1 = a[1];
@@ -51,7 +55,6 @@ void SZBase1::setCoeffs (double* den, double* num)
         oldB1 = b[1];
         firstSet = false;
     }
-    newLeft.clear();
-    newRight.clear();
+    newMemory.clear();
     active = true;
 }

@@ -22,76 +22,79 @@ public:
     void preCalc() override;
     void setCoeffs (double* den, double* num) override;
 
-    void process (double& x) override
-    {
-        if (fadeCounter < fadeLength)
-        {
-            const double w = fadeCounter / fadeLengthAsDouble;
-            ++fadeCounter;
-            x = fading (x, w, newLeft, oldLeft, heldLeft);
-        }
-        else
-        {
-            x = settled (x, newLeft, oldLeft, heldLeft);
-        }
-    }
+    void process (double& x) override { x = step (x); }
 
     void process (double& l, double& r) override
     {
+        StereoPair x { l, r };
+        process (x);
+        l = x[0];
+        r = x[1];
+    }
+
+    // One fade step for both channels.
+    void process (StereoPair& x) noexcept { x = step (x); }
+
+protected:
+    // Sample is double (mono: lane 0) or StereoPair (both channels).
+    template <typename Sample>
+    Sample step (Sample x) noexcept
+    {
+        constexpr bool stereo = sizeof (Sample) == sizeof (StereoPair);
+        auto lanes = [] (const StereoPair& v) -> Sample {
+            if constexpr (stereo)
+                return v;
+            else
+                return v[0];
+        };
+        auto store = [] (StereoPair& to, Sample value) {
+            if constexpr (stereo)
+                to = value;
+            else
+                to[0] = value;
+        };
+
+        // The new section, or the held output while it is not active.
+        Sample yN;
+        if (active)
+        {
+            yN = SZSection::run<1> (a, b, newMemory, x);
+            store (held, yN);
+        }
+        else
+        {
+            yN = lanes (held);
+            if constexpr (stereo)
+                newMemory.clear();
+            else
+                newMemory.clearLeft();
+        }
+
         if (fadeCounter < fadeLength)
         {
             const double w = fadeCounter / fadeLengthAsDouble;
             ++fadeCounter;
-            l = fading (l, w, newLeft, oldLeft, heldLeft);
-            r = fading (r, w, newRight, oldRight, heldRight);
+            const Sample u = ((lanes (oldB0) * x + lanes (oldB1) * lanes (oldMemory.x[0])) - lanes (oldA1) * lanes (oldMemory.y[0])) + (-1e-20);
+            store (oldMemory.x[0], x);
+            store (oldMemory.y[0], u + 1e-20);
+            return yN * w + (1.0 - w) * u;
         }
-        else
-        {
-            l = settled (l, newLeft, oldLeft, heldLeft);
-            r = settled (r, newRight, oldRight, heldRight);
-        }
-    }
 
-protected:
-    // Output of the new section, or the held output while it is not active.
-    double newSectionOutput (double x, SZSection::Memory<1>& memory, double& held) noexcept
-    {
-        if (active)
-        {
-            held = SZSection::run<1> (a, b, memory, x);
-            return held;
-        }
-        memory.clear();
-        return held;
-    }
-
-    double fading (double x, double w, SZSection::Memory<1>& newMemory, SZSection::Memory<1>& oldMemory, double& held) noexcept
-    {
-        const double yN = newSectionOutput (x, newMemory, held);
-        const double u = ((oldB0 * x + oldB1 * oldMemory.x[0]) - oldA1 * oldMemory.y[0]) + (-1e-20);
-        oldMemory.x[0] = x;
-        oldMemory.y[0] = u + 1e-20;
-        return yN * w + (1.0 - w) * u;
-    }
-
-    double settled (double x, SZSection::Memory<1>& newMemory, SZSection::Memory<1>& oldMemory, double& held) noexcept
-    {
-        const double yN = newSectionOutput (x, newMemory, held);
         oldA1 = a[1];
         oldB0 = b[0];
         oldB1 = b[1];
-        oldMemory.x[0] = active ? x : 0.0;
-        oldMemory.y[0] = active ? yN : 0.0;
+        store (oldMemory.x[0], active ? x : Sample {});
+        store (oldMemory.y[0], active ? yN : Sample {});
         return yN;
     }
 
-    // New section: a[0] = a0, a[1] = a1, b[0] = b0, b[1] = b1.
-    double a[2] {};
-    double b[2] {};
-    double oldA1 = 0.0, oldB0 = 0.0, oldB1 = 0.0;
-    SZSection::Memory<1> newLeft, oldLeft, newRight, oldRight;
+    // New section, both lanes equal: a[0] = a0, a[1] = a1, b[0] = b0, b[1] = b1.
+    StereoPair a[2];
+    StereoPair b[2];
+    StereoPair oldA1, oldB0, oldB1;
+    SZSection::Memory<1> newMemory, oldMemory;
     bool active = false;
-    double heldLeft = 0.0, heldRight = 0.0;
+    StereoPair held;
     int16_t fadeCounter = 0;
     bool firstSet = true;
     int fadeLength = 64;

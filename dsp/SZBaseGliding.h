@@ -28,18 +28,16 @@ public:
         glideLengthAsDouble = glideLength;
     }
 
-    void resetBuffer() override
-    {
-        left.clear();
-        right.clear();
-    }
+    void resetBuffer() override { memory.clear(); }
 
     void resetCoeffs() override
     {
-        SZSection::setIdle (targetA, targetB, N);
+        for (int k = 0; k <= N; ++k)
+            targetA[k] = targetB[k] = 0.0;
+        targetA[0] = 1.0;
         SZSection::setIdle (a, b, N);
         for (int k = 0; k <= N; ++k)
-            stepA[k] = stepB[k] = 0.0;
+            stepA[k] = stepB[k] = StereoPair {};
         glideCounter = 0;
         firstSet = true;
     }
@@ -51,40 +49,45 @@ public:
         transform (den, num, N, targetA, targetB);
         if (firstSet)
         {
-            copyTargets();
+            for (int k = 1; k <= N; ++k)
+                a[k] = splat (targetA[k]);
+            for (int k = 0; k <= N; ++k)
+                b[k] = splat (targetB[k]);
             firstSet = false;
         }
         const double inverseLength = 1.0 / glideLengthAsDouble;
         for (int k = 1; k <= N; ++k)
-            stepA[k] = (targetA[k] - a[k]) * inverseLength;
+            stepA[k] = splat ((targetA[k] - a[k][0]) * inverseLength);
         for (int k = 0; k <= N; ++k)
-            stepB[k] = (targetB[k] - b[k]) * inverseLength;
+            stepB[k] = splat ((targetB[k] - b[k][0]) * inverseLength);
         glideCounter = 0;
     }
 
     void process (double& x) override
     {
         advanceGlide();
-        x = SZSection::run<N> (a, b, left, x);
+        x = SZSection::run<N> (a, b, memory, x);
+    }
+
+    void process (double& l, double& r) override
+    {
+        StereoPair x { l, r };
+        process (x);
+        l = x[0];
+        r = x[1];
     }
 
     // The glide advances once per stereo pair.
-    void process (double& l, double& r) override
+    void process (StereoPair& x) noexcept
     {
         advanceGlide();
-        l = SZSection::run<N> (a, b, left, l);
-        r = SZSection::run<N> (a, b, right, r);
+        x = SZSection::run<N> (a, b, memory, x);
     }
+
+    double getA (int k) const noexcept { return a[k][0]; }
+    double getB (int k) const noexcept { return b[k][0]; }
 
 protected:
-    void copyTargets() noexcept
-    {
-        for (int k = 1; k <= N; ++k)
-            a[k] = targetA[k];
-        for (int k = 0; k <= N; ++k)
-            b[k] = targetB[k];
-    }
-
     void advanceGlide() noexcept
     {
         if (glideCounter < glideLength)
@@ -97,14 +100,14 @@ protected:
         }
     }
 
-    double targetA[N + 1] {};
-    double targetB[N + 1] {};
-    // The coefficients in use; a[0] is not used.
-    double a[N + 1] {};
-    double b[N + 1] {};
-    double stepA[N + 1] {};
-    double stepB[N + 1] {};
-    SZSection::Memory<N> left, right;
+    double targetA[N + 1];
+    double targetB[N + 1];
+    // The coefficients in use, both lanes equal; a[0] is not used.
+    StereoPair a[N + 1];
+    StereoPair b[N + 1];
+    StereoPair stepA[N + 1];
+    StereoPair stepB[N + 1];
+    SZSection::Memory<N> memory;
     int16_t glideCounter = 0;
     bool firstSet = true;
     int glideLength = 2048;

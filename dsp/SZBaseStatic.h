@@ -15,28 +15,40 @@ public:
         SZBaseStatic::resetCoeffs();
     }
 
-    void resetBuffer() override
-    {
-        left.clear();
-        right.clear();
-    }
-
+    void resetBuffer() override { memory.clear(); }
     void resetCoeffs() override { SZSection::setIdle (a, b, N); }
     void preCalc() override {}
-    void setCoeffs (double* den, double* num) override { transform (den, num, N, a, b); }
 
-    void process (double& x) override { x = SZSection::run<N> (a, b, left, x); }
+    void setCoeffs (double* den, double* num) override
+    {
+        double newA[N + 1], newB[N + 1];
+        transform (den, num, N, newA, newB);
+        for (int k = 0; k <= N; ++k)
+        {
+            a[k] = splat (newA[k]);
+            b[k] = splat (newB[k]);
+        }
+    }
+
+    void process (double& x) override { x = SZSection::run<N> (a, b, memory, x); }
 
     void process (double& l, double& r) override
     {
-        l = SZSection::run<N> (a, b, left, l);
-        r = SZSection::run<N> (a, b, right, r);
+        StereoPair x { l, r };
+        process (x);
+        l = x[0];
+        r = x[1];
     }
 
+    void process (StereoPair& x) noexcept { x = SZSection::run<N> (a, b, memory, x); }
+
+    double getA (int k) const noexcept { return a[k][0]; }
+    double getB (int k) const noexcept { return b[k][0]; }
+
 protected:
-    double a[N + 1] {};
-    double b[N + 1] {};
-    SZSection::Memory<N> left, right;
+    StereoPair a[N + 1];
+    StereoPair b[N + 1];
+    SZSection::Memory<N> memory;
 };
 
 using SZBase1s = SZBaseStatic<1>;

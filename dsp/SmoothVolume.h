@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommonBase.h"
+#include "StereoPair.h"
 
 #include <cstdint>
 
@@ -36,6 +37,12 @@ public:
         advance();
         left = currentGain * left;
         right = currentGain * right;
+    }
+
+    void process (StereoPair& x) noexcept
+    {
+        advance();
+        x = currentGain * x;
     }
 
 private:

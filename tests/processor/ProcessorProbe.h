@@ -2,12 +2,10 @@
 
 #include "PandrelTQ4418AudioProcessor.h"
 
-#include <juce_audio_processors/juce_audio_processors.h>
-
 #include <cmath>
-#include <vector>
+#include <cstring>
 
-// Read access to the processor's audio-path state for the tests.
+// Read access to the processor's audio-path state, and test audio helpers.
 struct ProcessorProbe
 {
     PandrelTQ4418AudioProcessor& p;
@@ -18,59 +16,64 @@ struct ProcessorProbe
     int activeModel() const { return p.activeModel; }
     int targetModel() const { return p.targetModel; }
     bool crossfading() const { return p.crossfading; }
-    float crossfadeGain() const { return p.crossfade.xfadeGain; }
-    float currentValue (int i) const { return p.currentValue (i); }
     FlangerModelBase& model (int m) const { return *static_cast<FlangerModelBase*> (p.models[m]); }
-    float modelParameter (int m, int i) const { return p.models[m]->getParameter (i); }
 };
 
 namespace testaudio
 {
-// A deterministic, broadband test signal: two sines and a little noise.
-inline void fill (juce::AudioBuffer<float>& buffer, int startSample, int seed = 1)
+// Two sines and a little noise, different per channel, continuous over blocks.
+inline void fill (juce::AudioBuffer<float>& b, int start)
 {
-    juce::Random random (seed + startSample);
-    for (int ch = 0; ch < buffer.getNumChannels(); ++ch)
-        for (int k = 0; k < buffer.getNumSamples(); ++k)
-        {
-            const double t = static_cast<double> (startSample + k) / 48000.0;
-            buffer.setSample (ch, k, static_cast<float> (0.4 * std::sin (2.0 * juce::MathConstants<double>::pi * 220.0 * t + ch)
-                                                         + 0.2 * std::sin (2.0 * juce::MathConstants<double>::pi * 1375.0 * t)
-                                                         + 0.05 * (random.nextFloat() - 0.5f)));
-        }
+    juce::Random random (start);
+    for (int ch = 0; ch < b.getNumChannels(); ++ch)
+        for (int k = 0; k < b.getNumSamples(); ++k)
+            b.setSample (ch, k, 0.4f * std::sin (0.0288f * float (start + k) + float (ch)) + 0.2f * std::sin (0.18f * float (start + k))
+                                    + 0.05f * (random.nextFloat() - 0.5f));
 }
 
-inline bool allFinite (const juce::AudioBuffer<float>& buffer)
+inline bool allFinite (const juce::AudioBuffer<float>& b)
 {
-    for (int ch = 0; ch < buffer.getNumChannels(); ++ch)
-        for (int k = 0; k < buffer.getNumSamples(); ++k)
-            if (! std::isfinite (buffer.getSample (ch, k)))
+    for (int ch = 0; ch < b.getNumChannels(); ++ch)
+        for (int k = 0; k < b.getNumSamples(); ++k)
+            if (! std::isfinite (b.getSample (ch, k)))
                 return false;
     return true;
 }
 
-inline double maxDifference (const juce::AudioBuffer<float>& a, const juce::AudioBuffer<float>& b, int channel)
+inline float maxDifference (const juce::AudioBuffer<float>& a, const juce::AudioBuffer<float>& b, int ch)
 {
-    double worst = 0.0;
+    float worst = 0.0f;
     for (int k = 0; k < a.getNumSamples(); ++k)
-        worst = std::max (worst, std::abs (static_cast<double> (a.getSample (channel, k)) - b.getSample (channel, k)));
+        worst = std::max (worst, std::abs (a.getSample (ch, k) - b.getSample (ch, k)));
     return worst;
 }
 
-// Sets a stereo-in, stereo-out layout (or another) and prepares.
+inline bool identical (const juce::AudioBuffer<float>& a, const juce::AudioBuffer<float>& b)
+{
+    for (int ch = 0; ch < a.getNumChannels(); ++ch)
+        if (std::memcmp (a.getReadPointer (ch), b.getReadPointer (ch), sizeof (float) * (size_t) a.getNumSamples()) != 0)
+            return false;
+    return true;
+}
+
 inline void prepare (juce::AudioProcessor& p, double rate, int block, int ins = 2, int outs = 2)
 {
     juce::AudioProcessor::BusesLayout layout;
     layout.inputBuses.add (juce::AudioChannelSet::canonicalChannelSet (ins));
     layout.outputBuses.add (juce::AudioChannelSet::canonicalChannelSet (outs));
     p.setBusesLayout (layout);
-    p.setRateAndBufferSizeDetails (rate, block);
     p.prepareToPlay (rate, block);
 }
 
-inline void process (juce::AudioProcessor& p, juce::AudioBuffer<float>& buffer)
+// Processes the next n samples of the test signal; returns the input.
+inline juce::AudioBuffer<float> step (juce::AudioProcessor& p, juce::AudioBuffer<float>& out, int& position, int n = 512)
 {
+    out.setSize (std::max (p.getTotalNumInputChannels(), p.getTotalNumOutputChannels()), n, false, false, true);
+    fill (out, position);
+    juce::AudioBuffer<float> in (out);
     juce::MidiBuffer midi;
-    p.processBlock (buffer, midi);
+    p.processBlock (out, midi);
+    position += n;
+    return in;
 }
 } // namespace testaudio

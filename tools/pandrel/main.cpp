@@ -1,6 +1,7 @@
 // pandrel: the project's headless tool.
 //   pandrel render [--out DIR]   render the demo signal through the flanger models
-//   pandrel bench                print the engine's cost figures
+//   pandrel render --plugin VST3 [--out DIR]   ... through the built VST3 plug-in
+//   pandrel bench [plugin]       print the engine's (or the whole plug-in's) cost figures
 #include "Commands.h"
 
 #include <cstdio>
