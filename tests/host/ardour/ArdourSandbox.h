@@ -12,11 +12,9 @@
 
 // Debian's ardour 7, driven headless in a folder of its own: a fresh HOME
 // with a configuration that knows only our plug-in folders, exports without
-// pre-roll and resets plug-ins when the transport stops, empty plug-in paths
-// for the other formats, and the Dummy audio backend. (Without the reset,
-// ardour restores a VST3 plug-in's state after activating it, and a saved
-// flanger type other than the first then switches models when the
-// processor's 50 ms timer fires, at a block that depends on the clock.) Every host program runs with that environment; its output
+// pre-roll and resets plug-ins when the transport stops (so that they mostly
+// start from their restored state), empty plug-in paths for the other
+// formats, and the Dummy audio backend. Every host program runs with that environment; its output
 // is kept in a log in the folder.
 //
 // ardour is known to abort now and then at exit ("double free or

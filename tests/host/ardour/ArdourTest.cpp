@@ -19,9 +19,12 @@ constexpr int fadedAtEnd = 1024;
 // ardour runs its plug-ins for a few blocks before an export starts.
 constexpr int maxLeadIn = 24576;
 
-// "Type 2" with tempo sync, stereo spread, feedback and some delay; values
-// the bank document carries exactly (five decimals, k/18 for the division).
-const std::vector<float> settings { 1.0f, 0.5f, 0.3f, 6.0f / 18.0f, 0.7f, 0.3f, 0.75f, 0.5f, 0.5f, 1.0f, 1.0f };
+// Tempo sync, stereo spread, feedback and some delay; values the bank
+// document carries exactly (five decimals, k/18 for the division). The first
+// flanger type: ardour restores a VST3 plug-in's state after activating it at
+// times, and another type would then be switched to when the processor's
+// 50 ms timer fires, at a block that depends on the clock.
+const std::vector<float> settings { 1.0f, 0.0f, 0.3f, 6.0f / 18.0f, 0.7f, 0.3f, 0.75f, 0.5f, 0.5f, 1.0f, 1.0f };
 
 void playInArdour (ArdourSandbox::Format format, const juce::File& plugin)
 {

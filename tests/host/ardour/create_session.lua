@@ -21,17 +21,28 @@ local map = Temporal.TempoMap.fetch_writable ()
 map:set_tempo (Temporal.Tempo (bpm, bpm, 4), Temporal.timepos_t (0))
 Temporal.TempoMap.update (map)
 
+-- Waits until done () holds, for at most ten seconds.
+local function await (what, done)
+	for _ = 1, 200 do
+		if done () then return end
+		ARDOUR.LuaAPI.usleep (50000)
+	end
+	fail ("timed out waiting for " .. what)
+end
+
 local track = Session:new_audio_track (2, 2, nil, 1, "Take", -1, ARDOUR.TrackMode.Normal, true):front ()
 track:rec_enable_control ():set_value (1, PBD.GroupControlDisposition.NoGroup)
 Session:maybe_enable_record (false)
-ARDOUR.LuaAPI.usleep (200000)
+await ("recording to be armed", function () return Session:record_status () == ARDOUR.Session.RecordState.Enabled end)
 Session:request_roll (ARDOUR.TransportRequestSource.TRS_UI)
+await ("recording to start", function () return Session:actively_recording () end)
 ARDOUR.LuaAPI.usleep (math.floor (seconds * 1000000))
 Session:request_stop (false, false, ARDOUR.TransportRequestSource.TRS_UI)
-ARDOUR.LuaAPI.usleep (500000)
+await ("the transport to stop", function () return not Session:transport_rolling () end)
+await ("the take", function () return track:playlist ():region_list ():size () > 0 end)
 track:rec_enable_control ():set_value (0, PBD.GroupControlDisposition.NoGroup)
 Session:disable_record (false, false)
-if track:playlist ():region_list ():size () ~= 1 then fail ("nothing was recorded") end
+if track:playlist ():region_list ():size () ~= 1 then fail ("more than one take") end
 
 local types = { LXVST = ARDOUR.PluginType.LXVST, VST3 = ARDOUR.PluginType.VST3 }
 local proc = ARDOUR.LuaAPI.new_plugin (Session, pluginName, types[pluginType], "")
