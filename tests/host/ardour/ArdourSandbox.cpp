@@ -3,6 +3,7 @@
 #include "Takes.h"
 
 #include <chrono>
+#include <cstdio>
 
 namespace
 {
@@ -138,8 +139,14 @@ bool ArdourSandbox::createSession (Format format, double bpm, double seconds, co
                                        format == Format::vst2 ? "LXVST" : "VST3",
                                        juce::String (bpm).toStdString(),
                                        juce::String (seconds).toStdString() };
+    // Nine significant digits carry every float exactly; anything less and
+    // ardour's copy of a value would differ from the plug-in's own.
     for (size_t i = 0; i < parameters.size(); ++i)
-        command.push_back (std::to_string (i) + "=" + juce::String (parameters[i], 6).toStdString());
+    {
+        char value[32];
+        std::snprintf (value, sizeof (value), "%.9g", static_cast<double> (parameters[i]));
+        command.push_back (std::to_string (i) + "=" + value);
+    }
 
     const auto saved = sessionFolder.getChildFile (juce::String (sessionName) + ".ardour");
     return runStep (command, "create",
