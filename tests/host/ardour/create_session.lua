@@ -44,6 +44,10 @@ track:rec_enable_control ():set_value (0, PBD.GroupControlDisposition.NoGroup)
 Session:disable_record (false, false)
 if track:playlist ():region_list ():size () ~= 1 then fail ("more than one take") end
 
+-- From here on the track hears only its take: the backend's noise would
+-- otherwise reach the plug-in whenever the transport stands.
+track:input ():disconnect_all (nil)
+
 local types = { LXVST = ARDOUR.PluginType.LXVST, VST3 = ARDOUR.PluginType.VST3 }
 local proc = ARDOUR.LuaAPI.new_plugin (Session, pluginName, types[pluginType], "")
 if proc:isnil () then fail ("plug-in not found: " .. pluginName) end
