@@ -45,8 +45,11 @@ Session:disable_record (false, false)
 if track:playlist ():region_list ():size () ~= 1 then fail ("more than one take") end
 
 -- From here on the track hears only its take: the backend's noise would
--- otherwise reach the plug-in whenever the transport stands.
+-- otherwise reach the plug-in whenever the transport stands. The session
+-- also notes a silent device for the programs that open it later: with the
+-- noise device ardour's export tool starts plug-ins on another schedule.
 track:input ():disconnect_all (nil)
+if backend:set_device_name ("Silence") ~= 0 then fail ("cannot note the silent device") end
 
 local types = { LXVST = ARDOUR.PluginType.LXVST, VST3 = ARDOUR.PluginType.VST3 }
 local proc = ARDOUR.LuaAPI.new_plugin (Session, pluginName, types[pluginType], "")
