@@ -50,7 +50,6 @@ ArdourSandbox::ArdourSandbox()
                           "    <Option name=\"plugin-path-lxvst\" value=\"" + lxvstFolder.getFullPathName() + "\"/>\n"
                           "    <Option name=\"plugin-path-vst3\" value=\"" + vst3Folder.getFullPathName() + "\"/>\n"
                           "    <Option name=\"export-preroll\" value=\"0\"/>\n"
-                          "    <Option name=\"plugins-stop-with-transport\" value=\"1\"/>\n"
                           "  </Config>\n</Ardour>\n");
 
     // Nothing of the caller's environment but the basics: no display, no

@@ -11,10 +11,9 @@
 #include <vector>
 
 // Debian's ardour 7, driven headless in a folder of its own: a fresh HOME
-// with a configuration that knows only our plug-in folders, exports without
-// pre-roll and resets plug-ins when the transport stops (so that they mostly
-// start from their restored state), empty plug-in paths for the other
-// formats, and the Dummy audio backend. Every host program runs with that environment; its output
+// with a configuration that knows only our plug-in folders and exports
+// without pre-roll, empty plug-in paths for the other formats, and the Dummy
+// audio backend. Every host program runs with that environment; its output
 // is kept in a log in the folder.
 //
 // ardour is known to abort now and then at exit ("double free or

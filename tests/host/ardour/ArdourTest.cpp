@@ -21,9 +21,9 @@ constexpr int maxLeadIn = 24576;
 
 // Tempo sync, stereo spread, feedback and some delay; values the bank
 // document carries exactly (five decimals, k/18 for the division). The first
-// flanger type: ardour restores a VST3 plug-in's state after activating it at
-// times, and another type would then be switched to when the processor's
-// 50 ms timer fires, at a block that depends on the clock.
+// flanger type: ardour restores a VST3 plug-in's state after activating it,
+// and another type would then be switched to when the processor's 50 ms
+// timer fires, at a block that depends on the clock.
 const std::vector<float> settings { 1.0f, 0.0f, 0.3f, 6.0f / 18.0f, 0.7f, 0.3f, 0.75f, 0.5f, 0.5f, 1.0f, 1.0f };
 
 void playInArdour (ArdourSandbox::Format format, const juce::File& plugin)
@@ -75,17 +75,18 @@ void playInArdour (ArdourSandbox::Format format, const juce::File& plugin)
     // What the processor itself makes of the dry take with the same settings.
     const auto aligned = Takes::alignWithProcessor (first, dry, sampleRate, hostBlockSize, bpm, settings, maxLeadIn,
                                                     unfaded);
-    EXPECT_LT (aligned.residualDb, -90.0) << "lead-in " << aligned.leadIn;
+    EXPECT_LT (aligned.residualDb, -90.0) << "lead-in " << aligned.start.leadIn;
 
     // The reopened session renders what the first one did.
     EXPECT_LT (Takes::residualDb (reopened, first), -90.0);
 
     std::cout << "wet against dry " << Takes::residualDb (first, dry, unfaded) << " dB; against the processor "
-              << aligned.residualDb << " dB after a lead-in of " << aligned.leadIn << " frames; reopened against first "
+              << aligned.residualDb << " dB after a lead-in of " << aligned.start.leadIn << " frames, settings "
+              << (aligned.start.settingsAfterPrepare ? "after" : "before") << " preparing; reopened against first "
               << Takes::residualDb (reopened, first) << " dB\n";
 
     if (testing::Test::HasFailure())
-        Takes::write (Takes::renderThroughProcessor (dry, sampleRate, hostBlockSize, bpm, settings, aligned.leadIn),
+        Takes::write (Takes::renderThroughProcessor (dry, sampleRate, hostBlockSize, bpm, settings, aligned.start),
                       sampleRate, ardour.folder().getChildFile ("reference.wav"));
     keepOnFailure();
 }

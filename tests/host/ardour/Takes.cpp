@@ -61,29 +61,35 @@ private:
 
 juce::AudioBuffer<float> Takes::renderThroughProcessor (const juce::AudioBuffer<float>& dry, double sampleRate,
                                                         int blockSize, double bpm, const std::vector<float>& parameters,
-                                                        int leadIn)
+                                                        HostStart start)
 {
     std::unique_ptr<juce::AudioProcessor> processor (createPluginFilter());
     FixedTempo playHead (bpm);
     processor->setPlayHead (&playHead);
 
-    const auto& hostParameters = processor->getParameters();
-    for (size_t i = 0; i < parameters.size() && static_cast<int> (i) < hostParameters.size(); ++i)
-        hostParameters[static_cast<int> (i)]->setValue (parameters[i]);
-
+    const auto applySettings = [&] {
+        const auto& hostParameters = processor->getParameters();
+        for (size_t i = 0; i < parameters.size() && static_cast<int> (i) < hostParameters.size(); ++i)
+            hostParameters[static_cast<int> (i)]->setValue (parameters[i]);
+    };
+    if (! start.settingsAfterPrepare)
+        applySettings();
     processor->setRateAndBufferSizeDetails (sampleRate, blockSize);
     processor->prepareToPlay (sampleRate, blockSize);
+    if (start.settingsAfterPrepare)
+        applySettings();
 
+    const int leadIn = start.leadIn;
     juce::AudioBuffer<float> audio (dry.getNumChannels(), leadIn + dry.getNumSamples());
     audio.clear();
     for (int ch = 0; ch < dry.getNumChannels(); ++ch)
         audio.copyFrom (ch, leadIn, dry, ch, 0, dry.getNumSamples());
 
     juce::MidiBuffer midi;
-    for (int start = 0; start < audio.getNumSamples(); start += blockSize)
+    for (int first = 0; first < audio.getNumSamples(); first += blockSize)
     {
-        const int n = std::min (blockSize, audio.getNumSamples() - start);
-        juce::AudioBuffer<float> block (audio.getArrayOfWritePointers(), audio.getNumChannels(), start, n);
+        const int n = std::min (blockSize, audio.getNumSamples() - first);
+        juce::AudioBuffer<float> block (audio.getArrayOfWritePointers(), audio.getNumChannels(), first, n);
         playHead.processing = true;
         processor->processBlock (block, midi);
         playHead.processing = false;
@@ -122,19 +128,26 @@ Takes::Alignment Takes::alignWithProcessor (const juce::AudioBuffer<float>& wet,
                                             double sampleRate, int blockSize, double bpm,
                                             const std::vector<float>& parameters, int maxLeadIn, Span span)
 {
-    Alignment best { 0, std::numeric_limits<double>::infinity() };
-    const auto tryLeadIns = [&] (int first, int last, int step) {
-        for (int leadIn = std::max (0, first); leadIn <= std::min (maxLeadIn, last); leadIn += step)
-        {
-            const auto reference = renderThroughProcessor (dry, sampleRate, blockSize, bpm, parameters, leadIn);
-            if (const double db = residualDb (wet, reference, span); db < best.residualDb)
-                best = { leadIn, db };
-        }
-    };
-    tryLeadIns (0, maxLeadIn, 256);
-    const int coarse = best.leadIn;
-    tryLeadIns (coarse - 256, coarse + 256, 16);
-    const int fine = best.leadIn;
-    tryLeadIns (fine - 16, fine + 16, 1);
+    Alignment best { {}, std::numeric_limits<double>::infinity() };
+    for (const bool afterPrepare : { false, true })
+    {
+        Alignment mine { { afterPrepare, 0 }, std::numeric_limits<double>::infinity() };
+        const auto tryLeadIns = [&] (int first, int last, int step) {
+            for (int leadIn = std::max (0, first); leadIn <= std::min (maxLeadIn, last); leadIn += step)
+            {
+                const HostStart start { afterPrepare, leadIn };
+                const auto reference = renderThroughProcessor (dry, sampleRate, blockSize, bpm, parameters, start);
+                if (const double db = residualDb (wet, reference, span); db < mine.residualDb)
+                    mine = { start, db };
+            }
+        };
+        tryLeadIns (0, maxLeadIn, 256);
+        const int coarse = mine.start.leadIn;
+        tryLeadIns (coarse - 256, coarse + 256, 16);
+        const int fine = mine.start.leadIn;
+        tryLeadIns (fine - 16, fine + 16, 1);
+        if (mine.residualDb < best.residualDb)
+            best = mine;
+    }
     return best;
 }

@@ -15,13 +15,21 @@ juce::AudioBuffer<float> read (const juce::File& wav);
 // Writes a 32-bit float WAV; false when it cannot.
 bool write (const juce::AudioBuffer<float>& audio, double sampleRate, const juce::File& wav);
 
+// How a host started the plug-in: with its settings in place before it was
+// prepared, or prepared first and handed the settings afterwards (they then
+// reach the models at the first block), and how many frames of silence it
+// played before the take (hosts run plug-ins while the transport stands).
+struct HostStart
+{
+    bool settingsAfterPrepare = false;
+    int leadIn = 0;
+};
+
 // What the processor makes of a take played the way a host plays it: the
-// parameters set before it is prepared, the tempo reported only while it
-// processes, blocks of the host's size, and leadIn frames of silence before
-// the take (a host runs its plug-ins while the transport still stands).
-// Returns the frames that line up with the take.
+// tempo reported only while it processes, in blocks of the host's size,
+// started as given. Returns the frames that line up with the take.
 juce::AudioBuffer<float> renderThroughProcessor (const juce::AudioBuffer<float>& dry, double sampleRate, int blockSize,
-                                                  double bpm, const std::vector<float>& parameters, int leadIn);
+                                                  double bpm, const std::vector<float>& parameters, HostStart start);
 
 // Frames [start, end) of a take.
 struct Span
@@ -36,13 +44,13 @@ double residualDb (const juce::AudioBuffer<float>& take, const juce::AudioBuffer
 
 struct Alignment
 {
-    int leadIn = 0;
+    HostStart start;
     double residualDb = 0.0;
 };
 
-// Aligns the processor's timeline with the host's: the silent lead-in, up to
-// maxLeadIn frames, after which the processor's rendering of the dry take
-// comes closest to the host's wet take over span.
+// Aligns the processor's timeline with the host's: the way of starting, with
+// a silent lead-in of up to maxLeadIn frames, after which the processor's
+// rendering of the dry take comes closest to the host's wet take over span.
 Alignment alignWithProcessor (const juce::AudioBuffer<float>& wet, const juce::AudioBuffer<float>& dry,
                               double sampleRate, int blockSize, double bpm, const std::vector<float>& parameters,
                               int maxLeadIn, Span span);
