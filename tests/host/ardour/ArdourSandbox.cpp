@@ -13,7 +13,7 @@ const char* const vst2Scanner = "/usr/lib/ardour7/ardour-vst-scanner";
 const char* const vst3Scanner = "/usr/lib/ardour7/ardour-vst3-scanner";
 const char* const ardourLibraries = "/usr/lib/ardour7";
 
-constexpr int stepTimeoutSeconds = 180;
+constexpr int stepTimeoutSeconds = 90;
 
 juce::String scriptPath (const char* name)
 {
