@@ -16,9 +16,11 @@
 // audio backend. Every host program runs with that environment; its output
 // is kept in a log in the folder.
 //
-// ardour is known to abort now and then at exit ("double free or
-// corruption") after it has written its output. Such a crash gets one retry
-// of the step; the retry has to end cleanly.
+// ardour's export tool aborts now and then ("double free or corruption", in
+// its export channels' destructor) after it has written its output. Such a
+// crash gets one retry of the step; the retry has to end cleanly. A step that
+// hangs (ardour's butler and process graph waiting on each other, seen once
+// in some two hundred exports under load) fails at its time limit.
 class ArdourSandbox
 {
 public:
