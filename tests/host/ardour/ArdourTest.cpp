@@ -33,13 +33,18 @@ void playInArdour (ArdourSandbox::Format format, const juce::File& plugin)
     ASSERT_TRUE (plugin.exists()) << plugin.getFullPathName();
 
     ArdourSandbox ardour;
-    const auto keepOnFailure = [&ardour] {
-        if (testing::Test::HasFailure())
+    // On any failure, early returns included, the folder stays for a look.
+    struct KeepOnFailure
+    {
+        ArdourSandbox& sandbox;
+        ~KeepOnFailure()
         {
-            ardour.keep();
-            std::cout << "ardour's folder kept: " << ardour.folder().getFullPathName() << "\n";
+            if (! testing::Test::HasFailure())
+                return;
+            sandbox.keep();
+            std::cout << "ardour's folder kept: " << sandbox.folder().getFullPathName() << "\n";
         }
-    };
+    } keepOnFailure { ardour };
 
     const auto firstWav = ardour.folder().getChildFile ("first.wav");
     const auto reopenedWav = ardour.folder().getChildFile ("reopened.wav");
@@ -50,9 +55,7 @@ void playInArdour (ArdourSandbox::Format format, const juce::File& plugin)
                         && ardour.exportSession (firstWav)
                         && ardour.reopenSession (restored)
                         && ardour.exportSession (reopenedWav);
-    EXPECT_TRUE (played) << ardour.problem();
-    if (! played)
-        return keepOnFailure();
+    ASSERT_TRUE (played) << ardour.problem();
 
     // The reopened session shows the values set before activation.
     ASSERT_GE (restored.size(), settings.size());
@@ -100,7 +103,6 @@ void playInArdour (ArdourSandbox::Format format, const juce::File& plugin)
     if (testing::Test::HasFailure())
         Takes::write (Takes::renderThroughProcessor (dry, sampleRate, hostBlockSize, bpm, settings, aligned.start),
                       sampleRate, ardour.folder().getChildFile ("reference.wav"));
-    keepOnFailure();
 }
 } // namespace
 
