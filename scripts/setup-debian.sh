@@ -9,6 +9,7 @@ packages=(
     libgtest-dev
     juce-modules-source libx11-dev
     xvfb xauth
+    ardour
 )
 
 missing=()

@@ -25,10 +25,8 @@ struct VstVariableIo;
 struct MidiProgramName;
 struct MidiProgramCategory;
 struct MidiKeyName;
-struct VstHostTimeInfo;       // answer of the host's get-time call
 struct VstFileSelectorRecord; // argument of the host's file-selector calls
 struct VstWindowRecord;       // argument of the host's deprecated window calls
-struct VstEditorRect;         // what an editor hands out for its size
 
 using VstHostCallback = std::intptr_t (*) (AEffect* effect, std::int32_t opcode, std::int32_t index,
                                            std::intptr_t value, void* ptr, float opt);
@@ -237,7 +235,106 @@ namespace VstCategory
 enum : std::int32_t
 {
     unknown = 0,
+    effect = 1,
     synth = 2,
+};
+}
+
+// Values of the precision argument of setProcessPrecision.
+namespace VstPrecision
+{
+enum : std::int32_t
+{
+    singleFloat = 0,
+    doubleFloat = 1,
+};
+}
+
+//==============================================================================
+// Interoperability layouts: records a host and a plug-in exchange besides the
+// effect record. Their layouts follow the binary convention VST 2 hosts use on
+// 64-bit Linux; the static_asserts pin it.
+
+// The host's answer to the get-time call: where the transport is and how fast
+// it moves. A field is meaningful only when its flag below is set (the sample
+// position and rate always are).
+struct VstHostTimeInfo
+{
+    double samplePosition;
+    double sampleRate;
+    double systemTimeNanoseconds;
+    double ppqPosition;        // quarter notes since the timeline's start
+    double tempo;              // quarter notes per minute
+    double barStartPosition;   // ppq position of the current bar's start
+    double cycleStartPosition; // loop start, in ppq
+    double cycleEndPosition;   // loop end, in ppq
+    std::int32_t timeSignatureNumerator;
+    std::int32_t timeSignatureDenominator;
+    std::int32_t smpteOffset;
+    std::int32_t smpteFrameRate;
+    std::int32_t samplesToNextClock;
+    std::int32_t flags;
+};
+
+static_assert (sizeof (VstHostTimeInfo) == 88);
+static_assert (offsetof (VstHostTimeInfo, sampleRate) == 8);
+static_assert (offsetof (VstHostTimeInfo, ppqPosition) == 24);
+static_assert (offsetof (VstHostTimeInfo, tempo) == 32);
+static_assert (offsetof (VstHostTimeInfo, barStartPosition) == 40);
+static_assert (offsetof (VstHostTimeInfo, timeSignatureNumerator) == 64);
+static_assert (offsetof (VstHostTimeInfo, flags) == 84);
+
+// Bits of VstHostTimeInfo::flags; the "valid" bits are also the filter a
+// plug-in passes to the get-time call to say which fields it wants.
+namespace VstTimeInfoFlag
+{
+enum : std::int32_t
+{
+    transportChanged = 1,
+    transportPlaying = 2,
+    cycleActive = 4,
+    transportRecording = 8,
+    nanosecondsValid = 1 << 8,
+    ppqPositionValid = 1 << 9,
+    tempoValid = 1 << 10,
+    barsValid = 1 << 11,
+    cyclePositionValid = 1 << 12,
+    timeSignatureValid = 1 << 13,
+};
+}
+
+// The editor's rectangle as a host asks for it, in pixels.
+struct VstEditorRect
+{
+    std::int16_t top;
+    std::int16_t left;
+    std::int16_t bottom;
+    std::int16_t right;
+};
+
+static_assert (sizeof (VstEditorRect) == 8);
+static_assert (offsetof (VstEditorRect, bottom) == 4);
+
+// Values of VstSpeakerArrangement::type and VstSpeakerProperties::type used
+// for the plug-in's channel layouts.
+namespace VstArrangementType
+{
+enum : std::int32_t
+{
+    userDefined = -2,
+    empty = -1,
+    mono = 0,
+    stereo = 1,
+};
+}
+
+namespace VstSpeakerType
+{
+enum : std::int32_t
+{
+    mono = 0,
+    left = 1,
+    right = 2,
 };
 }
 

@@ -62,14 +62,24 @@ std::intptr_t Vst2TestHost::callback (AEffect* e, std::int32_t opcode, std::int3
 
 std::intptr_t Vst2TestHost::answer (AEffect*, int opcode, int index, std::intptr_t value, void* ptr, float opt)
 {
-    calls.push_back ({ opcode, index, value, ptr, opt });
+    {
+        const std::lock_guard<std::mutex> lock (callsLock);
+        calls.push_back ({ opcode, index, value, ptr, opt });
+    }
     switch (opcode)
     {
+        case VstHostOpcode::getTime: return reinterpret_cast<std::intptr_t> (timeInfo);
         case VstHostOpcode::version: return kVstInterfaceVersion;
         case VstHostOpcode::getSampleRate: return static_cast<std::intptr_t> (sampleRate);
         case VstHostOpcode::getBlockSize: return blockSize;
         default: return 0;
     }
+}
+
+int Vst2TestHost::count (int opcode) const
+{
+    const std::lock_guard<std::mutex> lock (callsLock);
+    return static_cast<int> (std::count_if (calls.begin(), calls.end(), [opcode] (const HostCall& c) { return c.opcode == opcode; }));
 }
 
 std::intptr_t Vst2TestHost::dispatch (int opcode, int index, std::intptr_t value, void* ptr, float opt)

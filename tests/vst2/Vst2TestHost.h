@@ -3,6 +3,7 @@
 #include "HostCall.h"
 #include "VstHostInterface.h"
 
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,11 @@ public:
     // Closes and deletes the plug-in instance; the record is gone afterwards.
     void close();
 
+    // How many calls with this opcode the plug-in made.
+    int count (int opcode) const;
+
     std::vector<HostCall> calls; // what the plug-in asked of the host
+    VstHostTimeInfo* timeInfo = nullptr; // the answer to the get-time call
     const float sampleRate;
     const int blockSize;
 
@@ -50,6 +55,7 @@ private:
                                    void* ptr, float opt);
     std::intptr_t answer (AEffect* e, int opcode, int index, std::intptr_t value, void* ptr, float opt);
 
+    mutable std::mutex callsLock; // a plug-in may call from threads of its own
     void* library = nullptr;
     AEffect* record = nullptr;
     std::string problem;

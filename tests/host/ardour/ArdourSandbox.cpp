@@ -1,0 +1,201 @@
+#include "ArdourSandbox.h"
+
+#include "Takes.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace
+{
+const char* const luaTool = "/usr/bin/ardour7-lua";
+const char* const exportTool = "/usr/bin/ardour7-export";
+const char* const vst2Scanner = "/usr/lib/ardour7/ardour-vst-scanner";
+const char* const vst3Scanner = "/usr/lib/ardour7/ardour-vst3-scanner";
+const char* const ardourLibraries = "/usr/lib/ardour7";
+
+constexpr int stepTimeoutSeconds = 90;
+
+juce::String scriptPath (const char* name)
+{
+    return juce::File (PANDREL_ARDOUR_SCRIPTS).getChildFile (name).getFullPathName();
+}
+
+// ardour trusts its plug-in cache only when the plug-in is older than the
+// cache file, to the second; a plug-in built this very second would be
+// skipped. The copies are dated a minute back.
+void dateBack (const juce::File& file)
+{
+    const auto past = juce::Time::getCurrentTime() - juce::RelativeTime::minutes (1);
+    file.setLastModificationTime (past);
+    if (file.isDirectory())
+        for (const auto& child : file.findChildFiles (juce::File::findFilesAndDirectories, true))
+            child.setLastModificationTime (past);
+}
+} // namespace
+
+ArdourSandbox::ArdourSandbox()
+{
+    root = juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile (
+        "pandrel-ardour-" + juce::String::toHexString (juce::Random::getSystemRandom().nextInt()), "", false);
+    home = root.getChildFile ("home");
+    lxvstFolder = root.getChildFile ("plugins/lxvst");
+    vst3Folder = root.getChildFile ("plugins/vst3");
+    emptyFolder = root.getChildFile ("plugins/none");
+    sessionFolder = root.getChildFile (sessionName);
+    for (const auto& dir : { home.getChildFile (".config/ardour7"), lxvstFolder, vst3Folder, emptyFolder })
+        dir.createDirectory();
+
+    home.getChildFile (".config/ardour7/config")
+        .replaceWithText ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Ardour>\n  <Config>\n"
+                          "    <Option name=\"plugin-path-lxvst\" value=\"" + lxvstFolder.getFullPathName() + "\"/>\n"
+                          "    <Option name=\"plugin-path-vst3\" value=\"" + vst3Folder.getFullPathName() + "\"/>\n"
+                          "    <Option name=\"export-preroll\" value=\"0\"/>\n"
+                          "  </Config>\n</Ardour>\n");
+
+    // Nothing of the caller's environment but the basics: no display, no
+    // other plug-in or configuration folders.
+    for (const char* name : { "PATH", "LANG", "TMPDIR" })
+        if (const char* value = std::getenv (name))
+            environment[name] = value;
+    environment["HOME"] = home.getFullPathName().toStdString();
+    environment["XDG_CONFIG_HOME"] = home.getChildFile (".config").getFullPathName().toStdString();
+    environment["XDG_CACHE_HOME"] = home.getChildFile (".cache").getFullPathName().toStdString();
+    environment["XDG_DATA_HOME"] = home.getChildFile (".local/share").getFullPathName().toStdString();
+    environment["LXVST_PATH"] = lxvstFolder.getFullPathName().toStdString();
+    environment["VST3_PATH"] = vst3Folder.getFullPathName().toStdString();
+    environment["LV2_PATH"] = emptyFolder.getFullPathName().toStdString();
+    environment["LADSPA_PATH"] = emptyFolder.getFullPathName().toStdString();
+    // The scanners are started directly; the other tools set these themselves.
+    environment["LD_LIBRARY_PATH"] = ardourLibraries;
+}
+
+ArdourSandbox::~ArdourSandbox()
+{
+    if (! keepFolder)
+        root.deleteRecursively();
+}
+
+bool ArdourSandbox::isInstalled (std::string& problem)
+{
+    for (const char* program : { luaTool, exportTool, vst2Scanner, vst3Scanner })
+        if (! juce::File (program).existsAsFile())
+        {
+            problem = std::string (program) + " is missing: ardour is not installed (scripts/setup-debian.sh installs it)";
+            return false;
+        }
+    return true;
+}
+
+HostRun ArdourSandbox::run (const std::vector<std::string>& command, const std::string& logName)
+{
+    return runHostProgram (command, environment, root.getChildFile (logName).getFullPathName().toStdString(),
+                           stepTimeoutSeconds);
+}
+
+bool ArdourSandbox::runStep (const std::vector<std::string>& command, const std::string& logName,
+                             const std::function<bool (const HostRun&)>& written, const std::function<void()>& clean)
+{
+    for (int attempt = 1; attempt <= 2; ++attempt)
+    {
+        const auto result = run (command, logName + "-" + std::to_string (attempt) + ".log");
+        if (result.cleanExit() && written (result))
+            return true;
+
+        lastProblem = command[0] + " (" + logName + ", attempt " + std::to_string (attempt) + "): " + result.summary();
+        if (! (result.crashed && written (result)) || attempt == 2)
+            return false;
+        clean();
+    }
+    return false;
+}
+
+bool ArdourSandbox::installAndScan (Format format, const juce::File& plugin)
+{
+    const bool vst2 = format == Format::vst2;
+    const auto copy = (vst2 ? lxvstFolder : vst3Folder).getChildFile (plugin.getFileName());
+    const bool copied = plugin.isDirectory() ? plugin.copyDirectoryTo (copy) : plugin.copyFileTo (copy);
+    if (! copied)
+    {
+        lastProblem = "cannot copy " + plugin.getFullPathName().toStdString();
+        return false;
+    }
+    dateBack (copy);
+
+    const auto cache = home.getChildFile (".cache/ardour7/vst");
+    return runStep ({ vst2 ? vst2Scanner : vst3Scanner, "-f", copy.getFullPathName().toStdString() },
+                    vst2 ? "scan-vst2" : "scan-vst3",
+                    [cache] (const HostRun&) { return cache.findChildFiles (juce::File::findFiles, false).size() > 0; },
+                    [cache] { cache.deleteRecursively(); });
+}
+
+bool ArdourSandbox::createSession (Format format, double bpm, double seconds, const std::vector<float>& parameters)
+{
+    std::vector<std::string> command { luaTool,
+                                       scriptPath ("create_session.lua").toStdString(),
+                                       sessionFolder.getFullPathName().toStdString(),
+                                       sessionName,
+                                       pluginName,
+                                       format == Format::vst2 ? "LXVST" : "VST3",
+                                       juce::String (bpm).toStdString(),
+                                       juce::String (seconds).toStdString() };
+    // Nine significant digits carry every float exactly; anything less and
+    // ardour's copy of a value would differ from the plug-in's own.
+    for (size_t i = 0; i < parameters.size(); ++i)
+    {
+        char value[32];
+        std::snprintf (value, sizeof (value), "%.9g", static_cast<double> (parameters[i]));
+        command.push_back (std::to_string (i) + "=" + value);
+    }
+
+    const auto saved = sessionFolder.getChildFile (juce::String (sessionName) + ".ardour");
+    return runStep (command, "create",
+                    [saved] (const HostRun& r) { return saved.existsAsFile() && r.output.find ("PANDREL-SAVED") != std::string::npos; },
+                    [this] { sessionFolder.deleteRecursively(); });
+}
+
+juce::AudioBuffer<float> ArdourSandbox::recordedTake() const
+{
+    // One mono file per channel, named after the track with %L and %R.
+    const auto folder = sessionFolder.getChildFile ("interchange").getChildFile (sessionName).getChildFile ("audiofiles");
+    const auto left = Takes::read (folder.findChildFiles (juce::File::findFiles, false, "*%L.wav").getFirst());
+    const auto right = Takes::read (folder.findChildFiles (juce::File::findFiles, false, "*%R.wav").getFirst());
+    if (left.getNumSamples() == 0 || left.getNumSamples() != right.getNumSamples())
+        return {};
+
+    juce::AudioBuffer<float> take (2, left.getNumSamples());
+    take.copyFrom (0, 0, left, 0, 0, left.getNumSamples());
+    take.copyFrom (1, 0, right, 0, 0, right.getNumSamples());
+    return take;
+}
+
+// Written means a WAV whose header has been completed: a crash can come
+// before ardour closes the file.
+bool ArdourSandbox::exportSession (const juce::File& wav)
+{
+    wav.deleteFile();
+    return runStep ({ exportTool, "-b", "float", "-o", wav.getFullPathName().toStdString(),
+                      sessionFolder.getFullPathName().toStdString(), sessionName },
+                    "export-" + wav.getFileNameWithoutExtension().toStdString(),
+                    [wav] (const HostRun&) { return Takes::read (wav).getNumSamples() > 0; },
+                    [wav] { wav.deleteFile(); });
+}
+
+bool ArdourSandbox::reopenSession (std::vector<float>& restoredParameters)
+{
+    std::string output;
+    const bool ok = runStep ({ luaTool, scriptPath ("reopen_session.lua").toStdString(),
+                               sessionFolder.getFullPathName().toStdString(), sessionName },
+                             "reopen",
+                             [&output] (const HostRun& r) {
+                                 output = r.output;
+                                 return r.output.find ("PANDREL-SAVED") != std::string::npos;
+                             },
+                             [] {});
+    restoredParameters.clear();
+    juce::StringArray lines;
+    lines.addLines (output);
+    for (const auto& line : lines)
+        if (line.startsWith ("PANDREL-PARAMETER "))
+            restoredParameters.push_back (line.fromLastOccurrenceOf (" ", false, false).getFloatValue());
+    return ok;
+}

@@ -1,0 +1,91 @@
+#include "HostProcess.h"
+
+#include <chrono>
+#include <csignal>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+std::string HostRun::summary() const
+{
+    std::ostringstream text;
+    if (! started)
+        text << "did not start";
+    else if (timedOut)
+        text << "timed out";
+    else if (crashed)
+        text << "crashed (signal " << exitCode << ")";
+    else
+        text << "exit code " << exitCode;
+    text << "\n--- output ---\n" << output;
+    return text.str();
+}
+
+HostRun runHostProgram (const std::vector<std::string>& command, const std::map<std::string, std::string>& environment,
+                        const std::string& logFile, int timeoutSeconds)
+{
+    HostRun run;
+
+    std::vector<std::string> envText;
+    for (const auto& [name, value] : environment)
+        envText.push_back (name + "=" + value);
+    std::vector<char*> argv, envp;
+    for (const auto& word : command)
+        argv.push_back (const_cast<char*> (word.c_str()));
+    argv.push_back (nullptr);
+    for (const auto& entry : envText)
+        envp.push_back (const_cast<char*> (entry.c_str()));
+    envp.push_back (nullptr);
+
+    const pid_t pid = fork();
+    if (pid < 0)
+        return run;
+    if (pid == 0)
+    {
+        setpgid (0, 0);
+        const int log = open (logFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int nothing = open ("/dev/null", O_RDONLY);
+        if (log < 0 || nothing < 0)
+            _exit (127);
+        dup2 (nothing, STDIN_FILENO);
+        dup2 (log, STDOUT_FILENO);
+        dup2 (log, STDERR_FILENO);
+        execve (argv[0], argv.data(), envp.data());
+        _exit (127);
+    }
+    run.started = true;
+
+    int status = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds (timeoutSeconds);
+    while (waitpid (pid, &status, WNOHANG) == 0)
+    {
+        if (std::chrono::steady_clock::now() > deadline)
+        {
+            run.timedOut = true;
+            kill (-pid, SIGKILL);
+            waitpid (pid, &status, 0);
+            break;
+        }
+        std::this_thread::sleep_for (std::chrono::milliseconds (20));
+    }
+
+    if (WIFSIGNALED (status))
+    {
+        run.crashed = ! run.timedOut;
+        run.exitCode = WTERMSIG (status);
+    }
+    else if (WIFEXITED (status))
+    {
+        run.exitCode = WEXITSTATUS (status);
+    }
+
+    std::ifstream log (logFile);
+    std::ostringstream text;
+    text << log.rdbuf();
+    run.output = text.str();
+    return run;
+}

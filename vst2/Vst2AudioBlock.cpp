@@ -1,0 +1,22 @@
+#include "Vst2AudioBlock.h"
+
+void Vst2AudioBlock::prepare (int numChannels, int maxFrames)
+{
+    frames = std::max (1, maxFrames);
+    scratch.setSize (std::max (1, numChannels), frames);
+}
+
+void Vst2AudioBlock::release()
+{
+    frames = 0;
+    scratch.setSize (0, 0);
+}
+
+void Vst2AudioBlock::clear (float* const* outputs, int hostOuts, int numFrames)
+{
+    if (outputs == nullptr)
+        return;
+    for (int ch = 0; ch < hostOuts; ++ch)
+        if (outputs[ch] != nullptr)
+            std::fill_n (outputs[ch], numFrames, 0.0f);
+}

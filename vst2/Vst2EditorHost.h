@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Vst2MessageLoop.h"
+#include "VstHostInterface.h"
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+#include <memory>
+
+// The processor's editor inside the host's X11 window. While it is open the
+// host's GUI thread is JUCE's message thread: open, idle and close all run
+// there, and idle dispatches JUCE's pending messages.
+class Vst2EditorHost
+{
+public:
+    static constexpr int defaultWidth = 325;
+    static constexpr int defaultHeight = 454;
+
+    explicit Vst2EditorHost (juce::AudioProcessor& processorToShow);
+    ~Vst2EditorHost();
+
+    Vst2EditorHost (const Vst2EditorHost&) = delete;
+    Vst2EditorHost& operator= (const Vst2EditorHost&) = delete;
+
+    // parentWindow is the host's X11 window id. False when there is no
+    // window or display to open into, or the processor gives no editor. A
+    // second open moves the editor into the new window.
+    bool open (void* parentWindow);
+    void close();
+    void idle();
+    bool isOpen() const { return editor != nullptr; }
+
+    // The open editor's size, or the size it will open with.
+    VstEditorRect* rect();
+
+private:
+    juce::AudioProcessor& processor;
+    std::unique_ptr<Vst2HostDrivenLoop> hostLoop;
+    std::unique_ptr<juce::AudioProcessorEditor> editor;
+    VstEditorRect bounds {};
+};
