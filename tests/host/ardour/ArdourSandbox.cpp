@@ -102,7 +102,11 @@ bool ArdourSandbox::runStep (const std::vector<std::string>& command, const std:
             return true;
 
         lastProblem = command[0] + " (" + logName + ", attempt " + std::to_string (attempt) + "): " + result.summary();
-        if (! (result.crashed && written (result)) || attempt == 2)
+        // ardour 7.3 itself sometimes aborts while tearing an export down
+        // (also with no plug-in loaded) or deadlocks between its butler and
+        // process threads: a crash or hang gets one retry, which must then
+        // end cleanly with its output. Anything else fails at once.
+        if (! (result.crashed || result.timedOut) || attempt == 2)
             return false;
         clean();
     }
