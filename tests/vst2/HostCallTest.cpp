@@ -46,7 +46,6 @@ std::intptr_t asInt (T value)
 // refused answer keeps, and what each call gives without a host.
 const Row rows[] = {
     { "setParameterAutomated", CALL_VOID (setParameterAutomated (2, 0.25f)), 0, 2, 0, false, 0.25f, 0, 0, 0 },
-    { "getMasterVersion", CALL (getMasterVersion()), 1, 0, 0, false, 0, 2400, 2400, 1 },
     { "getMasterVersion 0", CALL (getMasterVersion()), 1, 0, 0, false, 0, 0, 1, 1 },
     { "inputConnected", CALL (__isInputConnectedDeprecated (1)), 4, 1, 0, false, 0, 0, 1, 1 },
     { "outputNotConnected", CALL (__isOutputConnectedDeprecated (1)), 4, 1, 1, false, 0, 1, 0, 1 },
@@ -58,14 +57,11 @@ const Row rows[] = {
     { "offlineStart", CALL (offlineStart (marked<VstAudioFile>(), 2, 3)), 25, 3, 2, true, 0, 1, 1, 0 },
     { "offlineRead", CALL (offlineRead (marked<VstOfflineTask>(), 4, true)), 26, 1, 4, true, 0, 1, 1, 0 },
     { "currentPass", CALL (offlineGetCurrentPass()), 28, 0, 0, false, 0, 5, 1, 0 },
-    { "outputSampleRate", CALL_VOID (__setOutputSamplerateDeprecated (96000)), 30, 0, 0, false, 96000, 0, 0, 0 },
     { "hostVersion", CALL (getHostVendorVersion()), 34, 0, 0, false, 0, 1234, 1234, 0 },
     { "hostVendorSpecific", CALL (hostVendorSpecific (5, big, mark, 1.5f)), 35, 5, big, true, 1.5f, big + 1, big + 1, 0 },
     { "canHostDo yes", CALL (canHostDo (marked<char>())), 37, 0, 0, true, 0, 1, 1, 0 },
     { "canHostDo no", CALL (canHostDo (marked<char>())), 37, 0, 0, true, 0, -1, 0, 0 },
     { "canHostDo unknown", CALL (canHostDo (marked<char>())), 37, 0, 0, true, 0, 0, 0, 0 },
-    { "openWindow", CALL (__openWindowDeprecated (marked<VstWindowRecord>())), 39, 0, 0, true, 0, markValue, markValue, 0 },
-    { "beginEdit", CALL (beginEdit (3)), 43, 3, 0, false, 0, 1, 1, 0 },
     { "openFileSelector", CALL (openFileSelector (marked<VstFileSelectorRecord>())), 45, 0, 0, true, 0, 1, 1, 0 },
 };
 } // namespace

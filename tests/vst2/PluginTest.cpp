@@ -157,16 +157,6 @@ private:
     bool processing = false;
 };
 
-std::string text (Plugin& plugin, int opcode, int index = 0)
-{
-    return plugin.text (opcode, index);
-}
-
-std::vector<char> bank (Plugin& plugin)
-{
-    return plugin.getChunk (false);
-}
-
 // A document in the framing the processor's host state uses.
 std::vector<char> framed (const std::string& document)
 {
@@ -196,9 +186,9 @@ TEST (Vst2Plugin, ShowsItselfToTheHost)
     EXPECT_EQ (record.version, 0x10001);
     EXPECT_EQ (record.flags, VstEffectFlag::hasEditor | VstEffectFlag::canReplacing | VstEffectFlag::programChunks);
 
-    EXPECT_EQ (text (plugin, Op::getEffectName), "Pandrel TQ4418");
-    EXPECT_EQ (text (plugin, Op::getVendorString), "Morvid");
-    EXPECT_EQ (text (plugin, Op::getProductString), "Pandrel TQ4418");
+    EXPECT_EQ (plugin.text (Op::getEffectName), "Pandrel TQ4418");
+    EXPECT_EQ (plugin.text (Op::getVendorString), "Morvid");
+    EXPECT_EQ (plugin.text (Op::getProductString), "Pandrel TQ4418");
     EXPECT_EQ (plugin.dispatch (Op::getVendorVersion), 0x10001);
     EXPECT_EQ (plugin.dispatch (Op::getPlugCategory), VstCategory::effect);
     EXPECT_EQ (plugin.dispatch (Op::identify), kVstIdentifyAnswer);
@@ -312,17 +302,17 @@ TEST (Vst2Plugin, ParametersAndTheirTexts)
 {
     Plugin plugin;
     plugin.start();
-    EXPECT_EQ (text (plugin, Op::getParameterName, 0), "onBypass");
-    EXPECT_EQ (text (plugin, Op::getParameterName, 10), "sync");
-    EXPECT_EQ (text (plugin, Op::getParameterLabel, 2), "");
+    EXPECT_EQ (plugin.text (Op::getParameterName, 0), "onBypass");
+    EXPECT_EQ (plugin.text (Op::getParameterName, 10), "sync");
+    EXPECT_EQ (plugin.text (Op::getParameterLabel, 2), "");
 
     EXPECT_EQ (plugin.getParameter (3), 1.0f / 6.0f);
     plugin.setParameter (1, 0.5f);
     plugin.setParameter (2, 0.3f);
     EXPECT_EQ (plugin.getParameter (1), 0.5f);
-    EXPECT_EQ (text (plugin, Op::getParameterDisplay, 1), "Type 2");
-    EXPECT_EQ (text (plugin, Op::getParameterDisplay, 2), "3.00");
-    EXPECT_EQ (text (plugin, Op::getParameterDisplay, 0), "On");
+    EXPECT_EQ (plugin.text (Op::getParameterDisplay, 1), "Type 2");
+    EXPECT_EQ (plugin.text (Op::getParameterDisplay, 2), "3.00");
+    EXPECT_EQ (plugin.text (Op::getParameterDisplay, 0), "On");
 
     // Values that are no numbers are refused.
     plugin.setParameter (2, std::nanf (""));
@@ -353,7 +343,7 @@ TEST (Vst2Plugin, TwelvePrograms)
     EXPECT_EQ (plugin.getParameter (4), 0.2f);
     plugin.dispatch (Op::setProgram, 0, 0);
     EXPECT_EQ (plugin.getParameter (4), 0.9f);
-    EXPECT_EQ (text (plugin, Op::getProgramName), "Init");
+    EXPECT_EQ (plugin.text (Op::getProgramName), "Init");
 }
 
 TEST (Vst2Plugin, ChunksMoveStateIntoASecondInstance)
@@ -366,10 +356,10 @@ TEST (Vst2Plugin, ChunksMoveStateIntoASecondInstance)
     first.dispatch (Op::setProgram, 0, 7);
     first.setParameter (6, 0.25f);
 
-    const auto chunk = bank (first);
+    const auto chunk = first.getChunk (false);
     ASSERT_GT (chunk.size(), 100u);
     EXPECT_EQ (second.setChunk (chunk, false), 1);
-    EXPECT_EQ (bank (second), chunk);
+    EXPECT_EQ (second.getChunk (false), chunk);
     EXPECT_EQ (second.dispatch (Op::getProgram), 7);
     EXPECT_EQ (second.getParameter (6), 0.25f);
     second.dispatch (Op::setProgram, 0, 0);
@@ -390,7 +380,7 @@ TEST (Vst2Plugin, RefusesHostileChunks)
 {
     Plugin plugin;
     plugin.startWith (settings);
-    const auto before = bank (plugin);
+    const auto before = plugin.getChunk (false);
 
     // Junk, a truncated bank, a self-referential entity (JUCE's parser
     // recurses without end), deep nesting, too big; the guard's own cases are
@@ -410,7 +400,7 @@ TEST (Vst2Plugin, RefusesHostileChunks)
     }
     EXPECT_EQ (plugin.dispatch (Op::setChunk, 0, 100, nullptr), 0);
     EXPECT_EQ (plugin.dispatch (Op::setChunk, 0, -5, const_cast<char*> (before.data())), 0);
-    EXPECT_EQ (bank (plugin), before);
+    EXPECT_EQ (plugin.getChunk (false), before);
 }
 
 TEST (Vst2Plugin, TakesTheThreeChannelLayouts)
@@ -507,7 +497,7 @@ TEST (Vst2Plugin, SurvivesHostileCalls)
     // Before it is prepared: silence, whatever the host hands.
     plugin.process (audio, audio);
     EXPECT_EQ (audio[0], std::vector<float> (1024, 0.0f));
-    EXPECT_GT (bank (plugin).size(), 0u);
+    EXPECT_GT (plugin.getChunk (false).size(), 0u);
     plugin.dispatch (Op::editorClose);
     plugin.dispatch (Op::editorIdle);
     plugin.dispatch (Op::setActive, 0, 0);
