@@ -27,7 +27,6 @@ constexpr float notANumber = NAN;
 // of handling: forwarding with converted arguments, sign and zero extension,
 // range checks, null pointers, chunk sizes, opcodes nobody knows.
 const Row rows[] = {
-    { 0, 0, 0, false, 0, 0, "open()" },
     { 2, 0, 3, false, 0, 0, "setProgram(3)" },
     { 2, 0, 4, false, 0, 0, "" },
     { 2, 0, -1, false, 0, 0, "" },

