@@ -76,26 +76,6 @@ struct FirstOrder : SZBase1s
 
 } // namespace
 
-TEST (SZBase, TransformMatchesClosedFormsAndIgnoresNegativeOrders)
-{
-    FirstOrder first;
-    first.setSampleRate (44100.0f);
-    const double tau = 1e-4, k = 2.0 * 44100.0;
-    double den[] = { 1.0, tau }, num[] = { 1.0, 0.0 };
-    first.setCoeffs (den, num);
-    const double a0 = 1.0 + k * tau;
-    EXPECT_DOUBLE_EQ (first.getA (0), a0);
-    EXPECT_DOUBLE_EQ (first.getA (1), (1.0 - k * tau) / a0);
-    EXPECT_DOUBLE_EQ (first.getB (0), 1.0 / a0);
-    EXPECT_DOUBLE_EQ (first.getB (1), 1.0 / a0);
-
-    double second[] = { 2.0, 3e-4, 5e-9 };
-    EXPECT_DOUBLE_EQ (first.s_to_z (second, 2, 1, 44100.0), 2.0 * 2.0 - 2.0 * 5e-9 * k * k);
-    EXPECT_DOUBLE_EQ (first.s_to_z (second, 2, 2, 44100.0), 2.0 - 3e-4 * k + 5e-9 * k * k);
-    EXPECT_EQ (first.s_to_z (second, -1, 0, 44100.0), 0.0);
-    EXPECT_EQ (first.f (5), 120.0);
-}
-
 TEST (SZBase, GlidingSectionJumpsFirstThenGlidesOncePerSampleOrPair)
 {
     struct : SZBase2x

@@ -107,24 +107,12 @@ TEST (ModelParameters, OutOfRangeValuesActAsTheNearestEnd)
                                               { 1.7f, 1.0f },  { infinity, 1.0f },  { 1e30f, 1.0f } };
     for (int type = 0; type < 3; ++type)
         for (int index = 1; index < 10; ++index)
-        {
-            std::vector<float> expected[2];
-            for (float end : { 0.0f, 1.0f })
-            {
-                auto model = prepared (type, 48000.0f, { { index, end } });
-                auto left = noise (4800, 0.5f, 3), right = noise (4800, 0.5f, 4);
-                run (*model, left, right);
-                expected[end > 0.0f] = left;
-            }
             for (auto [value, end] : cases)
             {
-                auto model = prepared (type, 48000.0f, { { index, value } });
-                auto left = noise (4800, 0.5f, 3), right = noise (4800, 0.5f, 4);
-                run (*model, left, right);
+                auto model = makeModel (type);
+                model->setParameter (index, value);
                 EXPECT_EQ (model->getParameter (index), end) << type << "/" << index << ": " << value;
-                EXPECT_TRUE (left == expected[end > 0.0f]) << type << "/" << index << ": " << value;
             }
-        }
 }
 
 TEST (ModelParameters, TempoChangeTakesEffectAtTheNextBlock)

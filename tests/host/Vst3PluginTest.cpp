@@ -1,5 +1,5 @@
 // The built bundle, loaded the way a host loads it: JUCE's VST3 hosting.
-#include "PandrelTQ4418AudioProcessor.h"
+#include "ProcessorProbe.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -101,16 +101,6 @@ juce::MemoryBlock stateOf (juce::AudioPluginInstance& plugin)
     juce::MemoryBlock state;
     plugin.getStateInformation (state);
     return state;
-}
-
-// Host state as copyXmlToBinary frames it, around any text.
-juce::MemoryBlock framed (const juce::String& text)
-{
-    juce::MemoryOutputStream out;
-    out.writeInt (0x21324356);
-    out.writeInt ((int) text.getNumBytesAsUTF8());
-    out << text;
-    return out.getMemoryBlock();
 }
 
 // Plug-in state bytes inside the host state of JUCE's VST3 hosting.
@@ -241,7 +231,7 @@ TEST (Vst3Plugin, JunkAndHostileStateAreRefusedSafely)
     for (const juce::String& text : { juce::String ("<!DOCTYPE morvidPatch [<!ENTITY a \"&a;\">]><morvidPatch>&a;</morvidPatch>"),
                                      "<morvidPatch>" + juce::String::repeatedString ("<a>", 6000) + "</morvidPatch>" })
     {
-        const auto plain = framed (text), state = hostState (plain.getData(), plain.getSize());
+        const auto plain = testdocs::framed (text), state = hostState (plain.getData(), plain.getSize());
         plugin->setStateInformation (state.getData(), (int) state.getSize());
     }
 

@@ -7,7 +7,7 @@
 
 using namespace testaudio;
 
-TEST (ProcessorAudioPath, FadeLengthByRateBandAndWorkArraysByBlockSize)
+TEST (ProcessorAudioPath, FadeLengthByRateBand)
 {
     for (auto [rate, length] : { std::pair (32000.0, 1024), std::pair (34050.0, 2048), std::pair (88200.0, 4096),
                                  std::pair (192000.0, 8192) })
@@ -16,11 +16,6 @@ TEST (ProcessorAudioPath, FadeLengthByRateBandAndWorkArraysByBlockSize)
         prepare (p, rate, 512);
         EXPECT_EQ (ProcessorProbe { p }.fadeLength(), length) << rate;
     }
-    PandrelTQ4418AudioProcessor p;
-    prepare (p, 48000.0, 512);
-    EXPECT_EQ (ProcessorProbe { p }.workLength(), 16384);
-    prepare (p, 48000.0, 32768);
-    EXPECT_EQ (ProcessorProbe { p }.workLength(), 32768);
 }
 
 TEST (ProcessorAudioPath, BypassRampsLinearlyToTheDryInputThenPassesItUntouched)

@@ -7,6 +7,7 @@
 #include <thread>
 
 using namespace testaudio;
+using testdocs::framed;
 
 // Counts the heap allocations of the thread that raises `counting`.
 namespace
@@ -27,17 +28,6 @@ void operator delete (void* p, std::size_t) noexcept { std::free (p); }
 
 namespace
 {
-// Host state as copyXmlToBinary frames it, around any text.
-juce::MemoryBlock framed (const juce::String& text)
-{
-    juce::MemoryOutputStream out;
-    out.writeInt (0x21324356);
-    out.writeInt ((int) std::strlen (text.toRawUTF8()));
-    out << text;
-    out.writeByte (0);
-    return out.getMemoryBlock();
-}
-
 juce::MemoryBlock bankOf (PandrelTQ4418AudioProcessor& p)
 {
     juce::MemoryBlock state;

@@ -12,7 +12,6 @@ struct ProcessorProbe
 
     int fadeLength() const { return p.bypassRamp.fadeLength; }
     float wetGain() const { return p.bypassRamp.wetGain; }
-    int workLength() const { return p.work.capacity(); }
     int activeModel() const { return p.activeModel; }
     int targetModel() const { return p.targetModel; }
     bool crossfading() const { return p.crossfading; }
@@ -35,6 +34,17 @@ inline juce::String text (const juce::String& properties, const juce::String& co
 inline std::unique_ptr<juce::XmlElement> parsed (const juce::String& properties, const juce::String& content)
 {
     return juce::parseXML (text (properties, content));
+}
+
+// Host state as copyXmlToBinary frames it, around any text.
+inline juce::MemoryBlock framed (const juce::String& text)
+{
+    juce::MemoryOutputStream out;
+    out.writeInt (0x21324356);
+    out.writeInt ((int) text.getNumBytesAsUTF8());
+    out << text;
+    out.writeByte (0);
+    return out.getMemoryBlock();
 }
 } // namespace testdocs
 

@@ -23,23 +23,19 @@ struct Row
 constexpr std::intptr_t big = std::intptr_t { 1 } << 32;
 constexpr float notANumber = NAN;
 
-// Programs 0..3, parameters 0..2, one input, two outputs.
+// Programs 0..3, parameters 0..2, one input, two outputs. One row per kind
+// of handling: forwarding with converted arguments, sign and zero extension,
+// range checks, null pointers, chunk sizes, opcodes nobody knows.
 const Row rows[] = {
-    { 0, 0, 0, false, 0, 0, "open()" },
     { 2, 0, 3, false, 0, 0, "setProgram(3)" },
     { 2, 0, 4, false, 0, 0, "" },
     { 2, 0, -1, false, 0, 0, "" },
     { 2, 0, big + 1, false, 0, 0, "" },
     { 3, 0, 0, false, 0, -5, "getProgram()" },
-    { 4, 0, 0, true, 0, 0, "setProgramName(ptr)" },
-    { 4, 0, 0, false, 0, 0, "" },
-    { 5, 0, 0, true, 0, 0, "getProgramName(ptr)" },
-    { 6, 2, 0, true, 0, 0, "getParameterLabel(2,ptr)" },
-    { 7, 0, 0, true, 0, 0, "getParameterDisplay(0,ptr)" },
     { 8, 1, 0, true, 0, 0, "getParameterName(1,ptr)" },
-    { 7, 3, 0, true, 0, 0, "" },
+    { 8, 1, 0, false, 0, 0, "" },
+    { 8, 3, 0, true, 0, 0, "" },
     { 8, -1, 0, true, 0, 0, "" },
-    { 9, 0, 0, false, 0, 0, "" },
     { 10, 0, 0, false, 48000, 0, "setSampleRate(48000)" },
     { 10, 0, 0, false, 0, 0, "" },
     { 10, 0, 0, false, notANumber, 0, "" },
@@ -48,8 +44,7 @@ const Row rows[] = {
     { 11, 0, big, false, 0, 0, "" },
     { 12, 0, 0, false, 0, 0, "suspend()" },
     { 12, 0, big, false, 0, 0, "resume()" },
-    { 13, 0, 0, true, 0, 0, "" },
-    { 15, 0, 0, false, 0, 0, "" },
+    { 13, 0, 0, true, 0, 0, "" }, // no editor
     { 22, 0, 0, false, 0, 0x4E764566, "" },
     { 23, 1, 0, true, 0, 100, "getChunk(ptr,1)" },
     { 23, 0, 0, false, 0, 0, "" },
@@ -59,55 +54,21 @@ const Row rows[] = {
     { 24, 0, -100, true, 0, 0, "" },
     { 24, 0, big + 100, true, 0, 0, "" },
     { 24, 0, 100, false, 0, 0, "" },
-    { 25, 0, 0, true, 0, -5, "processEvents(ptr)" },
     { 26, 2, 0, false, 0, 1, "canParameterBeAutomated(2)" },
     { 26, 3, 0, false, 0, 0, "" },
-    { 27, 1, 0, true, 0, 1, "string2parameter(1,ptr)" },
-    { 28, 0, 0, true, 0, 0, "" },
     { 29, 3, 7, true, 0, 1, "getProgramNameIndexed(7,3,ptr)" },
     { 29, 4, 0, true, 0, 0, "" },
-    { 33, 0, 0, true, 0, 1, "getInputProperties(0,ptr)" },
-    { 33, 1, 0, true, 0, 0, "" },
     { 34, 1, 0, true, 0, 1, "getOutputProperties(1,ptr)" },
     { 34, 2, 0, true, 0, 0, "" },
     { 35, 0, 0, false, 0, 0xFFFFFFFB, "getPlugCategory()" },
     { 38, 1, 2, true, 0, 1, "offlineNotify(ptr,2,1)" },
-    { 39, 0, 2, true, 0, 1, "offlinePrepare(ptr,2)" },
-    { 40, 0, 2, true, 0, 1, "offlineRun(ptr,2)" },
-    { 41, 0, 0, true, 0, 1, "processVariableIo(ptr)" },
     { 44, 0, big, false, 0, 1, "setBypass(1)" },
-    { 45, 0, 0, true, 0, 1, "getEffectName(ptr)" },
-    { 47, 0, 0, true, 0, 1, "getVendorString(ptr)" },
-    { 48, 0, 0, true, 0, 1, "getProductString(ptr)" },
-    { 49, 0, 0, false, 0, -5, "getVendorVersion()" },
     { 50, 3, big, true, 0.5f, 0x123456789, "vendorSpecific(3,4294967296,ptr,0.5)" },
-    { 51, 0, 0, true, 0, -5, "canDo(ptr)" },
     { 51, 0, 0, false, 0, 0, "" },
-    { 52, 0, 0, false, 0, -5, "getGetTailSize()" },
-    { 56, 2, 0, true, 0, 1, "getParameterProperties(2,ptr)" },
     { 56, 3, 0, true, 0, 0, "" },
-    { 58, 0, 0, false, 0, -5, "getVstVersion()" },
-    { 59, 65, 0, false, 0, 0, "" },
     { 62, 15, 0, true, 0, -5, "getMidiProgramName(15,ptr)" },
     { 62, 16, 0, true, 0, 0, "" },
-    { 63, 0, 0, false, 0, -5, "getCurrentMidiProgram(0,null)" },
     { 63, -1, 0, false, 0, -1, "" },
-    { 64, 0, 0, true, 0, -5, "getMidiProgramCategory(0,ptr)" },
-    { 65, 3, 0, false, 0, 1, "hasMidiProgramsChanged(3)" },
-    { 66, 3, 0, true, 0, 1, "getMidiKeyName(3,ptr)" },
-    { 67, 0, 0, false, 0, 1, "beginSetProgram()" },
-    { 68, 0, 0, false, 0, 1, "endSetProgram()" },
-    { 69, 0, 0, true, 0, 0, "" },
-    { 70, 0, 0, true, 0, -5, "getNextShellPlugin(ptr)" },
-    { 71, 0, 0, false, 0, -5, "startProcess()" },
-    { 72, 0, 0, false, 0, -5, "stopProcess()" },
-    { 73, 0, -7, false, 0, -7, "setTotalSampleToProcess(-7)" },
-    { 74, 0, 2, false, 0.5f, 1, "setPanLaw(2,0.5)" },
-    { 75, 0, 0, true, 0, -5, "beginLoadBank(ptr)" },
-    { 76, 0, 0, true, 0, -5, "beginLoadProgram(ptr)" },
-    { 77, 0, 1, false, 0, 1, "setProcessPrecision(1)" },
-    { 78, 0, 0, false, 0, -5, "getNumMidiInputChannels()" },
-    { 79, 0, 0, false, 0, -5, "getNumMidiOutputChannels()" },
     { 80, 0, 0, true, 0, 0, "" },
     { -1, 0, 0, true, 0, 0, "" },
 };
@@ -135,15 +96,12 @@ TEST (Dispatcher, AnswersEachOpcodeAsAHostExpects)
 TEST (Dispatcher, RefusedTextQueriesAnswerAnEmptyText)
 {
     ProbeEffect effect;
-    for (int opcode : { 6, 7, 8 })
+    for (auto [opcode, index] : { std::pair { 8, 3 }, { 29, 4 } })
     {
         char text[16] = "stale";
-        dispatch (effect, opcode, ProbeEffect::parameters, 0, text, 0);
+        dispatch (effect, opcode, index, 0, text, 0);
         EXPECT_STREQ (text, "") << opcode;
     }
-    char text[16] = "stale";
-    dispatch (effect, 29, ProbeEffect::programs, 0, text, 0);
-    EXPECT_STREQ (text, "");
 }
 
 TEST (Dispatcher, ChunksWithoutDataOrWithABadSizeAreNotHandedOut)
@@ -156,32 +114,15 @@ TEST (Dispatcher, ChunksWithoutDataOrWithABadSizeAreNotHandedOut)
         EXPECT_EQ (dispatch (effect, 23, 0, 0, &data, 0), 0) << size;
         EXPECT_EQ (data, nullptr) << size;
     }
-    ProbeEffect effect;
-    void* data = nullptr;
-    EXPECT_EQ (dispatch (effect, 23, 0, 0, &data, 0), 100);
-    EXPECT_EQ (data, effect.chunk);
 }
 
-TEST (Dispatcher, EditorOpcodesReachAnAttachedEditor)
+TEST (Dispatcher, KeyOpcodesReachAnAttachedEditorWithTheirBytes)
 {
-    const Row editorRows[] = {
-        { 13, 0, 0, true, 0, 1, "getRect(ptr)" },
-        { 14, 0, 0, true, 0, 1, "editorOpen(ptr)" },
-        { 15, 0, 0, false, 0, 0, "editorClose()" },
-        { 19, 0, 0, false, 0, 0, "editorIdle()" },
-        { 59, 65, 0x1234, false, 3.7f, 1, "keyDown(65,52,3)" },
-        { 60, 66, 0x7f, false, 258.0f, 1, "keyUp(66,127,2)" },
-        { 61, 0, 2, false, 0, 1, "knobMode(2)" },
-    };
-    for (const auto& row : editorRows)
-    {
-        ProbeEffect effect;
-        effect.attachEditor();
-        char buffer[16];
-        EXPECT_EQ (dispatch (effect, row.opcode, row.index, row.value, row.withPtr ? buffer : nullptr, row.opt), row.expected)
-            << row.opcode;
-        EXPECT_EQ (effect.log.text, row.calls) << row.opcode;
-    }
+    ProbeEffect effect;
+    effect.attachEditor();
+    EXPECT_EQ (dispatch (effect, 59, 65, 0x1234, nullptr, 3.7f), 1);
+    EXPECT_EQ (dispatch (effect, 60, 66, 0x7f, nullptr, 258.0f), 1);
+    EXPECT_EQ (effect.log.text, "keyDown(65,52,3) keyUp(66,127,2)");
 }
 
 TEST (Dispatcher, SpeakerArrangementsWithNegativeChannelCountsAreRefused)
@@ -204,21 +145,16 @@ TEST (Dispatcher, SpeakerArrangementsWithNegativeChannelCountsAreRefused)
     EXPECT_EQ (dispatch (effect, 69, 0, reinterpret_cast<std::intptr_t> (&input), &output, 0), 1);
 }
 
-TEST (EntryFunctions, CloseDeletesTheObjectAndAnswersOne)
+TEST (EntryFunctions, NothingThrownReachesTheHostAndCloseDeletesTheObject)
 {
     bool deleted = false;
     auto* effect = new ProbeEffect;
     effect->deleted = &deleted;
+    effect->throwOnOpen = true;
+    EXPECT_EQ (dispatch (*effect, 0, 0, 0, nullptr, 0), 0);
+    EXPECT_EQ (effect->log.text, "open()");
     EXPECT_EQ (dispatch (*effect, 1, 0, 0, nullptr, 0), 1);
     EXPECT_TRUE (deleted);
-}
-
-TEST (EntryFunctions, NothingThrownReachesTheHost)
-{
-    ProbeEffect effect;
-    effect.throwOnOpen = true;
-    EXPECT_EQ (dispatch (effect, 0, 0, 0, nullptr, 0), 0);
-    EXPECT_EQ (effect.log.text, "open()");
 }
 
 TEST (EntryFunctions, ParameterAndProcessEntriesCheckTheirArguments)
