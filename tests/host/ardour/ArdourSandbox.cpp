@@ -14,6 +14,7 @@ const char* const vst3Scanner = "/usr/lib/ardour7/ardour-vst3-scanner";
 const char* const ardourLibraries = "/usr/lib/ardour7";
 
 constexpr int stepTimeoutSeconds = 90;
+constexpr int brokenTakeExitCode = 3; // as create_session.lua says
 
 juce::String scriptPath (const char* name)
 {
@@ -106,7 +107,10 @@ bool ArdourSandbox::runStep (const std::vector<std::string>& command, const std:
         // (also with no plug-in loaded) or deadlocks between its butler and
         // process threads: a crash or hang gets one retry, which must then
         // end cleanly with its output. Anything else fails at once.
-        if (! (result.crashed || result.timedOut) || attempt == 2)
+        // The session script exits with brokenTakeExitCode when the Dummy
+        // backend dropped out while recording and split the take.
+        const bool hostHiccup = result.crashed || result.timedOut || result.exitCode == brokenTakeExitCode;
+        if (! hostHiccup || attempt == 2)
             return false;
         clean();
     }

@@ -5,10 +5,14 @@
 -- "index=value" pairs.
 local dir, name, pluginName, pluginType, bpm, seconds = arg[1], arg[2], arg[3], arg[4], tonumber (arg[5]), tonumber (arg[6])
 
-local function fail (message)
+local function fail (message, code)
 	print ("PANDREL-ERROR " .. message)
-	os.exit (1)
+	os.exit (code or 1)
 end
+
+-- Exit code for a take the backend broke up (it dropped out while recording):
+-- the host's hiccup, worth one more try.
+local brokenTake = 3
 
 -- The Dummy backend plays noise into the track's inputs while it records.
 local backend = AudioEngine:set_backend ("None (Dummy)", "", "")
@@ -42,7 +46,7 @@ await ("the transport to stop", function () return not Session:transport_rolling
 await ("the take", function () return track:playlist ():region_list ():size () > 0 end)
 track:rec_enable_control ():set_value (0, PBD.GroupControlDisposition.NoGroup)
 Session:disable_record (false, false)
-if track:playlist ():region_list ():size () ~= 1 then fail ("more than one take") end
+if track:playlist ():region_list ():size () ~= 1 then fail ("more than one take", brokenTake) end
 
 -- From here on the track hears only its take: the backend's noise would
 -- otherwise reach the plug-in whenever the transport stands. The session
