@@ -46,7 +46,7 @@ juce::Image paintDialogBackground()
     auto image = layer();
     juce::Graphics g (image);
     // Dark enough around the card that a panel beneath (the browser with its
-    // title and buttons) recedes instead of showing cut-off pieces.
+    // title and buttons) recedes instead of showing through, cut by the card.
     card (g, { 6.0f, 30.0f, 313.0f, 344.0f }, 0.8f);
 
     // Fine separator above the buttons.
