@@ -6,6 +6,9 @@
 #include "PresetDocument.h"
 #include "PresetMenuTestFolder.h"
 
+#include <csignal>
+#include <sys/resource.h>
+
 class PresetMenu : public PresetMenuTestFolder
 {
 protected:
@@ -116,6 +119,24 @@ TEST_F (PresetMenu, AFailedWriteReturnsFalseAndLeavesNoFile)
     EXPECT_EQ (menu.getText(), "Mine*");
     EXPECT_FALSE (menu.writePreset (nullptr, "Mine.mdtz"));
     EXPECT_FALSE (root.getChildFile ("Mine.mdtz").exists());
+
+    // Written short (a full disk, a file-size limit): the old preset stays
+    // whole, with no ".part" beside it, and the name keeps its mark.
+    ASSERT_TRUE (menu.writePreset (&fresh, "Mine.mdtz"));
+    const auto old = root.getChildFile ("Mine.mdtz").loadFileAsString();
+    rlimit limit {};
+    getrlimit (RLIMIT_FSIZE, &limit);
+    const auto unlimited = limit;
+    limit.rlim_cur = 16;
+    const auto previousHandler = std::signal (SIGXFSZ, SIG_IGN);
+    setrlimit (RLIMIT_FSIZE, &limit);
+    const bool written = menu.writePreset (&saved, "Mine.mdtz");
+    setrlimit (RLIMIT_FSIZE, &unlimited);
+    std::signal (SIGXFSZ, previousHandler);
+    EXPECT_FALSE (written);
+    EXPECT_EQ (root.getChildFile ("Mine.mdtz").loadFileAsString(), old);
+    EXPECT_EQ (root.findChildFiles (juce::File::findFiles, false, "Mine.mdtz*").size(), 1);
+    EXPECT_EQ (menu.getText(), "Mine*");
 }
 
 TEST_F (PresetMenu, MarksASelectedFileThatIsNoPresetOfThisPlugIn)
