@@ -64,13 +64,18 @@ TEST_F (PresetMenu, WritesIntoANewFolderSelectsItAndLoadsBackWithNothingLost)
 
     ASSERT_TRUE (menu.writePreset (&saved, "New/Mine.mdtz"));
     const auto file = root.getChildFile ("New/Mine.mdtz");
-    EXPECT_TRUE (file.loadFileAsString().startsWith ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+    EXPECT_EQ (file.loadFileAsString(), presetText (saved)); // no DTD, lines wrapped at 60
     EXPECT_EQ (file.getParentDirectory().getNumberOfChildFiles (juce::File::findFilesAndDirectories), 1);
     EXPECT_EQ (menu.getSelectedFilePath() + " " + menu.getText(), "New/Mine.mdtz Mine");
     EXPECT_EQ (menu.getFilePath (menu.getSelectedFileIndex() - 1), file.getFullPathName());
 
+    // Reading leaves the label, the selection and the mark alone.
+    menu.setSelectedFilePath ("Init.mdtz");
     EXPECT_EQ (menu.readPreset (&fresh, "New/Mine.mdtz"), 1);
+    menu.setPresetHasChanged();
+    EXPECT_EQ (menu.getSelectedFilePath() + " " + menu.getText(), "Init.mdtz Init*");
     EXPECT_EQ (presetText (fresh), presetText (saved));
+    menu.setSelectedFilePath ("New/Mine.mdtz");
     menu.compareAndMarkPreset (&fresh);
     EXPECT_EQ (menu.getText(), "Mine");
     fresh.setParameterNotifyingHost (ParameterTable::depth, 0.75001f);
