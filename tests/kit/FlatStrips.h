@@ -52,4 +52,17 @@ inline juce::MouseEvent mouseAt (juce::Component& component, juce::Point<float> 
              juce::MouseInputSource::defaultRotation, juce::MouseInputSource::defaultTiltX,
              juce::MouseInputSource::defaultTiltY, &component, &component, now, pressedAt, now, 1, dragged };
 }
+
+// One mouse-wheel step over a component, each a moment after the last (a
+// slider ignores a repeated event).
+inline void wheelOver (juce::Component& component, float deltaY)
+{
+    static juce::int64 ms = 0;
+    const juce::Time when (++ms);
+    const juce::MouseEvent e { juce::Desktop::getInstance().getMainMouseSource(), component.getLocalBounds().getCentre().toFloat(),
+                               {}, juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,
+                               juce::MouseInputSource::defaultRotation, juce::MouseInputSource::defaultTiltX,
+                               juce::MouseInputSource::defaultTiltY, &component, &component, when, {}, when, 0, false };
+    component.mouseWheelMove (e, { 0.0f, deltaY, false, false, false });
+}
 } // namespace kittest
