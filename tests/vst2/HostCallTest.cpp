@@ -126,6 +126,7 @@ TEST (HostCalls, ResumeAsksForMidiEventsOnlyWhenTheEffectWantsThem)
         effect.isSynth (synth);
         effect.midiEventAnswer = midiAnswer;
         effect.resume();
+        EXPECT_EQ (effect.AudioEffectX::getPlugCategory(), synth ? 2 : 0);
         ASSERT_EQ (host.calls.size(), asks ? 1u : 0u) << synth << " " << midiAnswer;
         if (asks)
         {
