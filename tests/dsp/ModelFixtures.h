@@ -13,7 +13,6 @@
 // prepares them, and test signals.
 namespace fixtures
 {
-inline const char* const modelNames[] = { "DeluxeElectricMistressFlanger", "Flanger117", "ElectricMistressFlanger" };
 inline const float sampleRates[] = { 22050.0f, 44100.0f, 48000.0f, 88200.0f, 96000.0f, 176400.0f, 192000.0f };
 
 inline std::unique_ptr<FlangerModelBase> makeModel (int type)

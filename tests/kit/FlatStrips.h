@@ -43,13 +43,24 @@ inline int frameShown (juce::Component& component, juce::Point<int> at = { -1, -
     return pixel.getRed() - 40;
 }
 
-// A left-button press or drag at a point of a component.
-inline juce::MouseEvent mouseAt (juce::Component& component, juce::Point<float> at, juce::Point<float> pressedAt, bool dragged)
+// A left-button press or drag at a point of a component (or, with no
+// buttons, a pointer over it).
+inline juce::MouseEvent mouseAt (juce::Component& component, juce::Point<float> at, juce::Point<float> pressedAt, bool dragged,
+                                 juce::ModifierKeys buttons = juce::ModifierKeys::leftButtonModifier,
+                                 juce::Time now = juce::Time::getCurrentTime())
 {
-    const auto now = juce::Time::getCurrentTime();
-    return { juce::Desktop::getInstance().getMainMouseSource(), at, juce::ModifierKeys::leftButtonModifier,
+    return { juce::Desktop::getInstance().getMainMouseSource(), at, buttons,
              juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,
              juce::MouseInputSource::defaultRotation, juce::MouseInputSource::defaultTiltX,
              juce::MouseInputSource::defaultTiltY, &component, &component, now, pressedAt, now, 1, dragged };
+}
+
+// One mouse-wheel step over a component, each a moment after the last (a
+// slider ignores a repeated event).
+inline void wheelOver (juce::Component& component, float deltaY)
+{
+    static juce::int64 ms = 0;
+    const auto centre = component.getLocalBounds().getCentre().toFloat();
+    component.mouseWheelMove (mouseAt (component, centre, centre, false, {}, juce::Time (++ms)), { 0.0f, deltaY, false, false, false });
 }
 } // namespace kittest

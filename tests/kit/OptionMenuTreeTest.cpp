@@ -47,15 +47,17 @@ protected:
 
 TEST_F (OptionMenuTree, NumbersFilesPostOrderFoldersFirstInNaturalOrder)
 {
+    put (".hidden.mdtz"); // hidden files and empty folders are listed too
+    ASSERT_TRUE (root.getChildFile ("Empty").createDirectory());
     EXPECT_FALSE (tree.createMenuTree());
-    EXPECT_EQ (describe (tree.getRootMenu()),
-               "alpha[1:z.mdtz] Bass[Deep[2:y.mdtz] 3:x.mdtz] 4:a.mdtz 5:b.mdtz 6:lead 2.mdtz 7:Lead 10.mdtz");
-    EXPECT_EQ (tree.getNumOfFiles(), 8);
+    EXPECT_EQ (describe (tree.getRootMenu()), "alpha[1:z.mdtz] Bass[Deep[2:y.mdtz] 3:x.mdtz] Empty[] "
+                                              "4:.hidden.mdtz 5:a.mdtz 6:b.mdtz 7:lead 2.mdtz 8:Lead 10.mdtz");
+    EXPECT_EQ (tree.getNumOfFiles(), 9);
     EXPECT_EQ (tree.getFilePath (2) + " " + tree.getFileName (2), root.getFullPathName() + "/Bass/x.mdtz x");
 
     tree.setAsRecursive (false);
     tree.createMenuTree();
-    EXPECT_EQ (describe (tree.getRootMenu()), "1:a.mdtz 2:b.mdtz 3:lead 2.mdtz 4:Lead 10.mdtz");
+    EXPECT_EQ (describe (tree.getRootMenu()), "1:.hidden.mdtz 2:a.mdtz 3:b.mdtz 4:lead 2.mdtz 5:Lead 10.mdtz");
 }
 
 TEST_F (OptionMenuTree, StepsWithWrapAroundAndTicksTheSelection)
@@ -73,6 +75,9 @@ TEST_F (OptionMenuTree, StepsWithWrapAroundAndTicksTheSelection)
     tree.setSelectedFilePath ("Bass\\x.mdtz");
     EXPECT_EQ (tree.getText() + " " + juce::String (tree.getSelectedFileIndex()), "x 3");
     EXPECT_TRUE (describe (tree.getRootMenu()).contains (" 3:x.mdtz+]"));
+    tree.setSelectedFilePath ("bass/X.mdtz"); // names differ by case
+    EXPECT_EQ (tree.getText() + " " + juce::String (tree.getSelectedFileIndex()), "X 3");
+    EXPECT_FALSE (describe (tree.getRootMenu()).contains ("+"));
 
     // A missing file shows its name and keeps the index, even beyond a tree
     // that has shrunk since; stepping back then goes to the last file.
@@ -104,6 +109,11 @@ TEST_F (OptionMenuTree, APickNotifiesOnceBeforeTheLabelChangesAndUsesTheShownLis
     tree.setText ("something else", juce::dontSendNotification);
     tree.applyMenuPick (3, shown);
     EXPECT_EQ (seen.size(), 2);
+
+    // A selection by path is no pick: picking that file afterwards is news.
+    tree.setSelectedFilePath ("a.mdtz");
+    tree.applyMenuPick (4, shown);
+    EXPECT_EQ (seen.size(), 3);
 }
 
 TEST_F (OptionMenuTree, FollowsNoLinkBackIntoTheTree)

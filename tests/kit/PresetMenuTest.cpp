@@ -6,6 +6,9 @@
 #include "PresetDocument.h"
 #include "PresetMenuTestFolder.h"
 
+#include <csignal>
+#include <sys/resource.h>
+
 class PresetMenu : public PresetMenuTestFolder
 {
 protected:
@@ -61,13 +64,18 @@ TEST_F (PresetMenu, WritesIntoANewFolderSelectsItAndLoadsBackWithNothingLost)
 
     ASSERT_TRUE (menu.writePreset (&saved, "New/Mine.mdtz"));
     const auto file = root.getChildFile ("New/Mine.mdtz");
-    EXPECT_TRUE (file.loadFileAsString().startsWith ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+    EXPECT_EQ (file.loadFileAsString(), presetText (saved)); // no DTD, lines wrapped at 60
     EXPECT_EQ (file.getParentDirectory().getNumberOfChildFiles (juce::File::findFilesAndDirectories), 1);
     EXPECT_EQ (menu.getSelectedFilePath() + " " + menu.getText(), "New/Mine.mdtz Mine");
     EXPECT_EQ (menu.getFilePath (menu.getSelectedFileIndex() - 1), file.getFullPathName());
 
+    // Reading leaves the label, the selection and the mark alone.
+    menu.setSelectedFilePath ("Init.mdtz");
     EXPECT_EQ (menu.readPreset (&fresh, "New/Mine.mdtz"), 1);
+    menu.setPresetHasChanged();
+    EXPECT_EQ (menu.getSelectedFilePath() + " " + menu.getText(), "Init.mdtz Init*");
     EXPECT_EQ (presetText (fresh), presetText (saved));
+    menu.setSelectedFilePath ("New/Mine.mdtz");
     menu.compareAndMarkPreset (&fresh);
     EXPECT_EQ (menu.getText(), "Mine");
     fresh.setParameterNotifyingHost (ParameterTable::depth, 0.75001f);
@@ -116,6 +124,24 @@ TEST_F (PresetMenu, AFailedWriteReturnsFalseAndLeavesNoFile)
     EXPECT_EQ (menu.getText(), "Mine*");
     EXPECT_FALSE (menu.writePreset (nullptr, "Mine.mdtz"));
     EXPECT_FALSE (root.getChildFile ("Mine.mdtz").exists());
+
+    // Written short (a full disk, a file-size limit): the old preset stays
+    // whole, with no ".part" beside it, and the name keeps its mark.
+    ASSERT_TRUE (menu.writePreset (&fresh, "Mine.mdtz"));
+    const auto old = root.getChildFile ("Mine.mdtz").loadFileAsString();
+    rlimit limit {};
+    getrlimit (RLIMIT_FSIZE, &limit);
+    const auto unlimited = limit;
+    limit.rlim_cur = 16;
+    const auto previousHandler = std::signal (SIGXFSZ, SIG_IGN);
+    setrlimit (RLIMIT_FSIZE, &limit);
+    const bool written = menu.writePreset (&saved, "Mine.mdtz");
+    setrlimit (RLIMIT_FSIZE, &unlimited);
+    std::signal (SIGXFSZ, previousHandler);
+    EXPECT_FALSE (written);
+    EXPECT_EQ (root.getChildFile ("Mine.mdtz").loadFileAsString(), old);
+    EXPECT_EQ (root.findChildFiles (juce::File::findFiles, false, "Mine.mdtz*").size(), 1);
+    EXPECT_EQ (menu.getText(), "Mine*");
 }
 
 TEST_F (PresetMenu, MarksASelectedFileThatIsNoPresetOfThisPlugIn)

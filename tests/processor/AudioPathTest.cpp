@@ -7,14 +7,18 @@
 
 using namespace testaudio;
 
-TEST (ProcessorAudioPath, FadeLengthByRateBand)
+TEST (ProcessorAudioPath, FadeLengthByRateBandWorkArraysByBlockSize)
 {
-    for (auto [rate, length] : { std::pair (32000.0, 1024), std::pair (34050.0, 2048), std::pair (88200.0, 4096),
-                                 std::pair (192000.0, 8192) })
+    for (auto [rate, length, block] : { std::tuple (32000.0, 1024, 512), std::tuple (34050.0, 2048, 16385),
+                                        std::tuple (88200.0, 4096, 32768), std::tuple (192000.0, 8192, 16) })
     {
         PandrelTQ4418AudioProcessor p;
-        prepare (p, rate, 512);
-        EXPECT_EQ (ProcessorProbe { p }.fadeLength(), length) << rate;
+        prepare (p, rate, block);
+        ProcessorProbe probe { p };
+        EXPECT_EQ (probe.fadeLength(), length) << rate;
+        EXPECT_EQ (probe.workCapacity(), std::max (block, 16384)) << block;
+        for (int m = 0; m < 3; ++m)
+            EXPECT_EQ (probe.model (m).getExpectedSampleFrame(), std::max (block, 16384)) << block;
     }
 }
 
@@ -51,6 +55,10 @@ TEST (ProcessorAudioPath, BypassRampsLinearlyToTheDryInputThenPassesItUntouched)
     p.setParameter (0, 0.0f);
     step (p, out, position, 1024);
     EXPECT_FLOAT_EQ (ProcessorProbe { p }.wetGain(), 0.25f);
+
+    // Prepared again mid-ramp: no ramp runs, the output starts dry.
+    prepare (p, 48000.0, 512);
+    EXPECT_TRUE (identical (out, step (p, out, position)));
 }
 
 TEST (ProcessorAudioPath, OnlyAnExactZeroStopsTheModels)
@@ -76,7 +84,7 @@ TEST (ProcessorAudioPath, OnlyAnExactZeroStopsTheModels)
     EXPECT_GT (maxDifference (outs[2], outs[0], 0), 1e-4f);
 }
 
-TEST (ProcessorAudioPath, TypeChangeCrossfadesToAFreshModelAfterFiftyMilliseconds)
+TEST (ProcessorAudioPath, TypeChangeCrossfadesToAFreshModelThatAloneRecalculates)
 {
     PandrelTQ4418AudioProcessor p, outgoing, incoming;
     prepare (p, 48000.0, 512);
@@ -85,35 +93,62 @@ TEST (ProcessorAudioPath, TypeChangeCrossfadesToAFreshModelAfterFiftyMillisecond
     juce::AudioBuffer<float> out, a, b;
 
     p.setParameter (1, 0.5f);
-    p.setParameter (1, 1.0f);
     step (p, out, position); // nothing moves before the timer
     step (outgoing, a, outgoingPosition);
     ASSERT_TRUE (identical (out, a));
 
-    std::this_thread::sleep_for (std::chrono::milliseconds (60));
-    p.timerCallback(); // posts the choice; the audio thread takes it
     ProcessorProbe probe { p };
+    probe.settleTypeChange(); // posts the choice; the audio thread takes it
     EXPECT_EQ (probe.activeModel(), 0);
     EXPECT_FALSE (probe.crossfading());
 
-    incoming.setParameter (1, 1.0f);
+    incoming.setParameter (1, 0.5f);
     prepare (incoming, 48000.0, 512);
     int incomingPosition = position;
     float g = 1.0f;
     for (int block = 0; block < 4; ++block)
     {
+        // Halfway, "delay" moves: Flanger117, and only it, recalculates it
+        // as its own parameter 5, as when told so directly.
+        if (block == 2)
+        {
+            p.setParameter (5, 0.8f);
+            ProcessorProbe { incoming }.model (1).setParameter (5, 0.8f);
+            ProcessorProbe { incoming }.model (1).calcParameter (5);
+        }
         step (p, out, position);
         step (outgoing, a, outgoingPosition);
         step (incoming, b, incomingPosition);
-        EXPECT_EQ (probe.targetModel(), 2);
-        for (int k = 0; k < 512; ++k)
+        EXPECT_EQ (probe.targetModel(), 1);
+        for (int k = 0; block < 2 && k < 512; ++k)
         {
             g -= 1.0f / 2048.0f;
             ASSERT_NEAR (out.getSample (1, k), g * a.getSample (1, k) + (1.0f - g) * b.getSample (1, k), 1e-6f) << block << " " << k;
         }
     }
-    EXPECT_EQ (probe.activeModel(), 2);
-    EXPECT_FALSE (probe.crossfading());
+    EXPECT_TRUE (probe.activeModel() == 1 && ! probe.crossfading());
+    step (p, out, position);
+    step (incoming, b, incomingPosition);
+    EXPECT_LT (maxDifference (out, b, 0) + maxDifference (out, b, 1), 1e-6f);
+
+    // A type chosen during a fade is taken up once that fade has ended.
+    p.setParameter (1, 1.0f);
+    probe.settleTypeChange();
+    step (p, out, position);
+    p.setParameter (1, 0.0f);
+    probe.settleTypeChange();
+    for (int block = 0; block < 3; ++block)
+    {
+        step (p, out, position);
+        EXPECT_EQ (probe.targetModel(), 2);
+    }
+    EXPECT_TRUE (probe.activeModel() == 2 && ! probe.crossfading());
+    step (p, out, position);
+    EXPECT_TRUE (probe.targetModel() == 0 && probe.crossfading());
+
+    // Prepared again mid-fade: none runs, the chosen model plays.
+    prepare (p, 48000.0, 512);
+    EXPECT_TRUE (probe.activeModel() == 0 && ! probe.crossfading());
 }
 
 TEST (ProcessorAudioPath, DelayAndFeedbackFollowFlanger117sNumberingAndTempoOnlyWhenUsable)
@@ -167,11 +202,12 @@ TEST (ProcessorAudioPath, DelayAndFeedbackFollowFlanger117sNumberingAndTempoOnly
 TEST (ProcessorAudioPath, OneInTwoOut)
 {
     // The right channel starts as a copy of the left, whatever the host left
-    // in it; the models run in stereo.
-    for (float stereo : { 0.0f, 1.0f })
+    // in it; the models run in stereo. Fully bypassed, both leave as the left.
+    for (auto [stereo, bypass] : { std::pair (0.0f, 1.0f), std::pair (1.0f, 1.0f), std::pair (1.0f, 0.0f) })
     {
         PandrelTQ4418AudioProcessor p;
         p.setParameter (9, stereo);
+        p.setParameter (0, bypass);
         prepare (p, 48000.0, 512, 1, 2);
         juce::AudioBuffer<float> buffer (2, 512);
         juce::MidiBuffer midi;
@@ -185,6 +221,6 @@ TEST (ProcessorAudioPath, OneInTwoOut)
             for (int k = 0; k < 512; ++k)
                 spread = std::max (spread, std::abs (buffer.getSample (0, k) - buffer.getSample (1, k)));
         }
-        EXPECT_EQ (spread > 1e-4f, stereo > 0.0f);
+        EXPECT_EQ (spread > 1e-4f, stereo * bypass > 0.0f);
     }
 }

@@ -116,9 +116,10 @@ TEST (ProcessorPrograms, ABurstOfTypeChangesSwitchesOnceFiftyMillisecondsAfterTh
         }
         return -1;
     };
+    p.programs[4].values[0][1] = 1.0f;
     const auto change = [&] (float type)
     {
-        p.setParameter (1, type);
+        type < 0.0f ? p.setCurrentProgram (4) : p.setParameter (1, type);
         lastChange = juce::Time::getMillisecondCounter();
         std::this_thread::sleep_for (std::chrono::milliseconds (30));
     };
@@ -129,7 +130,7 @@ TEST (ProcessorPrograms, ABurstOfTypeChangesSwitchesOnceFiftyMillisecondsAfterTh
     EXPECT_FALSE (p.isTimerRunning());
     change (0.5f);
     EXPECT_TRUE (p.isTimerRunning());
-    change (1.0f);
+    change (-1.0f); // to a program of another type
     const int onMessageThread = switchTime (2);
     EXPECT_FALSE (p.isTimerRunning());
 

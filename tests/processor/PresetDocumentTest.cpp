@@ -113,7 +113,9 @@ TEST (PresetDocument, ValueTextsAndComparison)
         p.readPreset (parsed (ours, value (c.property, c.text)), true);
         EXPECT_EQ (p.getParameter (c.index), c.expected) << c.property << " " << c.text;
     }
-    p.readPreset (parsed (ours, value ("mix", "0.1") + value ("mix", "0.9") + value ("unknown", "0.3")), true);
+    // A Value is known by its first attribute alone.
+    p.readPreset (parsed (ours, value ("mix", "0.1") + value ("mix", "0.9") + value ("unknown", "0.3")
+                                    + "<Value type=\"number\" property=\"mix\">0.3</Value>"), true);
     EXPECT_FLOAT_EQ (p.getParameter (7), 0.9f);
 
     for (int k = 0; k <= 18; ++k)
@@ -137,6 +139,13 @@ TEST (PresetDocument, ValueTextsAndComparison)
     EXPECT_FALSE (p.comparePreset (std::make_unique<juce::XmlElement> (saved)));
     EXPECT_EQ (p.readPreset (std::make_unique<juce::XmlElement> (saved), true), 1);
     EXPECT_EQ (p.getParameter (4), 1.0f);
+
+    // Off the grid: the model and the division that play, by ceiling.
+    p.setParameter (1, 0.2f);
+    p.setParameter (3, 0.17f);
+    const auto offGrid = p.writePreset (true);
+    EXPECT_EQ (offGrid.getChildElement (1)->getChildElement (1)->getAllSubText()
+                   + offGrid.getChildElement (1)->getChildElement (3)->getAllSubText(), "14");
 }
 
 TEST (PresetDocument, BankStateRestoresEveryProgramAndSlotProgramChunkOnlyTheCurrent)
@@ -156,9 +165,21 @@ TEST (PresetDocument, BankStateRestoresEveryProgramAndSlotProgramChunkOnlyTheCur
         }
     }
     p.currentProgram = 9;
-    juce::MemoryBlock bank, restored, chunk;
+    juce::MemoryBlock bank, restored, chunk, shuffled;
     p.getStateInformation (bank);
-    q.setStateInformation (bank.getData(), (int) bank.getSize());
+
+    // Presets and Channels count by position, whatever their tags and index
+    // attributes say.
+    auto doc = p.writePreset (false);
+    for (auto* preset : doc.getChildElement (1)->getChildIterator())
+    {
+        preset->setTagName ("P");
+        preset->setAttribute ("preset", 11 - preset->getIntAttribute ("preset"));
+        for (auto* channel : preset->getChildIterator())
+            channel->setAttribute ("channel", 1 - channel->getIntAttribute ("channel"));
+    }
+    juce::AudioProcessor::copyXmlToBinary (doc, shuffled);
+    q.setStateInformation (shuffled.getData(), (int) shuffled.getSize());
     EXPECT_EQ (q.getCurrentProgram(), 9);
     for (int prog = 0; prog < 12; ++prog)
     {

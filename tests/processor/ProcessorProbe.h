@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <thread>
 
 // Read access to the processor's audio-path state, and test audio helpers.
 struct ProcessorProbe
@@ -16,7 +17,20 @@ struct ProcessorProbe
     int targetModel() const { return p.targetModel; }
     bool crossfading() const { return p.crossfading; }
     int postedModel() const { return p.postedModel.load(); }
+    int workCapacity() const { return p.work.capacity(); }
     FlangerModelBase& model (int m) const { return *static_cast<FlangerModelBase*> (p.models[m]); }
+
+    // Runs the model-switch timer, as the message loop would, until it has
+    // posted the model "flangerType" settled on (50 ms after the last change).
+    void settleTypeChange() const
+    {
+        const int model = ParameterTable::modelIndexFor (p.currentValue (ParameterTable::flangerType));
+        for (int i = 0; i < 400 && postedModel() != model; ++i)
+        {
+            std::this_thread::sleep_for (std::chrono::milliseconds (5));
+            p.timerCallback();
+        }
+    }
 };
 
 namespace testdocs

@@ -47,6 +47,7 @@ std::intptr_t asInt (T value)
 const Row rows[] = {
     { "setParameterAutomated", CALL_VOID (setParameterAutomated (2, 0.25f)), 0, 2, 0, false, 0.25f, 0, 0, 0 },
     { "getMasterVersion 0", CALL (getMasterVersion()), 1, 0, 0, false, 0, 0, 1, 1 },
+    { "getMasterVersion", CALL (getMasterVersion()), 1, 0, 0, false, 0, 2400, 2400, 1 },
     { "inputConnected", CALL (__isInputConnectedDeprecated (1)), 4, 1, 0, false, 0, 0, 1, 1 },
     { "outputNotConnected", CALL (__isOutputConnectedDeprecated (1)), 4, 1, 1, false, 0, 1, 0, 1 },
     { "getTimeInfo", CALL (getTimeInfo (0x202)), 7, 0, 0x202, false, 0, markValue, markValue, 0 },
@@ -54,14 +55,20 @@ const Row rows[] = {
     { "updateSampleRate 0", CALL (updateSampleRate()), 16, 0, 0, false, 0, 0, 44100, 44100 },
     { "updateBlockSize", CALL (updateBlockSize()), 17, 0, 0, false, 0, 256, 256, 1024 },
     { "updateBlockSize -1", CALL (updateBlockSize()), 17, 0, 0, false, 0, -1, 1024, 1024 },
+    { "inputLatency", CALL (getInputLatency()), 18, 0, 0, false, 0, 64, 64, 0 },
+    { "outputLatency", CALL (getOutputLatency()), 19, 0, 0, false, 0, 128, 128, 0 },
     { "offlineStart", CALL (offlineStart (marked<VstAudioFile>(), 2, 3)), 25, 3, 2, true, 0, 1, 1, 0 },
     { "offlineRead", CALL (offlineRead (marked<VstOfflineTask>(), 4, true)), 26, 1, 4, true, 0, 1, 1, 0 },
     { "currentPass", CALL (offlineGetCurrentPass()), 28, 0, 0, false, 0, 5, 1, 0 },
+    { "vendorString", CALL (getHostVendorString (marked<char>())), 32, 0, 0, true, 0, 1, 1, 0 },
+    { "productString", CALL (getHostProductString (marked<char>())), 33, 0, 0, true, 0, 1, 1, 0 },
     { "hostVersion", CALL (getHostVendorVersion()), 34, 0, 0, false, 0, 1234, 1234, 0 },
     { "hostVendorSpecific", CALL (hostVendorSpecific (5, big, mark, 1.5f)), 35, 5, big, true, 1.5f, big + 1, big + 1, 0 },
     { "canHostDo yes", CALL (canHostDo (marked<char>())), 37, 0, 0, true, 0, 1, 1, 0 },
     { "canHostDo no", CALL (canHostDo (marked<char>())), 37, 0, 0, true, 0, -1, 0, 0 },
     { "canHostDo unknown", CALL (canHostDo (marked<char>())), 37, 0, 0, true, 0, 0, 0, 0 },
+    { "beginEdit", CALL (beginEdit (7)), 43, 7, 0, false, 0, 1, 1, 0 },
+    { "endEdit", CALL (endEdit (7)), 44, 7, 0, false, 0, 1, 1, 0 },
     { "openFileSelector", CALL (openFileSelector (marked<VstFileSelectorRecord>())), 45, 0, 0, true, 0, 1, 1, 0 },
 };
 } // namespace
@@ -119,6 +126,7 @@ TEST (HostCalls, ResumeAsksForMidiEventsOnlyWhenTheEffectWantsThem)
         effect.isSynth (synth);
         effect.midiEventAnswer = midiAnswer;
         effect.resume();
+        EXPECT_EQ (effect.AudioEffectX::getPlugCategory(), synth ? 2 : 0);
         ASSERT_EQ (host.calls.size(), asks ? 1u : 0u) << synth << " " << midiAnswer;
         if (asks)
         {

@@ -1,10 +1,9 @@
-// The record as the host reads it, its flag setters, and speaker arrangements.
+// The record as the host reads it, and speaker arrangements.
 #include "ProbeEffect.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 
 namespace
 {
@@ -41,34 +40,6 @@ TEST (Record, ConstructorFillsTheRecordAHostReads)
         EXPECT_EQ (at<std::int32_t> (record, offset), 0) << offset;
     const char zeros[56] = {};
     EXPECT_EQ (std::memcmp (reinterpret_cast<const char*> (record) + 136, zeros, sizeof (zeros)), 0);
-}
-
-TEST (Record, FlagSettersWriteTheirBitAlone)
-{
-    // The flags a plug-in sets and a host reads (the deprecated ones go
-    // through the same setter).
-    const std::pair<std::function<void (AudioEffectX&, bool)>, int> flags[] = {
-        { [] (AudioEffectX& fx, bool s) { fx.canProcessReplacing (s); }, 16 },
-        { [] (AudioEffectX& fx, bool s) { fx.programsAreChunks (s); }, 32 },
-        { [] (AudioEffectX& fx, bool s) { fx.isSynth (s); }, 256 },
-        { [] (AudioEffectX& fx, bool s) { fx.noTail (s); }, 512 },
-        { [] (AudioEffectX& fx, bool s) { fx.canDoubleReplacing (s); }, 4096 },
-    };
-    for (const auto& [setter, bit] : flags)
-    {
-        ProbeEffect effect;
-        auto& record = *effect.getAeffect();
-        record.flags = 0x10000;
-        setter (effect, true);
-        EXPECT_EQ (record.flags, 0x10000 | bit) << bit;
-        record.flags = ~0;
-        setter (effect, false);
-        EXPECT_EQ (record.flags, ~bit) << bit;
-    }
-
-    ProbeEffect effect;
-    effect.isSynth();
-    EXPECT_EQ (effect.AudioEffectX::getPlugCategory(), 2);
 }
 
 TEST (SpeakerArrangement, MatchCopiesEverySpeakerAndCutsLongNames)

@@ -1,5 +1,6 @@
 #include "Preview.h"
 
+#include "FileReplacement.h"
 #include "Layout.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -227,9 +228,9 @@ bool writePng (const juce::Image& image, const juce::File& file)
 {
     if (! file.getParentDirectory().createDirectory())
         return false;
-    file.deleteFile();
-    juce::FileOutputStream stream (file);
-    return stream.openedOk() && juce::PNGImageFormat().writeImageToStream (image, stream);
+    juce::MemoryOutputStream png;
+    return juce::PNGImageFormat().writeImageToStream (image, png)
+        && FileReplacement::replaceWith (file, png.getMemoryBlock());
 }
 
 bool writePreviews (const std::vector<Artwork>& all, const juce::File& folder)

@@ -1,9 +1,12 @@
 #include "RenderedFile.h"
 
+#include "FileReplacement.h"
+
 #include <juce_audio_formats/juce_audio_formats.h>
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
 
 namespace
 {
@@ -20,18 +23,21 @@ double rmsOf (const juce::AudioBuffer<float>& audio)
 
 bool writeWav (const juce::File& file, const juce::AudioBuffer<float>& audio, double sampleRate)
 {
-    file.deleteFile();
-    auto stream = file.createOutputStream();
-    if (stream == nullptr)
-        return false;
-
-    juce::WavAudioFormat wav;
-    std::unique_ptr<juce::AudioFormatWriter> writer (
-        wav.createWriterFor (stream.get(), sampleRate, static_cast<unsigned> (audio.getNumChannels()), 24, {}, 0));
-    if (writer == nullptr)
-        return false;
-    stream.release(); // the writer owns it now
-    return writer->writeFromAudioSampleBuffer (audio, 0, audio.getNumSamples()) && writer->flush();
+    // Made in memory first, so that a file that cannot be written whole
+    // leaves any earlier rendering as it was.
+    juce::MemoryBlock wavBytes;
+    {
+        auto stream = std::make_unique<juce::MemoryOutputStream> (wavBytes, false);
+        juce::WavAudioFormat wav;
+        std::unique_ptr<juce::AudioFormatWriter> writer (
+            wav.createWriterFor (stream.get(), sampleRate, static_cast<unsigned> (audio.getNumChannels()), 24, {}, 0));
+        if (writer == nullptr)
+            return false;
+        stream.release(); // the writer owns it now, and completes the header when it goes
+        if (! writer->writeFromAudioSampleBuffer (audio, 0, audio.getNumSamples()))
+            return false;
+    }
+    return FileReplacement::replaceWith (file, wavBytes);
 }
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "MorvidPresetMenu.h"
 
+#include "FileReplacement.h"
 #include "MorvidPresetFolder.h"
 #include "PandrelTQ4418AudioProcessor.h"
 #include "PresetDocument.h"
@@ -117,28 +118,15 @@ bool MorvidPresetMenu::writePreset (PandrelTQ4418AudioProcessor* processor, juce
 
 bool MorvidPresetMenu::writeDocument (const juce::XmlElement& document, const juce::File& target)
 {
-    // Written beside the target under a name no listing picks up, and moved
-    // over it only when complete: a failed write (or a crash) leaves any
-    // earlier file as it was, and no empty or partial preset.
-    juce::TemporaryFile temporary (target, target.getParentDirectory().getNonexistentChildFile (
-                                               target.getFileName() + ".part", {}, false));
-    {
-        juce::FileOutputStream out (temporary.getFile());
+    juce::MemoryOutputStream text;
+    juce::XmlElement::TextFormat format;
+    format.customEncoding = "UTF-8";
+    format.lineWrapLength = 60;
+    document.writeTo (text, format);
 
-        if (! out.openedOk())
-            return false;
-
-        juce::XmlElement::TextFormat format;
-        format.customEncoding = "UTF-8";
-        format.lineWrapLength = 60;
-        document.writeTo (out, format);
-        out.flush();
-
-        if (out.getStatus().failed())
-            return false;
-    }
-
-    return temporary.overwriteTargetFileWithTemporary();
+    // A failed or short write (or a crash) leaves any earlier file as it
+    // was, and no empty or partial preset.
+    return FileReplacement::replaceWith (target, text.getMemoryBlock());
 }
 
 juce::File MorvidPresetMenu::resolve (const juce::String& path) const
