@@ -1,5 +1,7 @@
 #include "ParameterTable.h"
 
+#include "PresetValueText.h"
+
 #include <cmath>
 
 namespace ParameterTable
@@ -52,15 +54,15 @@ float valueForText (int index, const juce::String& text)
     const auto t = text.trim();
 
     if (isSwitch (index))
-        return (t.equalsIgnoreCase ("On") || t.getFloatValue() > 0.0f) ? 1.0f : 0.0f;
+        return (t.equalsIgnoreCase ("On") || static_cast<float> (PresetValueText::number (t)) > 0.0f) ? 1.0f : 0.0f;
 
     if (index == flangerType)
     {
-        const auto number = t.startsWithIgnoreCase ("Type") ? t.substring (4).getIntValue() : t.getIntValue();
-        return juce::jlimit (0.0f, 1.0f, static_cast<float> (number - 1) * 0.5f);
+        const auto number = PresetValueText::integer (t.startsWithIgnoreCase ("Type") ? t.substring (4) : t);
+        return juce::jlimit (0.0f, 1.0f, (static_cast<float> (number) - 1.0f) * 0.5f);
     }
 
-    return isInTable (index) ? juce::jlimit (0.0f, 1.0f, t.getFloatValue() * 0.1f) : 0.0f;
+    return isInTable (index) ? juce::jlimit (0.0f, 1.0f, static_cast<float> (PresetValueText::number (t)) * 0.1f) : 0.0f;
 }
 
 float toModelValue (int index, float value)

@@ -38,6 +38,17 @@ void addChannel (juce::XmlElement& parent, int slot, const juce::String& presetP
     addValues (*channel, values);
 }
 
+int intAttributeAt (const juce::XmlElement& element, int position)
+{
+    return PresetValueText::integer (attributeAt (element, position));
+}
+
+juce::String presetPathOf (const juce::XmlElement& channel)
+{
+    const auto& path = attributeAt (channel, 1);
+    return path.length() <= maxPresetPathLength ? path : juce::String();
+}
+
 int parameterIndexOf (const juce::XmlElement& value)
 {
     const auto& property = attributeAt (value, 0);

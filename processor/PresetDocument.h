@@ -27,10 +27,13 @@ inline const juce::String& attributeAt (const juce::XmlElement& element, int pos
     return element.getAttributeValue (position);
 }
 
-inline int intAttributeAt (const juce::XmlElement& element, int position)
-{
-    return attributeAt (element, position).getIntValue();
-}
+int intAttributeAt (const juce::XmlElement& element, int position);
+
+// A Channel's preset path (attribute 1), or "" when it is longer than any
+// path ours holds: written back, every character may take ten bytes
+// ("&#1114111;"), and the bank must stay within what the readers accept.
+constexpr int maxPresetPathLength = 1024;
+juce::String presetPathOf (const juce::XmlElement& channel);
 
 // The parameter a Value element stands for (by attribute 0), or -1.
 int parameterIndexOf (const juce::XmlElement& value);

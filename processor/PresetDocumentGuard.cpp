@@ -3,7 +3,12 @@
 #include <juce_audio_processors/juce_audio_processors.h>
 
 #include <cctype>
+#include <cerrno>
 #include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace PresetDocumentGuard
 {
@@ -91,7 +96,10 @@ public:
             }
             else if (startsWith ("<?"))
             {
-                if (! skipPast (2, "?>"))
+                // Inside an element, an instruction followed by text sends
+                // the parser round in circles for ever ("<a><?x?>b</a>"); only
+                // the prologue may hold one (the XML declaration).
+                if (rootOpened || ! skipPast (2, "?>"))
                     return false;
             }
             else if (startsWith ("</"))
@@ -106,6 +114,7 @@ public:
                 bool opens = false;
                 if (! skipOpeningTag (opens) || (opens && ++depth > maxDepth))
                     return false;
+                rootOpened = true;
             }
         }
 
@@ -142,9 +151,11 @@ private:
             ++pos;
     }
 
+    // ASCII only, whatever the locale: the parser's own table for these.
     static bool isNameChar (char c)
     {
-        return std::isalnum (static_cast<unsigned char> (c)) != 0 || c == '_' || c == '-' || c == ':' || c == '.';
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-'
+            || c == ':' || c == '.';
     }
 
     bool skipName()
@@ -161,7 +172,7 @@ private:
         if (size - pos < n)
             return false;
         for (size_t i = 0; i < n; ++i)
-            if (std::tolower (static_cast<unsigned char> (text[pos + i])) != token[i])
+            if ((text[pos + i] >= 'A' && text[pos + i] <= 'Z' ? text[pos + i] - 'A' + 'a' : text[pos + i]) != token[i])
                 return false;
         return true;
     }
@@ -251,6 +262,7 @@ private:
     const char* text;
     size_t size;
     size_t pos = 0;
+    bool rootOpened = false;
 };
 
 bool treeWithinDepth (const juce::XmlElement& element, int level)
@@ -263,6 +275,38 @@ bool treeWithinDepth (const juce::XmlElement& element, int level)
             return false;
 
     return true;
+}
+
+// A device, a FIFO or a /proc file reports no size and may never end, and a
+// FIFO blocks whoever opens it: only a regular file is read (opened without
+// waiting, then checked), and never more of it than one byte past the limit.
+bool readRegularFile (const juce::File& file, juce::MemoryBlock& content)
+{
+    const int fd = ::open (file.getFullPathName().toRawUTF8(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+
+    struct stat info {};
+    bool ok = ::fstat (fd, &info) == 0 && S_ISREG (info.st_mode);
+    size_t total = 0;
+    if (ok)
+        content.setSize (juce::jmin (static_cast<size_t> (info.st_size), static_cast<size_t> (maxBytes)) + 1);
+
+    while (ok && total <= static_cast<size_t> (maxBytes))
+    {
+        if (total == content.getSize())
+            content.setSize (static_cast<size_t> (maxBytes) + 1);
+        const auto got = ::read (fd, static_cast<char*> (content.getData()) + total, content.getSize() - total);
+        if (got == 0)
+            break;
+        if (got < 0 && errno != EINTR)
+            ok = false;
+        total += got > 0 ? static_cast<size_t> (got) : 0;
+    }
+
+    ::close (fd);
+    content.setSize (total);
+    return ok && total <= static_cast<size_t> (maxBytes);
 }
 
 // The parser stops at a zero byte; so does the check.
@@ -301,9 +345,11 @@ std::unique_ptr<juce::XmlElement> parseText (const juce::String& text)
 
 std::unique_ptr<juce::XmlElement> parseFile (const juce::File& file)
 {
-    if (! file.existsAsFile() || file.getSize() > maxBytes)
+    juce::MemoryBlock content;
+    if (! readRegularFile (file, content))
         return {};
-    return parseText (file.loadFileAsString());
+    // Decoded as File::loadFileAsString decodes (byte order marks included).
+    return parseText (juce::String::createStringFromData (content.getData(), static_cast<int> (content.getSize())));
 }
 
 std::unique_ptr<juce::XmlElement> parseHostState (const void* data, int sizeInBytes)

@@ -8,9 +8,11 @@
 // per nesting level and without bound on a self-referential DTD entity, and a
 // DTD may name a file to read; so every document is checked before it is
 // parsed: no DTD, at most eight levels of elements (ours have five), at most
-// 1 MiB. The check reads only well-formed XML in strict UTF-8 and XML's own
-// entities, which is all our writer and JUCE's write; whatever else is
-// refused as a whole, since the parser may read it differently.
+// 1 MiB, and processing instructions only before the root (inside it, one
+// followed by text makes the parser loop for ever). The check reads only
+// well-formed XML in strict UTF-8 and XML's own entities, which is all our
+// writer and JUCE's write; whatever else is refused as a whole, since the
+// parser may read it differently.
 namespace PresetDocumentGuard
 {
 constexpr int maxBytes = 1 << 20;
@@ -24,6 +26,7 @@ bool isAcceptableText (const juce::String& text);
 bool isAcceptableTree (const juce::XmlElement& root);
 
 // Parses when the checks pass; null otherwise, or when the text is no XML.
+// A file is read only when it is a regular one, and never past the limit.
 std::unique_ptr<juce::XmlElement> parseText (const juce::String& text);
 std::unique_ptr<juce::XmlElement> parseFile (const juce::File& file);
 

@@ -33,7 +33,7 @@ int PandrelTQ4418AudioProcessor::readPreset (std::unique_ptr<juce::XmlElement> d
             return 2;
 
         readPresetElement (properties->getFirstChildElement());
-        return PresetDocument::attributeAt (*properties, 2).getDoubleValue() > 1.0 ? 4 : 1;
+        return PresetValueText::number (PresetDocument::attributeAt (*properties, 2)) > 1.0 ? 4 : 1;
     }
 
     if (! isPresetRoot (*doc) || ! hasChildren (*doc))
@@ -60,7 +60,7 @@ int PandrelTQ4418AudioProcessor::readPreset (std::unique_ptr<juce::XmlElement> d
                 for (auto* channel = preset->getFirstChildElement(); channel != nullptr && ProgramTable::isSlot (c);
                      channel = channel->getNextElement(), ++c)
                 {
-                    programs[p].name[c] = PresetDocument::attributeAt (*channel, 1);
+                    programs[p].name[c] = PresetDocument::presetPathOf (*channel);
                     storePresetElement (channel->getFirstChildElement(), p, c);
 
                     if (activePreset == p && activeChannel == c)
@@ -98,7 +98,7 @@ bool PandrelTQ4418AudioProcessor::readCurrentProgram (std::unique_ptr<juce::XmlE
             for (auto* channel = element->getFirstChildElement(); channel != nullptr && ProgramTable::isSlot (c);
                  channel = channel->getNextElement(), ++c)
             {
-                program.name[c] = PresetDocument::attributeAt (*channel, 1);
+                program.name[c] = PresetDocument::presetPathOf (*channel);
                 storePresetElement (channel->getFirstChildElement(), programIndex, c);
             }
         }

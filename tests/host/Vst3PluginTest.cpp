@@ -229,7 +229,8 @@ TEST (Vst3Plugin, JunkAndHostileStateAreRefusedSafely)
     plugin->setStateInformation (wrapped.getData(), (int) wrapped.getSize());
 
     for (const juce::String& text : { juce::String ("<!DOCTYPE morvidPatch [<!ENTITY a \"&a;\">]><morvidPatch>&a;</morvidPatch>"),
-                                     "<morvidPatch>" + juce::String::repeatedString ("<a>", 6000) + "</morvidPatch>" })
+                                     "<morvidPatch>" + juce::String::repeatedString ("<a>", 6000) + "</morvidPatch>",
+                                     juce::String ("<morvidPatch><Properties><?x?>b</Properties></morvidPatch>") })
     {
         const auto plain = testdocs::framed (text), state = hostState (plain.getData(), plain.getSize());
         plugin->setStateInformation (state.getData(), (int) state.getSize());

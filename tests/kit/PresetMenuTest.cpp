@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 class PresetMenu : public PresetMenuTestFolder
 {
@@ -170,4 +171,36 @@ TEST_F (PresetMenu, MarksASelectedFileThatIsNoPresetOfThisPlugIn)
     menu.setSelectedFilePath ("Good.mdtz");
     menu.compareAndMarkPreset (&saved);
     EXPECT_EQ (menu.getText(), "Good");
+}
+
+TEST_F (PresetMenu, ReadsOnlyRegularFilesNeverPastTheLimitAndNoDocumentThatHangsTheParser)
+{
+    // A device that never ends, a FIFO nobody writes (opening it would
+    // block), a /proc file (no size), one byte over the limit, and an
+    // instruction in the text that sends JUCE's parser round for ever.
+    put ("Endless.mdtz", {}, juce::File ("/dev/zero"));
+    ASSERT_EQ (mkfifo (root.getChildFile ("Pipe.mdtz").getFullPathName().toRawUTF8(), 0600), 0);
+    put ("Proc.mdtz", {}, juce::File ("/proc/self/status"));
+    const auto good = presetText (saved);
+    const auto padded = [&] (int size) {
+        auto text = good + juce::String::repeatedString (" ", size - (int) good.getNumBytesAsUTF8());
+        ASSERT_TRUE (root.getChildFile ("Huge.mdtz").replaceWithData (text.toRawUTF8(), (size_t) size));
+    };
+    padded ((1 << 20) + 1);
+    put ("Hangs.mdtz", good.replace ("0.75000", "0.<?pi x?>75000"));
+    const auto untouched = presetText (fresh);
+
+    for (const juce::String name : { "Endless", "Pipe", "Proc", "Huge", "Hangs" })
+    {
+        SCOPED_TRACE (name);
+        menu.setSelectedFilePath (name + ".mdtz");
+        menu.compareAndMarkPreset (&saved);
+        EXPECT_EQ (menu.getText(), name + "*");
+        EXPECT_EQ (menu.readPreset (&fresh, name + ".mdtz"), 0);
+    }
+    EXPECT_EQ (presetText (fresh), untouched);
+
+    // At the limit exactly, it loads.
+    padded (1 << 20);
+    EXPECT_EQ (menu.readPreset (&fresh, "Huge.mdtz"), 1);
 }

@@ -1,4 +1,5 @@
 #include "PresetDocumentGuard.h"
+#include "PresetValueText.h"
 #include "ProcessorProbe.h"
 
 #include <gtest/gtest.h>
@@ -103,7 +104,35 @@ TEST (HostileDocuments, RefusedBeforeParsingAndChangeNothing)
 
     // Eight levels pass; comments, CDATA, instructions and quotes do not count.
     EXPECT_NE (PresetDocumentGuard::parseText (nested (8)), nullptr);
-    EXPECT_NE (PresetDocumentGuard::parseText (nested (7, "<!--<a><a>--><![CDATA[<a><a>]]><?pi <a><a>?><b x=\"<a><a>\"/>")), nullptr);
+    EXPECT_NE (PresetDocumentGuard::parseText ("<?pi <a><a>?>" + nested (7, "<!--<a><a>--><![CDATA[<a><a>]]><b x=\"<a><a>\"/>")), nullptr);
+}
+
+TEST (HostileDocuments, AnInstructionInsideTheRootIsRefusedBeforeItCanHangTheParser)
+{
+    // JUCE's parser goes round for ever on an instruction followed by text
+    // inside an element; a declaration and instructions before the root are fine.
+    PandrelTQ4418AudioProcessor p;
+    p.programs[3].values[0][4] = 0.7f;
+    p.setCurrentProgram (3);
+    const auto before = bankOf (p);
+    const auto bank = before.toString().fromFirstOccurrenceOf ("<morvidPatch", true, false);
+    const auto value = testdocs::text (testdocs::ours, "<Value property=\"depth\">0.5</Value>");
+
+    for (const auto& text : { juce::String ("<morvidPatch><?x?>b</morvidPatch>"), value.replace ("0.5", "0.<?pi x?>5"),
+                              value.replace ("0.5", "<!--c--> <?x?> <?y?>\n5"), value.replace ("</Value>", "</Value><?x?>&amp;"),
+                              bank.replace ("</DeviceName>", "</DeviceName><?x?>") })
+    {
+        const auto state = framed (text);
+        p.setStateInformation (state.getData(), (int) state.getSize());
+        p.setCurrentProgramStateInformation (state.getData(), (int) state.getSize());
+        EXPECT_EQ (p.readPreset (PresetDocumentGuard::parseText (text), true), 0) << text;
+        EXPECT_FALSE (p.comparePreset (PresetDocumentGuard::parseText (text)));
+    }
+    EXPECT_EQ (bankOf (p), before);
+
+    const auto prologue = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<?other x?><!--c-->\n" + value.replace ("0.5", "0.25");
+    EXPECT_EQ (p.readPreset (PresetDocumentGuard::parseText (prologue), true), 1);
+    EXPECT_EQ (p.getParameter (4), 0.25f);
 }
 
 TEST (HostileDocuments, NeverOutsideTheTableAndDecodedValuesMadeSafe)
@@ -156,6 +185,29 @@ TEST (HostileDocuments, NeverOutsideTheTableAndDecodedValuesMadeSafe)
     auto value = juce::parseXML ("<Value property=\"mix\">0.7</Value>");
     for (auto [prog, slot] : { std::pair (12, 0), std::pair (-1, 0), std::pair (0, 2) })
         p.storePresetElement (value.get(), prog, slot);
+}
+
+TEST (HostileDocuments, NumbersOfManyDigitsReadAsWhatTheySay)
+{
+    // JUCE's readers overflow a signed int on these (undefined; in practice
+    // 1e-4294967297 read as 0.1).
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ (PresetValueText::number ("1e-4294967297"), 0.0);
+    EXPECT_EQ (PresetValueText::number (" -2.5E+99999999999x"), -inf);
+    EXPECT_EQ (PresetValueText::number ("12345678901234567890e2147483647"), inf);
+    EXPECT_EQ (PresetValueText::number ("0.5e000000000001"), 5.0);
+    EXPECT_EQ (PresetValueText::number ("1.5.e99999999999"), 1.5);
+    EXPECT_EQ (PresetValueText::number ("-.25"), -0.25);
+    EXPECT_EQ (PresetValueText::integer ("-2147483648"), std::numeric_limits<int>::min());
+    EXPECT_EQ (PresetValueText::integer (" 4294967297 "), 1); // wraps as JUCE's does
+    EXPECT_EQ (PresetValueText::integer ("-12x"), -12);
+
+    PandrelTQ4418AudioProcessor p;
+    EXPECT_EQ (p.readPreset (testdocs::parsed (testdocs::ours, "<Value property=\"rate\">1e-4294967297</Value>"), true), 1);
+    EXPECT_EQ (p.getParameter (2), 0.0f);
+    const auto bank = framed (testdocs::text (testdocs::ours + " activePreset=\"-2147483648\"", "<Preset/>"));
+    p.setStateInformation (bank.getData(), (int) bank.getSize());
+    EXPECT_EQ (p.getCurrentProgram(), 0);
 }
 
 TEST (HostileHostValues, ModelsOnlyEverSeeFiniteValuesWithinZeroAndOne)
@@ -245,4 +297,39 @@ TEST (HostileHostValues, TheAudioThreadNeverAllocates)
         audioThread (buffer, [&] { p.setParameter (0, 0.0f); });
     EXPECT_EQ (ProcessorProbe { p }.activeModel(), 1);
     EXPECT_EQ (total, 0u);
+}
+
+TEST (HostileDocuments, ABankItTakesItCanSaveAndLoadAgain)
+{
+    // Preset paths of raw non-ASCII text: written back, each character takes
+    // up to ten bytes ("&#1114111;"). Longer than 1 024 characters, a path
+    // reads as empty; up to that, it is kept and the bank still fits the
+    // readers' limit (and a VST 2 chunk's).
+    const auto kept = juce::String::repeatedString (juce::String::charToString (0x10ffff), 1024);
+    const juce::String cut[] { juce::String::repeatedString (juce::String::charToString (0xe9), 20000),
+                               juce::String::repeatedString ("a", 1025) };
+    PandrelTQ4418AudioProcessor source;
+    for (int slot = 0; slot < 24; ++slot)
+        source.programs[slot / 2].name[slot % 2] = "@" + juce::String (slot) + "@";
+    auto bank = source.writePreset (false).toString();
+    for (int slot = 0; slot < 24; ++slot)
+        bank = bank.replace ("@" + juce::String (slot) + "@", slot % 2 == 0 ? kept : cut[slot == 23 ? 1 : 0]);
+    ASSERT_GT (bank.getNumBytesAsUTF8(), 400000u);
+
+    PandrelTQ4418AudioProcessor first, second;
+    const auto state = framed (bank);
+    first.setStateInformation (state.getData(), (int) state.getSize());
+    const auto saved = bankOf (first);
+    EXPECT_LE (saved.getSize(), (size_t) PresetDocumentGuard::maxBytes);
+    second.setStateInformation (saved.getData(), (int) saved.getSize());
+    EXPECT_EQ (bankOf (second), saved);
+    for (int slot = 0; slot < 24; ++slot)
+        EXPECT_EQ (second.programs[slot / 2].name[slot % 2], slot % 2 == 0 ? kept : juce::String()) << slot;
+
+    // The program chunk reads its paths the same way.
+    const auto chunk = framed (first.writeCurrentProgram().toString().replace ("presetPath=\"\"", "presetPath=\"" + cut[1] + "\""));
+    second.programs[0].name[1] = "x";
+    second.setCurrentProgramStateInformation (chunk.getData(), (int) chunk.getSize());
+    EXPECT_EQ (second.programs[0].name[0], kept);
+    EXPECT_EQ (second.programs[0].name[1], "");
 }

@@ -18,6 +18,7 @@ struct ProcessorProbe
     bool crossfading() const { return p.crossfading; }
     int postedModel() const { return p.postedModel.load(); }
     int workCapacity() const { return p.work.capacity(); }
+    float currentValue (int i) const { return p.currentValue (i); }
     FlangerModelBase& model (int m) const { return *static_cast<FlangerModelBase*> (p.models[m]); }
 
     // Runs the model-switch timer, as the message loop would, until it has

@@ -375,6 +375,7 @@ TEST (Vst2Plugin, RefusesHostileChunks)
         framed ("<?xml version=\"1.0\"?><!DOCTYPE a [<!ENTITY e \"&e;\">]><morvidPatch>&e;</morvidPatch>"),
         framed (std::string (200000, '<')),
         std::vector<char> ((1 << 20) + 1, '<'),
+        framed ("<morvidPatch><Properties><?x?>b</Properties></morvidPatch>"), // JUCE's parser would never return
     };
 
     for (auto& chunk : hostile)
@@ -385,6 +386,27 @@ TEST (Vst2Plugin, RefusesHostileChunks)
     EXPECT_EQ (plugin.dispatch (Op::setChunk, 0, 100, nullptr), 0);
     EXPECT_EQ (plugin.dispatch (Op::setChunk, 0, -5, const_cast<char*> (before.data())), 0);
     EXPECT_EQ (plugin.getChunk (false), before);
+}
+
+TEST (Vst2Plugin, ABankItTakesItAlsoSaves)
+{
+    // Long non-ASCII preset paths grow when written ("&#233;" for each
+    // character): a path over 1 024 characters is not kept, so the chunk
+    // stays within what a chunk may hold.
+    PandrelTQ4418AudioProcessor source;
+    for (auto& program : source.programs)
+        program.name[0] = program.name[1] = "@";
+    const auto longPath = juce::String::repeatedString (juce::String::charToString (0xe9), 20000);
+    const auto bank = source.writePreset (false).toString().replace ("presetPath=\"@\"", "presetPath=\"" + longPath + "\"");
+
+    Plugin first, second;
+    first.start();
+    second.start();
+    first.setChunk (framed (bank.toStdString()), false);
+    const auto chunk = first.getChunk (false);
+    ASSERT_GT (chunk.size(), 100u);
+    EXPECT_EQ (second.setChunk (chunk, false), 1);
+    EXPECT_EQ (second.getChunk (false), chunk);
 }
 
 TEST (Vst2Plugin, TakesTheThreeChannelLayouts)
