@@ -1,0 +1,431 @@
+#pragma once
+
+// A host of our own for the AAX layer, written on the raw interfaces alone.
+// Every object offers a chosen number of versions of its interface family,
+// records the calls it gets, and counts the references others hold on it.
+// Objects belong to the host and never delete themselves, so a reference
+// released once too often shows up as a negative count instead of a crash.
+
+#include "AAX_ACFEffect.h"
+#include "AAX_ACFHostInterfaces.h"
+#include "AAX_ACFIdentifiers.h"
+#include "EffectParametersStub.h"
+
+#include <atomic>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace aaxhost
+{
+// The result every recorded operation answers with, unless a test sets another.
+inline constexpr AAX_Result defaultAnswer = 0;
+
+class CallLog
+{
+public:
+    void record (std::string call) { calls.push_back (std::move (call)); }
+    std::vector<std::string> calls;
+    std::string last() const { return calls.empty() ? std::string() : calls.back(); }
+    bool contains (const std::string& call) const;
+};
+
+// Reference counting and version-limited interface queries. `versionIIDs`
+// lists the family's IDs from version 1 up; the object answers the first
+// `versions` of them.
+template <class Interface>
+class HostObject : public Interface
+{
+public:
+    HostObject (std::vector<acfIID> familyIIDs, int offeredVersions)
+        : versions (offeredVersions), versionIIDs (std::move (familyIIDs))
+    {
+    }
+    virtual ~HostObject() = default;
+    HostObject (const HostObject&) = delete;
+    HostObject& operator= (const HostObject&) = delete;
+
+    ACFRESULT QueryInterface (const acfIID& iid, void** out) override
+    {
+        if (out == nullptr)
+            return ACF_E_POINTER;
+        *out = nullptr;
+        if (iid == IID_IACFUnknown)
+            return hand (static_cast<Interface*> (this), out);
+        for (int i = 0; i < versions && i < static_cast<int> (versionIIDs.size()); ++i)
+            if (iid == versionIIDs[static_cast<std::size_t> (i)])
+                return hand (static_cast<Interface*> (this), out);
+        return queryOther (iid, out);
+    }
+
+    std::uint32_t AddRef() override { return static_cast<std::uint32_t> (++references); }
+    std::uint32_t Release() override
+    {
+        if (--references < 0)
+            overReleased = true;
+        return static_cast<std::uint32_t> (references.load());
+    }
+
+    int versions;
+    std::atomic<int> references { 0 };
+    bool overReleased = false;
+    mutable CallLog log;
+    AAX_Result answer = defaultAnswer;
+
+protected:
+    // Further interfaces an object offers beside its own family.
+    virtual ACFRESULT queryOther (const acfIID&, void**) { return ACF_E_NOINTERFACE; }
+
+    template <class T>
+    static ACFRESULT hand (T* object, void** out)
+    {
+        object->AddRef();
+        *out = object;
+        return ACF_OK;
+    }
+
+    AAX_Result called (std::string call) const
+    {
+        log.record (std::move (call));
+        return answer;
+    }
+
+private:
+    std::vector<acfIID> versionIIDs;
+};
+
+class Controller final : public HostObject<AAX_IACFController_V3>
+{
+public:
+    explicit Controller (int offeredVersions)
+        : HostObject ({ IID_IAAXControllerV1, IID_IAAXControllerV2, IID_IAAXControllerV3 }, offeredVersions)
+    {
+    }
+
+    AAX_Result GetEffectID (AAX_IString* outID) const override;
+    AAX_Result GetSampleRate (AAX_CSampleRate* outRate) const override;
+    AAX_Result GetInputStemFormat (AAX_EStemFormat*) const override { return called ("GetInputStemFormat"); }
+    AAX_Result GetOutputStemFormat (AAX_EStemFormat*) const override { return called ("GetOutputStemFormat"); }
+    AAX_Result GetSignalLatency (std::int32_t*) const override { return called ("GetSignalLatency"); }
+    AAX_Result GetCycleCount (AAX_EProperty, AAX_CPropertyValue*) const override { return called ("GetCycleCount"); }
+    AAX_Result GetTODLocation (AAX_CTimeOfDay*) const override { return called ("GetTODLocation"); }
+    AAX_Result SetSignalLatency (std::int32_t samples) override;
+    AAX_Result SetCycleCount (const AAX_EProperty*, const AAX_CPropertyValue*, std::int32_t) override
+    {
+        return called ("SetCycleCount");
+    }
+    AAX_Result PostPacket (AAX_CFieldIndex port, const void* data, std::uint32_t size) override;
+    AAX_Result GetCurrentMeterValue (AAX_CTypeID, float*) const override { return called ("GetCurrentMeterValue"); }
+    AAX_Result GetMeterPeakValue (AAX_CTypeID, float*) const override { return called ("GetMeterPeakValue"); }
+    AAX_Result ClearMeterPeakValue (AAX_CTypeID) const override { return called ("ClearMeterPeakValue"); }
+    AAX_Result GetMeterCount (std::uint32_t*) const override { return called ("GetMeterCount"); }
+    AAX_Result GetMeterClipped (AAX_CTypeID, AAX_CBoolean*) const override { return called ("GetMeterClipped"); }
+    AAX_Result ClearMeterClipped (AAX_CTypeID) const override { return called ("ClearMeterClipped"); }
+    AAX_Result GetNextMIDIPacket (AAX_CFieldIndex*, AAX_CMidiPacket*) override { return called ("GetNextMIDIPacket"); }
+    AAX_Result SendNotification (AAX_CTypeID, const void*, std::uint32_t) override
+    {
+        return called ("SendNotification");
+    }
+    AAX_Result GetHybridSignalLatency (std::int32_t*) const override { return called ("GetHybridSignalLatency"); }
+    AAX_Result GetCurrentAutomationTimestamp (AAX_CTransportCounter* outTimestamp) const override;
+    AAX_Result GetHostName (AAX_IString* outName) const override;
+    AAX_Result GetPlugInTargetPlatform (AAX_CTargetPlatform*) const override { return called ("GetPlugInTargetPlatform"); }
+    AAX_Result GetIsAudioSuite (AAX_CBoolean*) const override { return called ("GetIsAudioSuite"); }
+
+    std::vector<std::vector<unsigned char>> packets; // the bytes of every posted packet
+    std::vector<AAX_CFieldIndex> packetPorts;
+};
+
+class Transport final : public HostObject<AAX_IACFTransport_V2>
+{
+public:
+    explicit Transport (int offeredVersions)
+        : HostObject ({ IID_IAAXTransportV1, IID_IAAXTransportV2 }, offeredVersions)
+    {
+    }
+
+    AAX_Result GetCurrentTempo (double* outBpm) const override;
+    AAX_Result GetCurrentMeter (std::int32_t*, std::int32_t*) const override { return called ("GetCurrentMeter"); }
+    AAX_Result IsTransportPlaying (bool*) const override { return called ("IsTransportPlaying"); }
+    AAX_Result GetCurrentTickPosition (std::int64_t*) const override { return called ("GetCurrentTickPosition"); }
+    AAX_Result GetCurrentLoopPosition (bool*, std::int64_t*, std::int64_t*) const override
+    {
+        return called ("GetCurrentLoopPosition");
+    }
+    AAX_Result GetCurrentNativeSampleLocation (std::int64_t*) const override
+    {
+        return called ("GetCurrentNativeSampleLocation");
+    }
+    AAX_Result GetCustomTickPosition (std::int64_t*, std::int64_t) const override
+    {
+        return called ("GetCustomTickPosition");
+    }
+    AAX_Result GetBarBeatPosition (std::int32_t*, std::int32_t*, std::int64_t*, std::int64_t) const override
+    {
+        return called ("GetBarBeatPosition");
+    }
+    AAX_Result GetTicksPerQuarter (std::uint32_t*) const override { return called ("GetTicksPerQuarter"); }
+    AAX_Result GetCurrentTicksPerBeat (std::uint32_t*) const override { return called ("GetCurrentTicksPerBeat"); }
+    AAX_Result GetTimelineSelectionStartPosition (std::int64_t*) const override
+    {
+        return called ("GetTimelineSelectionStartPosition");
+    }
+    AAX_Result GetTimeCodeInfo (AAX_EFrameRate*, std::int32_t*) const override { return called ("GetTimeCodeInfo"); }
+    AAX_Result GetFeetFramesInfo (AAX_EFeetFramesRate*, std::int64_t*) const override
+    {
+        return called ("GetFeetFramesInfo");
+    }
+    AAX_Result IsMetronomeEnabled (std::int32_t*) const override { return called ("IsMetronomeEnabled"); }
+};
+
+class ViewContainer final : public HostObject<AAX_IACFViewContainer_V2>
+{
+public:
+    explicit ViewContainer (int offeredVersions)
+        : HostObject ({ IID_IAAXViewContainerV1, IID_IAAXViewContainerV2 }, offeredVersions)
+    {
+    }
+
+    std::int32_t GetType() override { return AAX_eViewContainer_Type_X11Window; }
+    void* GetPtr() override { return &window; }
+    AAX_Result GetModifiers (std::uint32_t* outModifiers) override;
+    AAX_Result SetViewSize (AAX_Point& size) override;
+    AAX_Result HandleParameterMouseDown (AAX_CParamID id, std::uint32_t) override;
+    AAX_Result HandleParameterMouseDrag (AAX_CParamID, std::uint32_t) override { return called ("MouseDrag"); }
+    AAX_Result HandleParameterMouseUp (AAX_CParamID, std::uint32_t) override { return called ("MouseUp"); }
+    AAX_Result HandleMultipleParametersMouseDown (const AAX_CParamID*, std::uint32_t count, std::uint32_t) override;
+    AAX_Result HandleMultipleParametersMouseDrag (const AAX_CParamID*, std::uint32_t, std::uint32_t) override
+    {
+        return called ("MultipleMouseDrag");
+    }
+    AAX_Result HandleMultipleParametersMouseUp (const AAX_CParamID*, std::uint32_t, std::uint32_t) override
+    {
+        return called ("MultipleMouseUp");
+    }
+
+    unsigned long window = 0x2a00001; // stands in for the X11 window the plug-in draws into
+};
+
+class AutomationDelegate final : public HostObject<AAX_IACFAutomationDelegate>
+{
+public:
+    explicit AutomationDelegate (int offeredVersions) : HostObject ({ IID_IAAXAutomationDelegateV1 }, offeredVersions)
+    {
+    }
+
+    AAX_Result RegisterParameter (AAX_CParamID id) override;
+    AAX_Result UnregisterParameter (AAX_CParamID id) override;
+    AAX_Result PostSetValueRequest (AAX_CParamID id, double value) const override;
+    AAX_Result PostCurrentValue (AAX_CParamID id, double value) const override;
+    AAX_Result PostTouchRequest (AAX_CParamID id) override;
+    AAX_Result PostReleaseRequest (AAX_CParamID id) override;
+    AAX_Result GetTouchState (AAX_CParamID id, AAX_CBoolean* outTouched) override;
+};
+
+class PropertyMap final : public HostObject<AAX_IACFPropertyMap_V2>
+{
+public:
+    explicit PropertyMap (int offeredVersions)
+        : HostObject ({ IID_IAAXPropertyMapV1, IID_IAAXPropertyMapV2 }, offeredVersions)
+    {
+    }
+
+    AAX_CBoolean GetProperty (AAX_EProperty property, AAX_CPropertyValue* outValue) const override;
+    AAX_Result AddProperty (AAX_EProperty property, AAX_CPropertyValue value) override;
+    AAX_Result RemoveProperty (AAX_EProperty property) override;
+    AAX_Result AddPropertyWithIDArray (AAX_EProperty, const AAX_SPlugInIdentifierTriad*, std::uint32_t count) override;
+    AAX_CBoolean GetPropertyWithIDArray (AAX_EProperty, const AAX_SPlugInIdentifierTriad**,
+                                         std::uint32_t*) const override
+    {
+        return true;
+    }
+
+    std::map<std::int32_t, AAX_CPropertyValue> properties;
+    mutable std::vector<std::int32_t> asked; // every ID GetProperty was asked for
+};
+
+class ComponentDescriptor final : public HostObject<AAX_IACFComponentDescriptor_V2>
+{
+public:
+    explicit ComponentDescriptor (int offeredVersions)
+        : HostObject ({ IID_IAAXComponentDescriptorV1, IID_IAAXComponentDescriptorV2 }, offeredVersions)
+    {
+    }
+
+    AAX_Result Clear() override { return called ("Clear"); }
+    AAX_Result AddAudioIn (AAX_CFieldIndex field) override;
+    AAX_Result AddAudioOut (AAX_CFieldIndex) override { return called ("AddAudioOut"); }
+    AAX_Result AddAudioBufferLength (AAX_CFieldIndex) override { return called ("AddAudioBufferLength"); }
+    AAX_Result AddSampleRate (AAX_CFieldIndex) override { return called ("AddSampleRate"); }
+    AAX_Result AddClock (AAX_CFieldIndex) override { return called ("AddClock"); }
+    AAX_Result AddSideChainIn (AAX_CFieldIndex) override { return called ("AddSideChainIn"); }
+    AAX_Result AddDataInPort (AAX_CFieldIndex, std::uint32_t, AAX_EDataInPortType) override
+    {
+        return called ("AddDataInPort");
+    }
+    AAX_Result AddAuxOutputStem (AAX_CFieldIndex, std::int32_t, const char*) override
+    {
+        return called ("AddAuxOutputStem");
+    }
+    AAX_Result AddPrivateData (AAX_CFieldIndex, std::int32_t, std::uint32_t) override
+    {
+        return called ("AddPrivateData");
+    }
+    AAX_Result AddDmaInstance (AAX_CFieldIndex, AAX_EDmaMode) override { return called ("AddDmaInstance"); }
+    AAX_Result AddMeters (AAX_CFieldIndex, const AAX_CTypeID*, std::uint32_t) override { return called ("AddMeters"); }
+    AAX_Result AddMIDINode (AAX_CFieldIndex, AAX_EMIDINodeType, const char*, std::uint32_t) override
+    {
+        return called ("AddMIDINode");
+    }
+    AAX_Result AddReservedField (AAX_CFieldIndex, std::uint32_t) override { return called ("AddReservedField"); }
+    AAX_Result AddProcessProc_Native (AAX_CProcessProc, IACFUnknown* propertyMap, AAX_CInstanceInitProc,
+                                      AAX_CBackgroundProc, AAX_CSelector*) override;
+    AAX_Result AddProcessProc_TI (const char*, const char*, IACFUnknown* propertyMap, const char*, const char*,
+                                  AAX_CSelector*) override;
+    AAX_Result AddTemporaryData (AAX_CFieldIndex, std::uint32_t) override { return called ("AddTemporaryData"); }
+
+    IACFUnknown* lastPropertyMap = nullptr;
+};
+
+class EffectDescriptor final : public HostObject<AAX_IACFEffectDescriptor_V2>
+{
+public:
+    explicit EffectDescriptor (int offeredVersions)
+        : HostObject ({ IID_IAAXEffectDescriptorV1, IID_IAAXEffectDescriptorV2 }, offeredVersions)
+    {
+    }
+
+    AAX_Result AddComponent (IACFUnknown* component) override;
+    AAX_Result AddName (const char* name) override;
+    AAX_Result AddCategory (std::uint32_t) override { return called ("AddCategory"); }
+    AAX_Result AddCategoryBypassParameter (std::uint32_t, AAX_CParamID) override
+    {
+        return called ("AddCategoryBypassParameter");
+    }
+    AAX_Result AddProcPtr (void*, AAX_CProcPtrID procID) override;
+    AAX_Result SetProperties (IACFUnknown* propertyMap) override;
+    AAX_Result AddResourceInfo (AAX_EResourceType, const char*) override { return called ("AddResourceInfo"); }
+    AAX_Result AddMeterDescription (AAX_CTypeID, const char*, IACFUnknown* propertyMap) override;
+    AAX_Result AddControlMIDINode (AAX_CTypeID, AAX_EMIDINodeType, const char*, std::uint32_t) override
+    {
+        return called ("AddControlMIDINode");
+    }
+
+    std::vector<IACFUnknown*> arguments; // every child object passed in
+};
+
+class Collection final : public HostObject<AAX_IACFCollection>
+{
+public:
+    explicit Collection (int offeredVersions) : HostObject ({ IID_IAAXCollectionV1 }, offeredVersions) {}
+
+    AAX_Result AddEffect (const char* effectID, IACFUnknown* descriptor) override;
+    AAX_Result SetManufacturerName (const char* name) override;
+    AAX_Result AddPackageName (const char* name) override;
+    AAX_Result SetPackageVersion (std::uint32_t version) override;
+    AAX_Result SetProperties (IACFUnknown* propertyMap) override;
+
+    bool offersPluginDefinition = true;
+    std::vector<IACFUnknown*> arguments;
+
+protected:
+    ACFRESULT queryOther (const acfIID& iid, void** out) override;
+};
+
+class HostServices final : public HostObject<AAX_IACFHostServices_V2>
+{
+public:
+    explicit HostServices (int offeredVersions)
+        : HostObject ({ IID_IAAXHostServicesV1, IID_IAAXHostServicesV2 }, offeredVersions)
+    {
+    }
+
+    AAX_Result Assert (const char* file, std::int32_t line, const char* note) override;
+    AAX_Result Trace (std::int32_t priority, const char* message) override;
+    AAX_Result StackTrace (std::int32_t, std::int32_t, const char*) override { return called ("StackTrace"); }
+
+    std::vector<std::string> traces;
+};
+
+// An effect's parameter object as the host holds it: answers a fixed list of
+// parameter IDs, every other operation is unsupported.
+class EffectParameters final : public EffectParametersStub<HostObject<AAX_IACFEffectParameters_V3>>
+{
+public:
+    EffectParameters();
+
+    AAX_Result GetNumberOfParameters (std::int32_t* outCount) const override;
+    AAX_Result GetParameterIDFromIndex (std::int32_t index, AAX_IString* outID) const override;
+
+    std::vector<std::string> ids;
+    AAX_Result countAnswer = 0;
+    std::int32_t reportedCount = -1; // when not negative, reported instead of ids.size()
+};
+
+class Host;
+
+// Makes a new component per request, kept by the host, offering the versions
+// the host is set to give that kind.
+class ComponentFactory final : public HostObject<IACFComponentFactory>
+{
+public:
+    explicit ComponentFactory (Host& owner);
+
+    ACFRESULT CreateComponent (IACFUnknown* outer, const acfCLSID& component, const acfIID& iid,
+                               void** out) override;
+
+private:
+    template <class T>
+    static ACFRESULT make (std::vector<std::unique_ptr<T>>& made, int versions, const acfIID& iid, void** out)
+    {
+        auto object = std::make_unique<T> (versions);
+        const auto result = object->QueryInterface (iid, out);
+        if (result == ACF_OK)
+            made.push_back (std::move (object));
+        return result;
+    }
+
+    Host& host;
+};
+
+// The object a host passes to the module's entry points and to the plug-in's
+// objects. It hands out its controller, transport, automation delegate and
+// effect parameters (each offering its own `versions`, 0 = not at all) and
+// its component factory; what the factory makes is kept here.
+class Host final : public HostObject<IACFUnknown>
+{
+public:
+    Host();
+    ~Host() override;
+
+    // Versions of the components the factory makes from now on.
+    int collectionVersions = 1, effectDescriptorVersions = 2, componentDescriptorVersions = 2;
+    int propertyMapVersions = 2, hostServicesVersions = 2;
+    bool offersFactory = true;
+    bool offersEffectParameters = true;
+
+    Controller controller { 3 };
+    Transport transport { 2 };
+    AutomationDelegate automation { 1 };
+    std::unique_ptr<EffectParameters> effectParameters;
+    std::unique_ptr<ComponentFactory> factory;
+
+    // What the factory made, in order.
+    std::vector<std::unique_ptr<Collection>> collections;
+    std::vector<std::unique_ptr<EffectDescriptor>> effectDescriptors;
+    std::vector<std::unique_ptr<ComponentDescriptor>> componentDescriptors;
+    std::vector<std::unique_ptr<PropertyMap>> propertyMaps;
+    std::vector<std::unique_ptr<HostServices>> hostServices;
+
+    // References anyone holds on any object of this host, the host included.
+    int referencesHeld() const;
+    bool anyOverReleased() const;
+
+protected:
+    ACFRESULT queryOther (const acfIID& iid, void** out) override;
+};
+
+// The ID text a host object stores into an AAX_IString.
+std::string textOf (const AAX_IString& s);
+} // namespace aaxhost
