@@ -262,7 +262,7 @@ EffectParameters::EffectParameters()
 AAX_Result EffectParameters::GetNumberOfParameters (std::int32_t* outCount) const
 {
     if (outCount != nullptr)
-        *outCount = reportedCount >= 0 ? reportedCount : static_cast<std::int32_t> (ids.size());
+        *outCount = reportedCount.value_or (static_cast<std::int32_t> (ids.size()));
     called ("GetNumberOfParameters");
     return countAnswer;
 }

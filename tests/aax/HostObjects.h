@@ -14,6 +14,7 @@
 #include <atomic>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -360,7 +361,7 @@ public:
 
     std::vector<std::string> ids;
     AAX_Result countAnswer = 0;
-    std::int32_t reportedCount = -1; // when not negative, reported instead of ids.size()
+    std::optional<std::int32_t> reportedCount; // reported instead of ids.size() when set
 };
 
 class Host;
