@@ -290,7 +290,12 @@ ACFRESULT ComponentFactory::CreateComponent (IACFUnknown* outer, const acfCLSID&
     if (outer != nullptr)
         return ACF_E_NOINTERFACE; // no aggregation here
     if (component == AAXCompID_AAXCollection)
-        return make (host.collections, host.collectionVersions, iid, out);
+    {
+        const auto result = make (host.collections, host.collectionVersions, iid, out);
+        if (result == ACF_OK)
+            host.collections.back()->offersPluginDefinition = host.offersPluginDefinition;
+        return result;
+    }
     if (component == AAXCompID_AAXEffectDescriptor)
         return make (host.effectDescriptors, host.effectDescriptorVersions, iid, out);
     if (component == AAXCompID_AAXComponentDescriptor)

@@ -405,6 +405,7 @@ public:
     int propertyMapVersions = 2, hostServicesVersions = 2;
     bool offersFactory = true;
     bool offersEffectParameters = true;
+    bool offersPluginDefinition = true; // by the collections the factory makes
 
     Controller controller { 3 };
     Transport transport { 2 };
