@@ -7,6 +7,7 @@
 // dispatcher's own mutex, which a handler may re-enter on the same thread.
 
 #include "AAX_CMutex.h"
+#include "AAX_CPacket.h"
 #include "ACF/AAX_ACFTypes.h"
 
 #include <cstdint>
@@ -14,54 +15,10 @@
 #include <memory>
 #include <string>
 #include <utility>
-#include <vector>
 
 class AAX_IController;
 class AAX_IEffectParameters;
 class AAX_IPacketHandler;
-
-class AAX_CPacket
-{
-public:
-    // The bytes to post; never empty (8 zero bytes to begin with).
-    class SPacketData
-    {
-    public:
-        SPacketData() : bytes (8, 0) {}
-        // Resizes to n bytes (new ones zero) and returns the first.
-        void* Get (std::uint32_t n)
-        {
-            bytes.resize (n > 0 ? n : 1, 0);
-            return bytes.data();
-        }
-        const void* Get() const { return bytes.data(); }
-
-    private:
-        std::vector<std::uint8_t> bytes;
-    };
-
-    explicit AAX_CPacket (AAX_CFieldIndex port) : mID (port) {}
-
-    template <typename T>
-    T* GetPtr()
-    {
-        return static_cast<T*> (mPacketData.Get (sizeof (T)));
-    }
-
-    AAX_CFieldIndex GetID() const { return mID; }
-    bool IsDirty() const { return mDirty; }
-    void SetDirty (bool dirty) { mDirty = dirty; }
-    std::uint32_t GetSize() const { return mPacketSize; }
-    void SetSize (std::uint32_t size) { mPacketSize = size; }
-    SPacketData& Data() { return mPacketData; }
-    const SPacketData& Data() const { return mPacketData; }
-
-private:
-    AAX_CFieldIndex mID;
-    bool mDirty = true;
-    std::uint32_t mPacketSize = 0;
-    SPacketData mPacketData;
-};
 
 class AAX_CPacketDispatcher
 {

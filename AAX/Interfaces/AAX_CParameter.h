@@ -22,8 +22,6 @@
 #include <memory>
 #include <type_traits>
 
-inline constexpr AAX_CParamID cDefaultMasterBypassID = "MasterBypassID";
-
 template <typename T>
 class AAX_CParameterValue : public AAX_IParameterValue
 {

@@ -9,6 +9,9 @@
 
 #include <cstdint>
 
+// The identifier of an effect's master bypass parameter.
+inline constexpr AAX_CParamID cDefaultMasterBypassID = "MasterBypassID";
+
 class AAX_IAutomationDelegate;
 class AAX_ITaperDelegateBase;
 class AAX_IDisplayDelegateBase;

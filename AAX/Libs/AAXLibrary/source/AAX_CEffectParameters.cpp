@@ -1,6 +1,6 @@
 #include "AAX_CEffectParameters.h"
 
-#include "AAX_CParameter.h"
+#include "AAX_IParameter.h"
 #include "AAX_Errors.h"
 #include "AAX_VAutomationDelegate.h"
 #include "AAX_VController.h"

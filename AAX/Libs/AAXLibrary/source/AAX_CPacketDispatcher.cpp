@@ -64,7 +64,7 @@ AAX_Result AAX_CPacketDispatcher::Dispatch()
         AAX_Result r = registration.handler != nullptr ? registration.handler->Call (id.c_str(), packet)
                                                         : AAX_ERROR_NULL_OBJECT;
         if (r == AAX_SUCCESS)
-            r = mController != nullptr ? mController->PostPacket (packet.GetID(), packet.Data().Get(), packet.GetSize())
+            r = mController != nullptr ? mController->PostPacket (packet.GetID(), packet.GetData().Get(), packet.GetSize())
                                        : AAX_ERROR_NULL_OBJECT;
         if (result == AAX_SUCCESS)
             result = r;
@@ -81,7 +81,7 @@ AAX_Result AAX_CPacketDispatcher::GenerateSingleValuePacket (AAX_CParamID id, AA
         return AAX_ERROR_NULL_OBJECT;
 
     const auto store = [&packet] (const auto& value) {
-        std::memcpy (packet.Data().Get (sizeof (value)), &value, sizeof (value));
+        std::memcpy (packet.GetData().Get (sizeof (value)), &value, sizeof (value));
         packet.SetSize (sizeof (value));
     };
 
