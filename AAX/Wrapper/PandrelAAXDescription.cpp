@@ -4,6 +4,7 @@
 #include "AAX_ICollection.h"
 #include "AAX_IComponentDescriptor.h"
 #include "AAX_IEffectDescriptor.h"
+#include "AAX_Init.h"
 #include "AAX_IPropertyMap.h"
 #include "PandrelAAXEffect.h"
 #include "PandrelAAXGUI.h"
@@ -68,8 +69,8 @@ AAX_Result describe (AAX_ICollection* collection)
         return AAX_ERROR_NULL_OBJECT;
 
     // A processor only to read the name; made and dropped with JUCE running.
-    PluginMessageThread messageThread;
     juce::ScopedJuceInitialiser_GUI juceInitialiser;
+    PluginMessageThread messageThread;
     HostDrivenMessageLoop onHostThread;
     juce::String name;
     {

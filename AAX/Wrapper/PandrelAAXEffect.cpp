@@ -64,8 +64,8 @@ IACFUnknown* PandrelAAXEffect::create()
         // The processor is made on the host's thread, standing in as JUCE's
         // message thread meanwhile; the instance keeps the message thread and
         // JUCE alive afterwards.
-        PluginMessageThread messageThread;
         juce::ScopedJuceInitialiser_GUI juceInitialiser;
+        PluginMessageThread messageThread;
         HostDrivenMessageLoop onHostThread;
 
         auto processor = juce::createPluginFilterOfType (juce::AudioProcessor::wrapperType_AAX);
