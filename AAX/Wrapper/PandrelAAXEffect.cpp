@@ -31,6 +31,20 @@ juce::AudioChannelSet channelSetOf (AAX_EStemFormat format)
     }
 }
 
+// Nothing a host calls lets an exception out.
+template <typename Operation>
+AAX_Result guarded (Operation&& operation) noexcept
+{
+    try
+    {
+        return operation();
+    }
+    catch (...)
+    {
+        return AAX_ERROR_UNEXPECTED;
+    }
+}
+
 void nameChunk (AAX_SPlugInChunk& chunk, const char* name)
 {
     std::memset (chunk.fName, 0, sizeof (chunk.fName));
@@ -84,31 +98,33 @@ IACFUnknown* PandrelAAXEffect::create()
 //==============================================================================
 AAX_Result PandrelAAXEffect::EffectInit()
 {
-    playHead.setTransport (Transport());
-    takeLayoutFromHost();
+    return guarded ([&]() -> AAX_Result {
+        playHead.setTransport (Transport());
+        takeLayoutFromHost();
 
-    AAX_CSampleRate rate = 0.0f;
-    const double sampleRate = Controller() != nullptr && Controller()->GetSampleRate (&rate) == AAX_SUCCESS
-                                      && std::isfinite (rate) && rate > 0.0f
-                                  ? double (rate)
-                                  : fallbackSampleRate;
-    {
-        const juce::ScopedLock lock (processor->getCallbackLock());
-        processor->setRateAndBufferSizeDetails (sampleRate, cMaxFramesPerBlock);
-        processor->prepareToPlay (sampleRate, cMaxFramesPerBlock);
-        block.prepare (std::max (numIns, numOuts), cMaxFramesPerBlock);
-    }
+        AAX_CSampleRate rate = 0.0f;
+        const double sampleRate = Controller() != nullptr && Controller()->GetSampleRate (&rate) == AAX_SUCCESS
+                                          && std::isfinite (rate) && rate > 0.0f
+                                      ? double (rate)
+                                      : fallbackSampleRate;
+        {
+            const juce::ScopedLock lock (processor->getCallbackLock());
+            processor->setRateAndBufferSizeDetails (sampleRate, cMaxFramesPerBlock);
+            processor->prepareToPlay (sampleRate, cMaxFramesPerBlock);
+            block.prepare (std::max (numIns, numOuts), cMaxFramesPerBlock);
+        }
 
-    addParameters();
+        addParameters();
 
-    const AAX_CPacketHandler<AAX_CPacketDispatcher> bypassPacket (&mPacketDispatcher,
-                                                                  &AAX_CPacketDispatcher::GenerateSingleValuePacket);
-    mPacketDispatcher.RegisterPacket (cDefaultMasterBypassID, cBypassPort, &bypassPacket);
+        const AAX_CPacketHandler<AAX_CPacketDispatcher> bypassPacket (&mPacketDispatcher,
+                                                                      &AAX_CPacketDispatcher::GenerateSingleValuePacket);
+        mPacketDispatcher.RegisterPacket (cDefaultMasterBypassID, cBypassPort, &bypassPacket);
 
-    if (! listening)
-        processor->addListener (this);
-    listening = true;
-    return AAX_SUCCESS;
+        if (! listening)
+            processor->addListener (this);
+        listening = true;
+        return AAX_SUCCESS;
+    });
 }
 
 // The host's stem formats; a layout the processor cannot take leaves its own.
@@ -164,11 +180,13 @@ void PandrelAAXEffect::addParameters()
 
 AAX_Result PandrelAAXEffect::Uninitialize()
 {
-    if (listening)
-        processor->removeListener (this);
-    listening = false;
-    playHead.setTransport (nullptr);
-    return AAX_CEffectParameters::Uninitialize();
+    return guarded ([&]() -> AAX_Result {
+        if (listening)
+            processor->removeListener (this);
+        listening = false;
+        playHead.setTransport (nullptr);
+        return AAX_CEffectParameters::Uninitialize();
+    });
 }
 
 int PandrelAAXEffect::processorIndexOf (AAX_CParamID id) const
@@ -183,15 +201,17 @@ int PandrelAAXEffect::processorIndexOf (AAX_CParamID id) const
 
 AAX_Result PandrelAAXEffect::UpdateParameterNormalizedValue (AAX_CParamID id, double value, AAX_EUpdateSource source)
 {
-    const AAX_Result result = AAX_CEffectParameters::UpdateParameterNormalizedValue (id, value, source);
-    if (result != AAX_SUCCESS)
-        return result;
+    return guarded ([&]() -> AAX_Result {
+        const AAX_Result result = AAX_CEffectParameters::UpdateParameterNormalizedValue (id, value, source);
+        if (result != AAX_SUCCESS)
+            return result;
 
-    const int index = processorIndexOf (id);
-    float stored = 0.0f;
-    if (index >= 0 && mParameterManager.GetParameter (index)->GetValueAsFloat (&stored))
-        processor->getParameters()[index]->setValue (stored);
-    return AAX_SUCCESS;
+        const int index = processorIndexOf (id);
+        float stored = 0.0f;
+        if (index >= 0 && mParameterManager.GetParameter (index)->GetValueAsFloat (&stored))
+            processor->getParameters()[index]->setValue (stored);
+        return AAX_SUCCESS;
+    });
 }
 
 void PandrelAAXEffect::audioProcessorParameterChanged (juce::AudioProcessor*, int index, float newValue)
@@ -235,61 +255,69 @@ AAX_Result PandrelAAXEffect::GetChunkIDFromIndex (std::int32_t index, AAX_CTypeI
 
 AAX_Result PandrelAAXEffect::GetChunkSize (AAX_CTypeID id, std::uint32_t* outSize) const
 {
-    if (id != cStateChunkID)
-        return AAX_CEffectParameters::GetChunkSize (id, outSize);
-    if (outSize == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
+    return guarded ([&]() -> AAX_Result {
+        if (id != cStateChunkID)
+            return AAX_CEffectParameters::GetChunkSize (id, outSize);
+        if (outSize == nullptr)
+            return AAX_ERROR_NULL_OBJECT;
 
-    stateChunk.reset();
-    processor->getStateInformation (stateChunk);
-    if (stateChunk.getSize() > static_cast<std::size_t> (INT32_MAX))
-        return AAX_ERROR_INCORRECT_CHUNK_SIZE;
-    *outSize = static_cast<std::uint32_t> (stateChunk.getSize());
-    return AAX_SUCCESS;
+        stateChunk.reset();
+        processor->getStateInformation (stateChunk);
+        if (stateChunk.getSize() > static_cast<std::size_t> (INT32_MAX))
+            return AAX_ERROR_INCORRECT_CHUNK_SIZE;
+        *outSize = static_cast<std::uint32_t> (stateChunk.getSize());
+        return AAX_SUCCESS;
+    });
 }
 
 // The state as it was sized: the host made room for exactly that.
 AAX_Result PandrelAAXEffect::GetChunk (AAX_CTypeID id, AAX_SPlugInChunk* outChunk) const
 {
-    if (id != cStateChunkID)
-        return AAX_CEffectParameters::GetChunk (id, outChunk);
-    if (outChunk == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-    if (stateChunk.isEmpty())
-        return AAX_ERROR_INCORRECT_CHUNK_SIZE;
+    return guarded ([&]() -> AAX_Result {
+        if (id != cStateChunkID)
+            return AAX_CEffectParameters::GetChunk (id, outChunk);
+        if (outChunk == nullptr)
+            return AAX_ERROR_NULL_OBJECT;
+        if (stateChunk.isEmpty())
+            return AAX_ERROR_INCORRECT_CHUNK_SIZE;
 
-    outChunk->fSize = static_cast<std::int32_t> (stateChunk.getSize());
-    outChunk->fVersion = 1;
-    nameChunk (*outChunk, cStateChunkName);
-    std::memcpy (outChunk->fData, stateChunk.getData(), stateChunk.getSize());
-    return AAX_SUCCESS;
+        outChunk->fSize = static_cast<std::int32_t> (stateChunk.getSize());
+        outChunk->fVersion = 1;
+        nameChunk (*outChunk, cStateChunkName);
+        std::memcpy (outChunk->fData, stateChunk.getData(), stateChunk.getSize());
+        return AAX_SUCCESS;
+    });
 }
 
 // The processor reports every value it restores, and each goes to the host
 // as a request, so the host's parameters follow the restored state.
 AAX_Result PandrelAAXEffect::SetChunk (AAX_CTypeID id, const AAX_SPlugInChunk* chunk)
 {
-    if (id != cStateChunkID)
-        return AAX_CEffectParameters::SetChunk (id, chunk);
-    if (chunk == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-    if (chunk->fSize > 0)
-        processor->setStateInformation (chunk->fData, chunk->fSize);
-    return AAX_SUCCESS;
+    return guarded ([&]() -> AAX_Result {
+        if (id != cStateChunkID)
+            return AAX_CEffectParameters::SetChunk (id, chunk);
+        if (chunk == nullptr)
+            return AAX_ERROR_NULL_OBJECT;
+        if (chunk->fSize > 0)
+            processor->setStateInformation (chunk->fData, chunk->fSize);
+        return AAX_SUCCESS;
+    });
 }
 
 AAX_Result PandrelAAXEffect::CompareActiveChunk (const AAX_SPlugInChunk* chunk, AAX_CBoolean* outIsEqual) const
 {
-    if (chunk == nullptr || outIsEqual == nullptr || chunk->fChunkID != cStateChunkID)
-        return AAX_CEffectParameters::CompareActiveChunk (chunk, outIsEqual);
+    return guarded ([&]() -> AAX_Result {
+        if (chunk == nullptr || outIsEqual == nullptr || chunk->fChunkID != cStateChunkID)
+            return AAX_CEffectParameters::CompareActiveChunk (chunk, outIsEqual);
 
-    juce::MemoryBlock current;
-    processor->getStateInformation (current);
-    *outIsEqual = chunk->fSize >= 0 && static_cast<std::size_t> (chunk->fSize) == current.getSize()
-                          && std::memcmp (chunk->fData, current.getData(), current.getSize()) == 0
-                      ? 1
-                      : 0;
-    return AAX_SUCCESS;
+        juce::MemoryBlock current;
+        processor->getStateInformation (current);
+        *outIsEqual = chunk->fSize >= 0 && static_cast<std::size_t> (chunk->fSize) == current.getSize()
+                              && std::memcmp (chunk->fData, current.getData(), current.getSize()) == 0
+                          ? 1
+                          : 0;
+        return AAX_SUCCESS;
+    });
 }
 
 //==============================================================================

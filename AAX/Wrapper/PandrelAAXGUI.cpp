@@ -100,7 +100,14 @@ void PandrelAAXGUI::closeEditor()
 
 AAX_Result PandrelAAXGUI::TimerWakeup()
 {
-    if (hostLoop != nullptr)
-        hostLoop->processPendingEvents();
-    return AAX_SUCCESS;
+    try
+    {
+        if (hostLoop != nullptr)
+            hostLoop->processPendingEvents();
+        return AAX_SUCCESS;
+    }
+    catch (...)
+    {
+        return AAX_ERROR_UNEXPECTED;
+    }
 }

@@ -223,14 +223,16 @@ TEST (AaxEffectParameters, ConfirmedValuesAndTheirPackets)
     EXPECT_EQ (effect->UpdateParameterNormalizedValue (cDefaultMasterBypassID, 0.0, AAX_eUpdateSource_Parameter), 0);
     effect->GetNumberOfChanges (&changes);
     EXPECT_EQ (changes, 0); // unchanged: dirty, but not counted
+    EXPECT_EQ (effect->GenerateCoefficients(), AAX_SUCCESS);
+    EXPECT_EQ (posted.size(), 2u);
     EXPECT_EQ (effect->UpdateParameterNormalizedValue (cDefaultMasterBypassID, 1.0, AAX_eUpdateSource_Parameter), 0);
     effect->GetNumberOfChanges (&changes);
     EXPECT_EQ (changes, 1);
     EXPECT_EQ (effect->GenerateCoefficients(), AAX_SUCCESS);
-    ASSERT_EQ (posted.size(), 2u);
+    ASSERT_EQ (posted.size(), 3u);
     const std::int32_t one = 1;
-    EXPECT_EQ (std::memcmp (posted[1].data(), &one, 4), 0);
-    EXPECT_EQ (host.controller.packetPorts[1], 3);
+    EXPECT_EQ (std::memcmp (posted[2].data(), &one, 4), 0);
+    EXPECT_EQ (host.controller.packetPorts[2], 3);
 
     // Two IDs reaching one packet, and a second packet: each posted once.
     const FixedHandler fine (AAX_SUCCESS), failing (AAX_ERROR_NULL_OBJECT);
@@ -242,13 +244,13 @@ TEST (AaxEffectParameters, ConfirmedValuesAndTheirPackets)
     dispatcher.SetDirty ("0");
     dispatcher.SetDirty (cDefaultMasterBypassID);
     EXPECT_EQ (effect->GenerateCoefficients(), AAX_SUCCESS);
-    EXPECT_EQ (posted.size(), 3u);
+    EXPECT_EQ (posted.size(), 4u);
 
     // An earlier failure is not hidden by a later success; all are cleared.
     EXPECT_EQ (dispatcher.RegisterPacket ("1", 6, &failing), AAX_SUCCESS);
     EXPECT_EQ (dispatcher.RegisterPacket ("2", 7, &fine), AAX_SUCCESS);
     EXPECT_EQ (effect->GenerateCoefficients(), AAX_ERROR_NULL_OBJECT);
-    EXPECT_EQ (posted.size(), 4u);
+    EXPECT_EQ (posted.size(), 5u);
     EXPECT_EQ (effect->GenerateCoefficients(), AAX_SUCCESS);
 
     // No Uninitialize: the destructor still unregisters every parameter
