@@ -1,7 +1,6 @@
 #include "HostObjects.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace aaxhost
 {
