@@ -223,13 +223,13 @@ void PandrelAAXEffect::audioProcessorParameterChanged (juce::AudioProcessor*, in
 void PandrelAAXEffect::audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int index)
 {
     if (auto* parameter = mParameterManager.GetParameter (index))
-        parameter->Touch();
+        TouchParameter (parameter->Identifier());
 }
 
 void PandrelAAXEffect::audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index)
 {
     if (auto* parameter = mParameterManager.GetParameter (index))
-        parameter->Release();
+        ReleaseParameter (parameter->Identifier());
 }
 
 //==============================================================================

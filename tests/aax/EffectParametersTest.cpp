@@ -211,6 +211,10 @@ TEST (AaxEffectParameters, ConfirmedValuesAndTheirPackets)
     auto effect = std::make_unique<Effect>();
     effect->init = [] (Effect& e) { e.addPluginParameters(); };
     ASSERT_EQ (effect->Initialize (&host), AAX_SUCCESS);
+    ASSERT_EQ (effect->Initialize (&host), AAX_SUCCESS); // starts over
+    std::int32_t count = 0;
+    effect->GetNumberOfParameters (&count);
+    EXPECT_EQ (count, 12);
     const auto& posted = host.controller.packets;
 
     EXPECT_EQ (effect->GenerateCoefficients(), AAX_SUCCESS); // a new packet goes out at once

@@ -150,22 +150,17 @@ struct Session
     std::vector<std::unique_ptr<Instance>> instances;
 };
 
-std::string textOf (Instance& instance, AAX_Result (AAX_IACFEffectParameters::*get) (AAX_CParamID, AAX_IString*) const,
-                    const char* id)
+// A host's own text type.
+struct Text : AAX_IString
 {
-    struct Text : AAX_IString
-    {
-        std::uint32_t Length() const override { return static_cast<std::uint32_t> (value.size()); }
-        std::uint32_t MaxLength() const override { return 255; }
-        const char* Get() const override { return value.c_str(); }
-        void Set (const char* t) override { value = t != nullptr ? t : ""; }
-        AAX_IString& operator= (const AAX_IString& other) override { return Set (other.Get()), *this; }
-        AAX_IString& operator= (const char* t) override { return Set (t), *this; }
-        std::string value;
-    } text;
-    (instance.parameters->*get) (id, &text);
-    return text.value;
-}
+    std::uint32_t Length() const override { return static_cast<std::uint32_t> (value.size()); }
+    std::uint32_t MaxLength() const override { return 255; }
+    const char* Get() const override { return value.c_str(); }
+    void Set (const char* t) override { value = t != nullptr ? t : ""; }
+    AAX_IString& operator= (const AAX_IString& other) override { return Set (other.Get()), *this; }
+    AAX_IString& operator= (const char* t) override { return Set (t), *this; }
+    std::string value;
+};
 
 // Renders audio through an instance in host blocks; separate buffers unless
 // inPlace (then the outputs are the inputs, the extra output its own).
@@ -262,7 +257,9 @@ TEST (AaxPlugin, LoadsDescribesAndUnloadsCleanly)
         std::int32_t count = 0, steps = 0;
         EXPECT_EQ (p.GetNumberOfParameters (&count), 0);
         EXPECT_EQ (count, 12);
-        EXPECT_EQ (textOf (instance, &AAX_IACFEffectParameters::GetParameterName, "MasterBypassID"), "Master Bypass");
+        Text text;
+        EXPECT_EQ (p.GetParameterName ("MasterBypassID", &text), 0);
+        EXPECT_EQ (text.value, "Master Bypass");
         EXPECT_EQ (p.GetParameterNumberOfSteps ("MasterBypassID", &steps), 0);
         EXPECT_EQ (steps, 2);
         AAX_EParameterType type = AAX_eParameterType_Continuous;
@@ -270,20 +267,16 @@ TEST (AaxPlugin, LoadsDescribesAndUnloadsCleanly)
         EXPECT_EQ (type, AAX_eParameterType_Discrete);
         p.GetParameterType ("10", &type);
         EXPECT_EQ (type, AAX_eParameterType_Continuous);
-        EXPECT_EQ (textOf (instance, &AAX_IACFEffectParameters::GetParameterName, "6"), "feedback");
+        p.GetParameterName ("6", &text);
+        EXPECT_EQ (text.value, "feedback");
+        for (int i = 0; i < 12; ++i)
+        {
+            EXPECT_EQ (p.GetParameterIDFromIndex (i, &text), 0);
+            EXPECT_EQ (text.value, i < 11 ? std::to_string (i) : "MasterBypassID");
+        }
         EXPECT_EQ (instance.automation.registered().size(), 12u);
 
         instance.parameters->UpdateParameterNormalizedValue ("6", 0.5, AAX_eUpdateSource_Parameter);
-        struct Text : AAX_IString
-        {
-            std::uint32_t Length() const override { return static_cast<std::uint32_t> (value.size()); }
-            std::uint32_t MaxLength() const override { return 255; }
-            const char* Get() const override { return value.c_str(); }
-            void Set (const char* t) override { value = t; }
-            AAX_IString& operator= (const AAX_IString& other) override { return Set (other.Get()), *this; }
-            AAX_IString& operator= (const char* t) override { return Set (t), *this; }
-            std::string value;
-        } text;
         EXPECT_EQ (p.GetParameterValueString ("6", &text, 8), 0);
         EXPECT_EQ (text.value, "0.500");
         EXPECT_EQ (p.GetParameterStringFromValue ("MasterBypassID", 1.0, &text, 8), 0);

@@ -33,8 +33,11 @@ void AAX_CEffectParameters::releaseHost()
     mTransport.reset();
 }
 
+// A second Initialize starts over: the parameters hold the automation wrapper
+// of the first, so they go with it.
 AAX_Result AAX_CEffectParameters::Initialize (IACFUnknown* host)
 {
+    releaseHost();
     mController = std::make_unique<AAX_VController> (host);
     mAutomationDelegate = std::make_unique<AAX_VAutomationDelegate> (host);
     mTransport = std::make_unique<AAX_VTransport> (host);
