@@ -184,7 +184,12 @@ AAX_Result PandrelAAXEffect::Uninitialize()
         if (listening)
             processor->removeListener (this);
         listening = false;
-        playHead.setTransport (nullptr);
+        {
+            const juce::ScopedLock lock (processor->getCallbackLock());
+            block.release();
+            processor->releaseResources();
+            playHead.setTransport (nullptr);
+        }
         return AAX_CEffectParameters::Uninitialize();
     });
 }
