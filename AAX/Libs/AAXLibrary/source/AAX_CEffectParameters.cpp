@@ -148,11 +148,11 @@ AAX_Result AAX_CEffectParameters::GetParameterNameOfLength (AAX_CParamID id, AAX
     for (std::size_t start = 0; start < text.size();)
     {
         const std::size_t end = std::min (text.find ('\n', start), text.size());
-        const std::size_t pieceLength = end - start;
-        if (pieceLength > kept && length >= 0 && pieceLength <= static_cast<std::size_t> (length))
+        const std::size_t lineLength = end - start;
+        if (lineLength > kept && length >= 0 && lineLength <= static_cast<std::size_t> (length))
         {
-            kept = pieceLength;
-            outName->Set (text.substr (start, pieceLength).c_str());
+            kept = lineLength;
+            outName->Set (text.substr (start, lineLength).c_str());
         }
         start = end + 1;
     }
