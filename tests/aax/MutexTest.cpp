@@ -1,4 +1,4 @@
-// The mutex behind the packet dispatcher.
+// The mutex behind the packet dispatcher: owned, re-entry refused.
 #include "AAX_CMutex.h"
 
 #include <gtest/gtest.h>
