@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Builds the VST3 and VST 2 plug-ins in Release, installs them into ~/.vst3
-# and ~/.vst (replacing older copies), and renders the demo signal through the
-# installed VST3 plug-in, loaded with JUCE's VST3 hosting, into WAV files.
+# and ~/.vst (replacing older copies), builds the AAX bundle (installed
+# nowhere: no Linux host of that format exists) and renders the demo signal
+# through the installed VST3 plug-in, loaded with JUCE's VST3 hosting, into
+# WAV files.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/build-env.sh"
 
 bash "$repo_root/scripts/setup-debian.sh"
 configure
-cmake --build "$build_dir" -j "$jobs" --target PandrelTQ4418_VST3 PandrelTQ4418_VST2 pandrel
+cmake --build "$build_dir" -j "$jobs" --target PandrelTQ4418_VST3 PandrelTQ4418_VST2 PandrelTQ4418_AAX pandrel
 
 bundle_name="Pandrel TQ4418.vst3"
 built="$build_dir/processor/PandrelTQ4418_artefacts/Release/VST3/$bundle_name"
@@ -30,6 +32,8 @@ mkdir -p "$vst_dir"
 cp "$build_dir/processor/PandrelTQ4418_artefacts/Release/VST/$so_name" "$vst_dir/.$so_name.new"
 mv -f "$vst_dir/.$so_name.new" "$vst_dir/$so_name"
 echo "Installed $vst_dir/$so_name"
+
+echo "Built the AAX bundle $build_dir/processor/PandrelTQ4418_artefacts/Release/AAX/Pandrel TQ4418.aax"
 
 out_dir="${PANDREL_OUT_DIR:-$repo_root/out}"
 "$build_dir/tools/pandrel" render --plugin "$installed" --out "$out_dir"

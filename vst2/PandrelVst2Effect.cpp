@@ -146,7 +146,7 @@ void PandrelVst2Effect::processReplacing (float** inputs, float** outputs, int s
     const juce::ScopedLock lock (processor->getCallbackLock());
     if (! block.isPrepared() || processor->isSuspended())
     {
-        Vst2AudioBlock::clear (outputs, hostOuts, sampleFrames);
+        HostAudioBlock::clear (outputs, hostOuts, sampleFrames);
         return;
     }
 

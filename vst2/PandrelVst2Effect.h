@@ -1,9 +1,9 @@
 #pragma once
 
 #include "AudioEffectX.h"
-#include "Vst2AudioBlock.h"
+#include "HostAudioBlock.h"
 #include "Vst2EditorHost.h"
-#include "Vst2MessageLoop.h"
+#include "PluginMessageLoop.h"
 #include "Vst2PlayHead.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
@@ -72,11 +72,11 @@ private:
 
     // Declared first, so that they outlive the processor.
     juce::ScopedJuceInitialiser_GUI juceInitialiser;
-    Vst2MessageThread messageThread;
+    PluginMessageThread messageThread;
 
     std::unique_ptr<juce::AudioProcessor> processor;
     Vst2PlayHead playHead { *this };
-    Vst2AudioBlock block;
+    HostAudioBlock block;
     juce::MidiBuffer noMidi;
     juce::MemoryBlock chunk;
     Vst2EditorHost editorHost;

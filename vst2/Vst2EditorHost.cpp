@@ -13,7 +13,7 @@ bool Vst2EditorHost::open (void* parentWindow)
     if (parentWindow == nullptr)
         return false;
 
-    hostLoop = std::make_unique<Vst2HostDrivenLoop>();
+    hostLoop = std::make_unique<HostDrivenMessageLoop>();
 
     // Without an X display JUCE cannot make a window at all.
     if (juce::Desktop::getInstance().getDisplays().displays.isEmpty())
@@ -40,7 +40,7 @@ void Vst2EditorHost::close()
     if (hostLoop == nullptr)
         return;
 
-    Vst2HostDrivenLoop::attachToThisThread();
+    HostDrivenMessageLoop::attachToThisThread();
     editor.reset();
     hostLoop.reset();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Vst2MessageLoop.h"
+#include "PluginMessageLoop.h"
 #include "VstHostInterface.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
@@ -35,7 +35,7 @@ public:
 
 private:
     juce::AudioProcessor& processor;
-    std::unique_ptr<Vst2HostDrivenLoop> hostLoop;
+    std::unique_ptr<HostDrivenMessageLoop> hostLoop;
     std::unique_ptr<juce::AudioProcessorEditor> editor;
     VstEditorRect bounds {};
 };

@@ -1,7 +1,7 @@
 // The exported entry points of the VST 2 plug-in: the only symbols the .so
 // shows. A host calls one of them once per instance.
 #include "PandrelVst2Effect.h"
-#include "Vst2MessageLoop.h"
+#include "PluginMessageLoop.h"
 
 #include <juce_audio_plugin_client/utility/juce_CreatePluginFilter.h>
 
@@ -16,9 +16,9 @@ AEffect* createEffect (VstHostCallback hostCallback)
     // The processor is made on the host's thread, standing in as JUCE's
     // message thread meanwhile; the instance keeps the message thread and
     // JUCE itself alive afterwards.
-    Vst2MessageThread messageThread;
+    PluginMessageThread messageThread;
     juce::ScopedJuceInitialiser_GUI juceInitialiser;
-    Vst2HostDrivenLoop onHostThread;
+    HostDrivenMessageLoop onHostThread;
 
     try
     {

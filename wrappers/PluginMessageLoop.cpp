@@ -1,4 +1,4 @@
-#include "Vst2MessageLoop.h"
+#include "PluginMessageLoop.h"
 
 // JUCE's Linux message-thread classes refer to its X window system, whose
 // declaration comes with the X headers.
@@ -7,30 +7,30 @@
 
 #include <juce_audio_plugin_client/utility/juce_LinuxMessageThread.h>
 
-struct Vst2MessageThread::Holder
+struct PluginMessageThread::Holder
 {
     juce::SharedResourcePointer<juce::MessageThread> thread;
 };
 
-Vst2MessageThread::Vst2MessageThread() : holder (std::make_unique<Holder>()) {}
+PluginMessageThread::PluginMessageThread() : holder (std::make_unique<Holder>()) {}
 
-Vst2MessageThread::~Vst2MessageThread() = default;
+PluginMessageThread::~PluginMessageThread() = default;
 
-struct Vst2HostDrivenLoop::Holder
+struct HostDrivenMessageLoop::Holder
 {
     juce::SharedResourcePointer<juce::HostDrivenEventLoop> loop;
 };
 
-Vst2HostDrivenLoop::Vst2HostDrivenLoop() : holder (std::make_unique<Holder>()) {}
+HostDrivenMessageLoop::HostDrivenMessageLoop() : holder (std::make_unique<Holder>()) {}
 
-Vst2HostDrivenLoop::~Vst2HostDrivenLoop() = default;
+HostDrivenMessageLoop::~HostDrivenMessageLoop() = default;
 
-void Vst2HostDrivenLoop::processPendingEvents()
+void HostDrivenMessageLoop::processPendingEvents()
 {
     holder->loop->processPendingEvents();
 }
 
-void Vst2HostDrivenLoop::attachToThisThread()
+void HostDrivenMessageLoop::attachToThisThread()
 {
     juce::MessageManager::getInstance()->setCurrentThreadAsMessageThread();
 }

@@ -10,7 +10,7 @@
 // piece are all copied into a scratch buffer before any output is written, so
 // every arrangement comes out right; blocks longer than the scratch are done
 // in pieces. Only prepare and release allocate.
-class Vst2AudioBlock
+class HostAudioBlock
 {
 public:
     void prepare (int numChannels, int maxFrames);

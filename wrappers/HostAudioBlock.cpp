@@ -1,18 +1,18 @@
-#include "Vst2AudioBlock.h"
+#include "HostAudioBlock.h"
 
-void Vst2AudioBlock::prepare (int numChannels, int maxFrames)
+void HostAudioBlock::prepare (int numChannels, int maxFrames)
 {
     frames = std::max (1, maxFrames);
     scratch.setSize (std::max (1, numChannels), frames);
 }
 
-void Vst2AudioBlock::release()
+void HostAudioBlock::release()
 {
     frames = 0;
     scratch.setSize (0, 0);
 }
 
-void Vst2AudioBlock::clear (float* const* outputs, int hostOuts, int numFrames)
+void HostAudioBlock::clear (float* const* outputs, int hostOuts, int numFrames)
 {
     if (outputs == nullptr)
         return;

@@ -1,0 +1,454 @@
+// The built AAX bundle in our stand-in host: loaded from its .so, described,
+// instantiated in each layout, rendered against the processor run directly,
+// automated both ways, saved and restored through its chunks, shown, and
+// unloaded again.
+#include "PandrelTQ4418AudioProcessor.h"
+#include "StandInHost.h"
+
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+using namespace standin;
+using Channels = std::vector<std::vector<float>>;
+
+namespace
+{
+constexpr float hostRate = 48000.0f;
+constexpr int hostBlock = 512;
+constexpr AAX_CTypeID elck = 0x656C636B;
+constexpr AAX_CTypeID stateChunk = 0x50747153;
+
+// Feedback, delay, mix and a fast rate; the model type stays as it is.
+const std::vector<std::pair<int, float>> settings { { 2, 0.3f }, { 4, 0.7f }, { 5, 0.3f }, { 6, 0.75f }, { 7, 0.5f },
+                                                    { 9, 1.0f } };
+
+Channels noise (int channels, int frames, int seed)
+{
+    juce::Random random (seed);
+    Channels audio (static_cast<std::size_t> (channels), std::vector<float> (static_cast<std::size_t> (frames)));
+    for (auto& channel : audio)
+        for (auto& sample : channel)
+            sample = 0.3f * (random.nextFloat() * 2.0f - 1.0f);
+    return audio;
+}
+
+double residualDb (const Channels& take, const Channels& reference)
+{
+    double error = 0.0, energy = 0.0;
+    for (std::size_t c = 0; c < reference.size(); ++c)
+        for (std::size_t i = 0; i < reference[c].size(); ++i)
+        {
+            const double d = take[c][i] - reference[c][i];
+            error += d * d;
+            energy += double (reference[c][i]) * reference[c][i];
+        }
+    return error == 0.0 ? -400.0 : 10.0 * std::log10 (error / energy);
+}
+
+std::vector<float*> pointers (Channels& audio, int start)
+{
+    std::vector<float*> result;
+    for (auto& channel : audio)
+        result.push_back (channel.data() + start);
+    return result;
+}
+
+// The processor driven as the wrapper drives it: prepared first, values set
+// afterwards, the tempo given only while it processes.
+class Reference : private juce::AudioPlayHead
+{
+public:
+    Reference (int ins, int outs)
+        : processor (static_cast<PandrelTQ4418AudioProcessor*> (createPluginFilter()))
+    {
+        juce::AudioProcessor::BusesLayout layout;
+        layout.inputBuses.add (juce::AudioChannelSet::canonicalChannelSet (ins));
+        layout.outputBuses.add (juce::AudioChannelSet::canonicalChannelSet (outs));
+        processor->setBusesLayout (layout);
+        processor->setPlayHead (this);
+        processor->setRateAndBufferSizeDetails (hostRate, 1024);
+        processor->prepareToPlay (hostRate, 1024);
+        for (auto [index, value] : settings)
+            processor->getParameters()[index]->setValue (value);
+    }
+
+    // In place; a mono input feeds both outputs of a (1, 2) layout.
+    Channels render (Channels audio, int outs)
+    {
+        audio.resize (static_cast<std::size_t> (outs), audio[0]);
+        for (int start = 0; start < static_cast<int> (audio[0].size()); start += hostBlock)
+        {
+            const int n = std::min (hostBlock, static_cast<int> (audio[0].size()) - start);
+            auto channels = pointers (audio, start);
+            if (outs == 2 && processor->getTotalNumInputChannels() == 1)
+                std::fill_n (channels[1], n, 0.0f);
+            juce::AudioBuffer<float> buffer (channels.data(), outs, n);
+            juce::MidiBuffer midi;
+            processing = true;
+            processor->processBlock (buffer, midi);
+            processing = false;
+        }
+        return audio;
+    }
+
+private:
+    juce::Optional<PositionInfo> getPosition() const override
+    {
+        if (! processing)
+            return {};
+        PositionInfo position;
+        position.setBpm (100.0);
+        position.setTimeSignature (TimeSignature { 4, 4 });
+        position.setIsPlaying (true);
+        return position;
+    }
+
+    std::unique_ptr<PandrelTQ4418AudioProcessor> processor;
+    bool processing = false;
+};
+
+// The module loaded, started and registered.
+struct Session
+{
+    Session()
+    {
+        if (! module.isLoaded())
+            return;
+        module.startup (&host);
+        registered = module.registerPlugin (&host, &definition);
+        if (registered == 0 && ! host.collections.empty() && ! host.collections.back()->effects.empty())
+            effect = host.collections.back()->effects.front().second;
+    }
+
+    ~Session()
+    {
+        instances.clear();
+        if (definition != nullptr)
+            definition->Release();
+        if (module.isLoaded())
+            module.shutdown (&host);
+    }
+
+    Instance& make (int component)
+    {
+        instances.push_back (std::make_unique<Instance> (*effect, *effect->components.at (static_cast<std::size_t> (component)),
+                                                         hostRate));
+        return *instances.back();
+    }
+
+    Host host;
+    Module module { PANDREL_AAX_PLUGIN };
+    IACFPluginDefinition* definition = nullptr;
+    AAX_Result registered = -1;
+    EffectDescriptor* effect = nullptr;
+    std::vector<std::unique_ptr<Instance>> instances;
+};
+
+// A host's own text type.
+struct Text : AAX_IString
+{
+    std::uint32_t Length() const override { return static_cast<std::uint32_t> (value.size()); }
+    std::uint32_t MaxLength() const override { return 255; }
+    const char* Get() const override { return value.c_str(); }
+    void Set (const char* t) override { value = t != nullptr ? t : ""; }
+    AAX_IString& operator= (const AAX_IString& other) override { return Set (other.Get()), *this; }
+    AAX_IString& operator= (const char* t) override { return Set (t), *this; }
+    std::string value;
+};
+
+// Renders audio through an instance in host blocks; separate buffers unless
+// inPlace (then the outputs are the inputs, the extra output its own).
+Channels play (Instance& instance, const Channels& dry, int outs, bool inPlace)
+{
+    Channels in = dry;
+    Channels out (static_cast<std::size_t> (outs), std::vector<float> (dry[0].size(), 9.0f));
+    if (inPlace)
+        for (std::size_t c = 0; c < in.size() && c < out.size(); ++c)
+            out[c].clear();
+    for (int start = 0; start < static_cast<int> (dry[0].size()); start += hostBlock)
+    {
+        const int n = std::min (hostBlock, static_cast<int> (dry[0].size()) - start);
+        auto ins = pointers (in, start);
+        auto outPointers = std::vector<float*> (static_cast<std::size_t> (outs));
+        for (int c = 0; c < outs; ++c)
+            outPointers[static_cast<std::size_t> (c)] = inPlace && c < static_cast<int> (in.size())
+                                                            ? ins[static_cast<std::size_t> (c)]
+                                                            : out[static_cast<std::size_t> (c)].data() + start;
+        instance.render (ins.data(), outPointers.data(), n);
+    }
+    if (inPlace)
+        for (std::size_t c = 0; c < in.size() && c < out.size(); ++c)
+            out[c] = in[c];
+    return out;
+}
+
+void setAll (Instance& instance)
+{
+    for (auto [index, value] : settings)
+        instance.parameters->UpdateParameterNormalizedValue (std::to_string (index).c_str(), value,
+                                                            AAX_eUpdateSource_Parameter);
+}
+
+int exportedFunctions()
+{
+    const std::string command = std::string ("nm -D --defined-only '") + PANDREL_AAX_PLUGIN + "'";
+    int count = 0;
+    if (auto* pipe = popen (command.c_str(), "r"))
+    {
+        char line[512];
+        while (std::fgets (line, sizeof (line), pipe) != nullptr)
+            ++count;
+        pclose (pipe);
+    }
+    return count;
+}
+} // namespace
+
+TEST (AaxPlugin, LoadsDescribesAndUnloadsCleanly)
+{
+    const int threadsBefore = threadCount();
+    EXPECT_EQ (exportedFunctions(), 7);
+    {
+        Session session;
+        ASSERT_TRUE (session.module.isLoaded()) << session.module.error;
+        std::uint64_t version = 0;
+        EXPECT_EQ (session.module.getSDKVersion (&version), 0);
+        EXPECT_EQ (version, 0x0000020200B45B38u);
+        ASSERT_EQ (session.registered, 0);
+        ASSERT_NE (session.definition, nullptr);
+        ASSERT_NE (session.effect, nullptr);
+
+        const auto& collection = *session.host.collections.back();
+        EXPECT_EQ (collection.effects.front().first, "com.morvid.PandrelTQ4418");
+        EXPECT_EQ (collection.manufacturer, "Morvid");
+        EXPECT_EQ (collection.packageNames, (std::vector<std::string> { "TQ4418", "Pandrel TQ4418" }));
+        EXPECT_EQ (collection.packageVersion, 0x10001u);
+        EXPECT_EQ (session.effect->names, (std::vector<std::string> { "Pandrel TQ4418" }));
+        EXPECT_EQ (session.effect->procs.size(), 2u);
+
+        // One component per layout, in the order offered; the same fields.
+        const std::pair<int, int> layouts[] = { { 2, 2 }, { 1, 2 }, { 1, 1 } };
+        ASSERT_EQ (session.effect->components.size(), 3u);
+        for (int k = 0; k < 3; ++k)
+        {
+            const auto& component = *session.effect->components[static_cast<std::size_t> (k)];
+            ASSERT_NE (component.properties, nullptr);
+            EXPECT_EQ (component.properties->get (AAX_eProperty_InputStemFormat) & 0xFFFF, layouts[k].first);
+            EXPECT_EQ (component.properties->get (AAX_eProperty_OutputStemFormat) & 0xFFFF, layouts[k].second);
+            EXPECT_EQ (component.properties->get (AAX_eProperty_ManufacturerID), ('M' << 24) | ('V' << 16) | ('D' << 8) | '_');
+            EXPECT_EQ (component.fields.at (3).kind, "data in");
+            EXPECT_EQ (component.fields.at (3).size, 4u);
+            EXPECT_EQ (component.fields.at (4).kind, "private data");
+
+            auto& instance = session.make (k);
+            ASSERT_TRUE (instance.isReady()) << instance.error;
+            EXPECT_EQ (instance.initResult, 0);
+        }
+
+        // The parameters as the host sees them.
+        auto& instance = *session.instances.front();
+        auto& p = *instance.parameters;
+        std::int32_t count = 0, steps = 0;
+        EXPECT_EQ (p.GetNumberOfParameters (&count), 0);
+        EXPECT_EQ (count, 12);
+        Text text;
+        EXPECT_EQ (p.GetParameterName ("MasterBypassID", &text), 0);
+        EXPECT_EQ (text.value, "Master Bypass");
+        EXPECT_EQ (p.GetParameterNumberOfSteps ("MasterBypassID", &steps), 0);
+        EXPECT_EQ (steps, 2);
+        AAX_EParameterType type = AAX_eParameterType_Continuous;
+        p.GetParameterType ("MasterBypassID", &type);
+        EXPECT_EQ (type, AAX_eParameterType_Discrete);
+        p.GetParameterType ("10", &type);
+        EXPECT_EQ (type, AAX_eParameterType_Continuous);
+        p.GetParameterName ("6", &text);
+        EXPECT_EQ (text.value, "feedback");
+        for (int i = 0; i < 12; ++i)
+        {
+            EXPECT_EQ (p.GetParameterIDFromIndex (i, &text), 0);
+            EXPECT_EQ (text.value, i < 11 ? std::to_string (i) : "MasterBypassID");
+        }
+        EXPECT_EQ (instance.automation.registered().size(), 12u);
+
+        instance.parameters->UpdateParameterNormalizedValue ("6", 0.5, AAX_eUpdateSource_Parameter);
+        EXPECT_EQ (p.GetParameterValueString ("6", &text, 8), 0);
+        EXPECT_EQ (text.value, "0.500");
+        EXPECT_EQ (p.GetParameterStringFromValue ("MasterBypassID", 1.0, &text, 8), 0);
+        EXPECT_EQ (text.value, "on");
+        EXPECT_EQ (p.GetParameterStringFromValue ("MasterBypassID", 0.0, &text, 8), 0);
+        EXPECT_EQ (text.value, "bypass");
+
+        EXPECT_GT (session.module.canUnloadNow (&session.host), 0);
+        session.instances.clear();
+        EXPECT_EQ (session.module.canUnloadNow (&session.host), 0);
+        session.definition->Release();
+        session.definition = nullptr;
+        EXPECT_EQ (session.module.shutdown (&session.host), 0);
+        EXPECT_EQ (session.host.referencesHeld(), 0);
+        session.module.unload();
+    }
+    EXPECT_EQ (threadCount(), threadsBefore);
+}
+
+TEST (AaxPlugin, RendersLikeTheProcessorInEachLayout)
+{
+    Session session;
+    ASSERT_NE (session.effect, nullptr) << session.module.error;
+    const std::pair<int, int> layouts[] = { { 2, 2 }, { 1, 2 }, { 1, 1 } };
+    for (int k = 0; k < 3; ++k)
+    {
+        const auto [ins, outs] = layouts[k];
+        const auto dry = noise (ins, 48000 / 5, k + 1);
+        const auto expected = Reference (ins, outs).render (dry, outs);
+        EXPECT_GT (residualDb (expected, Channels (static_cast<std::size_t> (outs), dry[0])), -10.0); // flanged
+        for (const bool inPlace : { true, false })
+        {
+            auto& instance = session.make (k);
+            ASSERT_TRUE (instance.isReady()) << instance.error;
+            setAll (instance);
+            EXPECT_LT (residualDb (play (instance, dry, outs, inPlace), expected), -120.0) << k << inPlace;
+            EXPECT_GT (instance.transport.tempoAsked.load(), 0);
+
+            // Master bypass: the input, bit for bit, mono to both outputs.
+            instance.parameters->UpdateParameterNormalizedValue ("MasterBypassID", 1.0, AAX_eUpdateSource_Parameter);
+            const auto passed = play (instance, dry, outs, inPlace);
+            for (int c = 0; c < outs; ++c)
+                EXPECT_EQ (passed[static_cast<std::size_t> (c)], dry[static_cast<std::size_t> (std::min (c, ins - 1))]) << k;
+        }
+    }
+}
+
+TEST (AaxPlugin, AutomationGoesBothWaysWithoutEcho)
+{
+    Session session;
+    ASSERT_NE (session.effect, nullptr) << session.module.error;
+    auto& a = session.make (0);
+    ASSERT_TRUE (a.isReady()) << a.error;
+    const auto dry = noise (2, 4096, 3);
+    const auto before = play (a, dry, 2, false);
+    const auto stateBefore = a.chunk (stateChunk);
+    a.automation.takeLog();
+
+    // The host's value reaches the processor's audio and state, and is only
+    // reported back, never asked for again.
+    a.parameters->UpdateParameterNormalizedValue ("7", 0.0, AAX_eUpdateSource_Parameter);
+    a.parameters->UpdateParameterNormalizedValue ("6", 0.9, AAX_eUpdateSource_Parameter);
+    EXPECT_EQ (a.automation.takeLog(), (std::vector<std::string> { "current 7 0", "current 6 0.9" }));
+    EXPECT_NE (a.chunk (stateChunk), stateBefore);
+    auto& b = session.make (0);
+    const auto unchanged = play (b, dry, 2, false);
+    EXPECT_LT (residualDb (unchanged, before), -120.0);
+    EXPECT_GT (residualDb (play (a, dry, 2, false), unchanged), -60.0);
+
+    // A state restored into b comes back to the host as requests, which b
+    // takes once the host confirms them.
+    b.automation.takeLog();
+    ASSERT_EQ (b.setChunk (stateChunk, a.chunk (stateChunk)), 0);
+    const auto asked = b.automation.takeLog();
+    const auto last = std::find (asked.rbegin(), asked.rend(), "touch 7");
+    ASSERT_GE (std::distance (asked.rbegin(), last), 2);
+    const auto at = last.base() - 1;
+    EXPECT_EQ (std::vector<std::string> (at, at + 3), (std::vector<std::string> { "touch 7", "request 7 0", "release 7" }));
+    double value = -1.0;
+    b.parameters->GetParameterNormalizedValue ("7", &value);
+    EXPECT_NE (value, 0.0); // not yet confirmed
+    b.answerRequests();
+    const auto confirmed = b.automation.takeLog();
+    EXPECT_NE (std::find (confirmed.begin(), confirmed.end(), "current 7 0"), confirmed.end());
+    b.parameters->GetParameterNormalizedValue ("7", &value);
+    EXPECT_EQ (value, 0.0);
+}
+
+TEST (AaxPlugin, ChunksMoveEverythingIntoASecondInstance)
+{
+    Session session;
+    ASSERT_NE (session.effect, nullptr) << session.module.error;
+    auto& a = session.make (0);
+    ASSERT_TRUE (a.isReady()) << a.error;
+    setAll (a);
+    std::int32_t chunks = 0;
+    a.parameters->GetNumberOfChunks (&chunks);
+    EXPECT_EQ (chunks, 2);
+    const auto parameterChunk = a.chunk (elck);
+    const auto state = a.chunk (stateChunk);
+    ASSERT_FALSE (parameterChunk.empty());
+    ASSERT_FALSE (state.empty());
+    EXPECT_EQ (reinterpret_cast<const AAX_SPlugInChunk*> (parameterChunk.data())->fSize, 140);
+    EXPECT_STREQ (reinterpret_cast<const AAX_SPlugInChunk*> (state.data())->fName, "Pandrel TQ4418 State");
+
+    auto& b = session.make (0);
+    AAX_CBoolean equal = 1;
+    b.parameters->CompareActiveChunk (reinterpret_cast<const AAX_SPlugInChunk*> (state.data()), &equal);
+    EXPECT_EQ (equal, 0);
+    EXPECT_EQ (b.setChunk (elck, parameterChunk), 0);
+    EXPECT_EQ (b.setChunk (stateChunk, state), 0);
+    b.answerRequests();
+    EXPECT_EQ (b.chunk (elck), parameterChunk);
+    EXPECT_EQ (b.chunk (stateChunk), state);
+    for (const auto* chunk : { &parameterChunk, &state })
+    {
+        equal = 0;
+        EXPECT_EQ (b.parameters->CompareActiveChunk (reinterpret_cast<const AAX_SPlugInChunk*> (chunk->data()), &equal), 0);
+        EXPECT_EQ (equal, 1);
+    }
+    const auto dry = noise (2, 8192, 4);
+    EXPECT_LT (residualDb (play (b, dry, 2, true), play (a, dry, 2, true)), -120.0);
+
+    // A state chunk the processor cannot read changes nothing.
+    auto garbage = state;
+    std::memset (garbage.data() + AAX_PLUGIN_CHUNK_HEADER_SIZE, 'x', garbage.size() - AAX_PLUGIN_CHUNK_HEADER_SIZE);
+    EXPECT_EQ (b.setChunk (stateChunk, garbage), 0);
+    EXPECT_EQ (b.chunk (stateChunk), state);
+}
+
+TEST (AaxPlugin, ShowsItsEditorInTheHostsWindow)
+{
+    Display* display = std::getenv ("DISPLAY") != nullptr ? XOpenDisplay (nullptr) : nullptr;
+    if (display == nullptr)
+        GTEST_SKIP() << "no display for the editor";
+    const ::Window window = XCreateSimpleWindow (display, DefaultRootWindow (display), 0, 0, 325, 454, 0, 0, 0);
+    XMapWindow (display, window);
+    XFlush (display);
+    const auto children = [&] {
+        ::Window root = 0, parent = 0, *list = nullptr;
+        unsigned count = 0;
+        XSync (display, False);
+        XQueryTree (display, window, &root, &parent, &list, &count);
+        if (list != nullptr)
+            XFree (list);
+        return count;
+    };
+
+    {
+        Session session;
+        ASSERT_NE (session.effect, nullptr) << session.module.error;
+        auto& instance = session.make (0);
+        ASSERT_TRUE (instance.isReady()) << instance.error;
+        for (int round = 0; round < 2; ++round)
+        {
+            ASSERT_TRUE (instance.openGUI (window));
+            AAX_Point size;
+            EXPECT_EQ (instance.gui->GetViewSize (&size), 0);
+            EXPECT_EQ (size.horz, 325.0f);
+            EXPECT_EQ (size.vert, 454.0f);
+            for (int i = 0; i < 10; ++i)
+                EXPECT_EQ (instance.gui->TimerWakeup(), 0);
+            EXPECT_EQ (children(), 1u);
+            instance.closeGUI();
+            EXPECT_EQ (children(), 0u);
+        }
+
+        // Left open: the instance's end takes it down.
+        ASSERT_TRUE (instance.openGUI (window));
+        instance.gui->TimerWakeup();
+    }
+    EXPECT_EQ (children(), 0u);
+    XDestroyWindow (display, window);
+    XCloseDisplay (display);
+}

@@ -1,0 +1,682 @@
+#include "StandInHost.h"
+
+#include <dlfcn.h>
+#include <dirent.h>
+
+#include <cstring>
+#include <sstream>
+
+namespace standin
+{
+namespace
+{
+std::string text (const char* s) { return s != nullptr ? s : "(null)"; }
+
+std::string number (double value)
+{
+    std::ostringstream out;
+    out << value;
+    return out.str();
+}
+
+template <class T>
+void* make (std::vector<std::unique_ptr<T>>& made)
+{
+    made.push_back (std::make_unique<T>());
+    return made.back().get();
+}
+} // namespace
+
+// Property map ----------------------------------------------------------------
+
+AAX_CBoolean PropertyMap::GetProperty (AAX_EProperty property, AAX_CPropertyValue* outValue) const
+{
+    const auto found = properties.find (property);
+    if (found == properties.end() || outValue == nullptr)
+        return 0;
+    *outValue = found->second;
+    return 1;
+}
+
+AAX_Result PropertyMap::AddProperty (AAX_EProperty property, AAX_CPropertyValue value)
+{
+    properties[property] = value;
+    return 0;
+}
+
+AAX_Result PropertyMap::RemoveProperty (AAX_EProperty property)
+{
+    properties.erase (property);
+    return 0;
+}
+
+AAX_CPropertyValue PropertyMap::get (AAX_EProperty property) const
+{
+    const auto found = properties.find (property);
+    return found != properties.end() ? found->second : 0;
+}
+
+void* PropertyMap::find (const acfIID& iid)
+{
+    return iid == IID_IAAXPropertyMapV1 || iid == IID_IAAXPropertyMapV2 ? static_cast<AAX_IACFPropertyMap_V2*> (this) : nullptr;
+}
+
+// Descriptors -----------------------------------------------------------------
+
+AAX_Result ComponentDescriptor::Clear()
+{
+    fields.clear();
+    process = nullptr;
+    initInstance = nullptr;
+    properties = nullptr;
+    return 0;
+}
+
+AAX_Result ComponentDescriptor::add (AAX_CFieldIndex field, std::string kind, std::uint32_t size)
+{
+    if (field < 0 || fields.count (field) > 0)
+        return -20004;
+    fields[field] = { std::move (kind), size };
+    return 0;
+}
+
+AAX_Result ComponentDescriptor::AddDataInPort (AAX_CFieldIndex field, std::uint32_t packetSize, AAX_EDataInPortType)
+{
+    return add (field, "data in", packetSize);
+}
+
+AAX_Result ComponentDescriptor::AddPrivateData (AAX_CFieldIndex field, std::int32_t dataSize, std::uint32_t)
+{
+    return dataSize < 0 ? -20004 : add (field, "private data", static_cast<std::uint32_t> (dataSize));
+}
+
+AAX_Result ComponentDescriptor::AddProcessProc_Native (AAX_CProcessProc processProc, IACFUnknown* propertyMap,
+                                                       AAX_CInstanceInitProc init, AAX_CBackgroundProc,
+                                                       AAX_CSelector* outSelector)
+{
+    process = processProc;
+    initInstance = init;
+    properties = dynamic_cast<PropertyMap*> (propertyMap);
+    if (outSelector != nullptr)
+        *outSelector = 1;
+    return process != nullptr && properties != nullptr ? 0 : -20004;
+}
+
+void* ComponentDescriptor::find (const acfIID& iid)
+{
+    return iid == IID_IAAXComponentDescriptorV1 || iid == IID_IAAXComponentDescriptorV2
+               ? static_cast<AAX_IACFComponentDescriptor_V2*> (this)
+               : nullptr;
+}
+
+AAX_Result EffectDescriptor::AddComponent (IACFUnknown* component)
+{
+    auto* descriptor = dynamic_cast<ComponentDescriptor*> (component);
+    if (descriptor == nullptr)
+        return -20004;
+    components.push_back (descriptor);
+    return 0;
+}
+
+AAX_Result EffectDescriptor::AddName (const char* name)
+{
+    names.push_back (text (name));
+    return 0;
+}
+
+AAX_Result EffectDescriptor::AddCategory (std::uint32_t category)
+{
+    categories |= category;
+    return 0;
+}
+
+AAX_Result EffectDescriptor::AddProcPtr (void* procPtr, AAX_CProcPtrID procID)
+{
+    procs[text (procID)] = procPtr;
+    return 0;
+}
+
+void* EffectDescriptor::find (const acfIID& iid)
+{
+    return iid == IID_IAAXEffectDescriptorV1 || iid == IID_IAAXEffectDescriptorV2
+               ? static_cast<AAX_IACFEffectDescriptor_V2*> (this)
+               : nullptr;
+}
+
+AAX_Result Collection::AddEffect (const char* effectID, IACFUnknown* descriptor)
+{
+    auto* effect = dynamic_cast<EffectDescriptor*> (descriptor);
+    if (effect == nullptr)
+        return -20004;
+    effects.emplace_back (text (effectID), effect);
+    return 0;
+}
+
+AAX_Result Collection::SetManufacturerName (const char* name)
+{
+    manufacturer = text (name);
+    return 0;
+}
+
+AAX_Result Collection::AddPackageName (const char* name)
+{
+    packageNames.push_back (text (name));
+    return 0;
+}
+
+AAX_Result Collection::SetPackageVersion (std::uint32_t version)
+{
+    packageVersion = version;
+    return 0;
+}
+
+void* Collection::find (const acfIID& iid)
+{
+    if (iid == IID_IAAXCollectionV1)
+        return static_cast<AAX_IACFCollection*> (this);
+    if (iid == IID_IACFPluginDefinition)
+        return static_cast<IACFPluginDefinition*> (this);
+    return nullptr;
+}
+
+AAX_Result HostServices::Assert (const char*, std::int32_t, const char* note)
+{
+    const std::lock_guard<std::mutex> held (lock);
+    messages.push_back ("assert " + text (note));
+    return 0;
+}
+
+AAX_Result HostServices::Trace (std::int32_t, const char* message)
+{
+    const std::lock_guard<std::mutex> held (lock);
+    messages.push_back (text (message));
+    return 0;
+}
+
+void* HostServices::find (const acfIID& iid)
+{
+    return iid == IID_IAAXHostServicesV1 || iid == IID_IAAXHostServicesV2 ? static_cast<AAX_IACFHostServices_V2*> (this)
+                                                                        : nullptr;
+}
+
+// Host and its factory --------------------------------------------------------
+
+ACFRESULT ComponentFactory::CreateComponent (IACFUnknown*, const acfCLSID& component, const acfIID& iid, void** out)
+{
+    if (out == nullptr)
+        return ACF_E_POINTER;
+    *out = nullptr;
+    IACFUnknown* made = nullptr;
+    if (component == AAXCompID_AAXCollection)
+        made = static_cast<AAX_IACFCollection*> (static_cast<Collection*> (make (host.collections)));
+    else if (component == AAXCompID_AAXEffectDescriptor)
+        made = static_cast<EffectDescriptor*> (make (host.effectDescriptors));
+    else if (component == AAXCompID_AAXComponentDescriptor)
+        made = static_cast<ComponentDescriptor*> (make (host.componentDescriptors));
+    else if (component == AAXCompID_AAXPropertyMap)
+        made = static_cast<PropertyMap*> (make (host.propertyMaps));
+    else if (component == AAXCompID_HostServices)
+        made = static_cast<HostServices*> (make (host.hostServices));
+    return made != nullptr ? made->QueryInterface (iid, out) : ACF_E_NOINTERFACE;
+}
+
+void* ComponentFactory::find (const acfIID& iid)
+{
+    return iid == IID_IACFComponentFactory ? static_cast<IACFComponentFactory*> (this) : nullptr;
+}
+
+Host::Host() = default;
+Host::~Host() = default;
+
+void* Host::find (const acfIID& iid)
+{
+    return iid == IID_IACFComponentFactory ? static_cast<IACFComponentFactory*> (&factory) : nullptr;
+}
+
+int Host::referencesHeld() const
+{
+    int held = references + factory.references;
+    for (const auto& c : collections)
+        held += c->references;
+    for (const auto& e : effectDescriptors)
+        held += e->references;
+    for (const auto& c : componentDescriptors)
+        held += c->references;
+    for (const auto& p : propertyMaps)
+        held += p->references;
+    for (const auto& s : hostServices)
+        held += s->references;
+    return held;
+}
+
+// Module ----------------------------------------------------------------------
+
+Module::Module (const std::string& path)
+{
+    library = dlopen (path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr)
+    {
+        error = text (dlerror());
+        return;
+    }
+    const auto symbol = [this] (const char* name) {
+        void* found = dlsym (library, name);
+        if (found == nullptr)
+            error += std::string ("missing ") + name + "; ";
+        return found;
+    };
+    registerPlugin = reinterpret_cast<ACFRegisterPluginProc> (symbol ("ACFRegisterPlugin"));
+    registerComponent = reinterpret_cast<ACFRegisterComponentProc> (symbol ("ACFRegisterComponent"));
+    getClassFactory = reinterpret_cast<ACFGetClassFactoryProc> (symbol ("ACFGetClassFactory"));
+    canUnloadNow = reinterpret_cast<ACFCanUnloadNowProc> (symbol ("ACFCanUnloadNow"));
+    startup = reinterpret_cast<ACFStartupProc> (symbol ("ACFStartup"));
+    shutdown = reinterpret_cast<ACFShutdownProc> (symbol ("ACFShutdown"));
+    getSDKVersion = reinterpret_cast<ACFGetSDKVersionProc> (symbol ("ACFGetSDKVersion"));
+}
+
+Module::~Module()
+{
+    unload();
+}
+
+void Module::unload()
+{
+    if (library != nullptr)
+        dlclose (library);
+    library = nullptr;
+}
+
+// Per-instance host objects ---------------------------------------------------
+
+AAX_Result Controller::GetEffectID (AAX_IString* outID) const
+{
+    if (outID == nullptr)
+        return -20004;
+    outID->Set ("com.morvid.PandrelTQ4418");
+    return 0;
+}
+
+AAX_Result Controller::GetSampleRate (AAX_CSampleRate* outRate) const
+{
+    if (outRate == nullptr)
+        return -20004;
+    *outRate = sampleRate;
+    return 0;
+}
+
+AAX_Result Controller::GetInputStemFormat (AAX_EStemFormat* outFormat) const
+{
+    if (outFormat == nullptr)
+        return -20004;
+    *outFormat = input;
+    return 0;
+}
+
+AAX_Result Controller::GetOutputStemFormat (AAX_EStemFormat* outFormat) const
+{
+    if (outFormat == nullptr)
+        return -20004;
+    *outFormat = output;
+    return 0;
+}
+
+AAX_Result Controller::GetSignalLatency (std::int32_t* outSamples) const
+{
+    if (outSamples == nullptr)
+        return -20004;
+    *outSamples = 0;
+    return 0;
+}
+
+AAX_Result Controller::PostPacket (AAX_CFieldIndex port, const void* data, std::uint32_t size)
+{
+    if (data == nullptr && size > 0)
+        return -20004;
+    const auto* bytes = static_cast<const unsigned char*> (data);
+    packets[port].assign (bytes, bytes + size);
+    ++posts;
+    return 0;
+}
+
+AAX_Result Controller::GetHostName (AAX_IString* outName) const
+{
+    if (outName == nullptr)
+        return -20004;
+    outName->Set ("Stand-in host");
+    return 0;
+}
+
+AAX_Result Controller::GetIsAudioSuite (AAX_CBoolean* out) const
+{
+    if (out == nullptr)
+        return -20004;
+    *out = 0;
+    return 0;
+}
+
+void* Controller::find (const acfIID& iid)
+{
+    return iid == IID_IAAXControllerV1 || iid == IID_IAAXControllerV2 || iid == IID_IAAXControllerV3
+               ? static_cast<AAX_IACFController_V3*> (this)
+               : nullptr;
+}
+
+AAX_Result Transport::GetCurrentTempo (double* outBpm) const
+{
+    if (outBpm == nullptr)
+        return -20004;
+    ++tempoAsked;
+    *outBpm = bpm;
+    return 0;
+}
+
+AAX_Result Transport::GetCurrentMeter (std::int32_t* outNumerator, std::int32_t* outDenominator) const
+{
+    if (outNumerator == nullptr || outDenominator == nullptr)
+        return -20004;
+    *outNumerator = 4;
+    *outDenominator = 4;
+    return 0;
+}
+
+AAX_Result Transport::IsTransportPlaying (bool* outPlaying) const
+{
+    if (outPlaying == nullptr)
+        return -20004;
+    *outPlaying = true;
+    return 0;
+}
+
+AAX_Result Transport::GetCurrentNativeSampleLocation (std::int64_t* outSample) const
+{
+    if (outSample == nullptr)
+        return -20004;
+    *outSample = sample;
+    return 0;
+}
+
+void* Transport::find (const acfIID& iid)
+{
+    return iid == IID_IAAXTransportV1 || iid == IID_IAAXTransportV2 ? static_cast<AAX_IACFTransport_V2*> (this) : nullptr;
+}
+
+void Automation::record (std::string call) const
+{
+    const std::lock_guard<std::mutex> held (lock);
+    log.push_back (std::move (call));
+}
+
+AAX_Result Automation::RegisterParameter (AAX_CParamID id)
+{
+    const std::lock_guard<std::mutex> held (lock);
+    registeredIDs.push_back (text (id));
+    return 0;
+}
+
+AAX_Result Automation::UnregisterParameter (AAX_CParamID id)
+{
+    const std::lock_guard<std::mutex> held (lock);
+    for (auto it = registeredIDs.begin(); it != registeredIDs.end(); ++it)
+        if (*it == text (id))
+        {
+            registeredIDs.erase (it);
+            break;
+        }
+    return 0;
+}
+
+AAX_Result Automation::PostSetValueRequest (AAX_CParamID id, double value) const
+{
+    record ("request " + text (id) + " " + number (value));
+    const std::lock_guard<std::mutex> held (lock);
+    requests.emplace_back (text (id), value);
+    return 0;
+}
+
+AAX_Result Automation::PostCurrentValue (AAX_CParamID id, double value) const
+{
+    record ("current " + text (id) + " " + number (value));
+    return 0;
+}
+
+AAX_Result Automation::PostTouchRequest (AAX_CParamID id)
+{
+    record ("touch " + text (id));
+    return 0;
+}
+
+AAX_Result Automation::PostReleaseRequest (AAX_CParamID id)
+{
+    record ("release " + text (id));
+    return 0;
+}
+
+AAX_Result Automation::GetTouchState (AAX_CParamID, AAX_CBoolean* out)
+{
+    if (out == nullptr)
+        return -20004;
+    *out = 0;
+    return 0;
+}
+
+std::vector<std::string> Automation::takeLog()
+{
+    const std::lock_guard<std::mutex> held (lock);
+    return std::exchange (log, {});
+}
+
+std::vector<std::pair<std::string, double>> Automation::takeRequests()
+{
+    const std::lock_guard<std::mutex> held (lock);
+    return std::exchange (requests, {});
+}
+
+std::vector<std::string> Automation::registered() const
+{
+    const std::lock_guard<std::mutex> held (lock);
+    return registeredIDs;
+}
+
+void* Automation::find (const acfIID& iid)
+{
+    return iid == IID_IAAXAutomationDelegateV1 ? static_cast<AAX_IACFAutomationDelegate*> (this) : nullptr;
+}
+
+AAX_Result ViewContainer::GetModifiers (std::uint32_t* out)
+{
+    if (out == nullptr)
+        return -20004;
+    *out = 0;
+    return 0;
+}
+
+AAX_Result ViewContainer::SetViewSize (AAX_Point& size)
+{
+    asked = size;
+    return 0;
+}
+
+void* ViewContainer::find (const acfIID& iid)
+{
+    return iid == IID_IAAXViewContainerV1 || iid == IID_IAAXViewContainerV2 ? static_cast<AAX_IACFViewContainer_V2*> (this)
+                                                                          : nullptr;
+}
+
+// Instance ----------------------------------------------------------------------
+
+ACFRESULT Instance::Services::QueryInterface (const acfIID& iid, void** out)
+{
+    // A GUI asks its host object for the effect's parameters.
+    if (iid == IID_IAAXEffectParametersV1 && instance.parameters != nullptr)
+        return instance.parameters->QueryInterface (iid, out);
+    return Object::QueryInterface (iid, out);
+}
+
+void* Instance::Services::find (const acfIID& iid)
+{
+    if (iid == IID_IAAXControllerV1 || iid == IID_IAAXControllerV2 || iid == IID_IAAXControllerV3)
+        return static_cast<AAX_IACFController_V3*> (&instance.controller);
+    if (iid == IID_IAAXTransportV1 || iid == IID_IAAXTransportV2)
+        return static_cast<AAX_IACFTransport_V2*> (&instance.transport);
+    if (iid == IID_IAAXAutomationDelegateV1)
+        return static_cast<AAX_IACFAutomationDelegate*> (&instance.automation);
+    return nullptr;
+}
+
+Instance::Instance (const EffectDescriptor& effectToMake, const ComponentDescriptor& componentToRun, float sampleRate)
+    : effect (effectToMake), component (componentToRun)
+{
+    controller.sampleRate = sampleRate;
+    if (component.properties != nullptr)
+    {
+        controller.input = static_cast<AAX_EStemFormat> (component.properties->get (AAX_eProperty_InputStemFormat));
+        controller.output = static_cast<AAX_EStemFormat> (component.properties->get (AAX_eProperty_OutputStemFormat));
+    }
+
+    const auto proc = effect.procs.find (kAAX_ProcPtrID_Create_EffectParameters);
+    if (proc == effect.procs.end() || proc->second == nullptr || component.process == nullptr)
+    {
+        error = "no creator or process proc";
+        return;
+    }
+    created = reinterpret_cast<AAX_CCreateObjectProc> (proc->second)();
+    void* asked = nullptr;
+    if (created == nullptr || created->QueryInterface (IID_IAAXEffectParametersV3, &asked) != ACF_OK)
+    {
+        error = "no effect parameters";
+        return;
+    }
+    parameters = static_cast<AAX_IACFEffectParameters_V3*> (asked);
+    if (const auto result = parameters->Initialize (&services); result != 0)
+    {
+        error = "Initialize gave " + std::to_string (result);
+        return;
+    }
+
+    // The context record: one pointer per declared field.
+    AAX_CFieldIndex last = -1;
+    for (const auto& [field, description] : component.fields)
+        last = std::max (last, field);
+    record.assign (static_cast<std::size_t> (last + 1), nullptr);
+    for (const auto& [field, description] : component.fields)
+    {
+        auto& slot = record[static_cast<std::size_t> (field)];
+        if (description.kind == "buffer length")
+            slot = &frameCount;
+        else if (description.kind == "data in")
+            slot = &bypassWord;
+        else if (description.kind == "private data")
+        {
+            privateData.assign (description.size, 0);
+            slot = privateData.data();
+        }
+    }
+    initResult = component.initInstance != nullptr
+                     ? component.initInstance (record.data(), created, AAX_eInstanceInitAction_AddingNewInstance)
+                     : 0;
+}
+
+Instance::~Instance()
+{
+    closeGUI();
+    if (component.initInstance != nullptr && ! record.empty())
+        component.initInstance (record.data(), created, AAX_eInstanceInitAction_RemovingInstance);
+    if (parameters != nullptr)
+    {
+        parameters->Uninitialize();
+        parameters->Release();
+    }
+    if (created != nullptr)
+        created->Release();
+}
+
+void Instance::answerRequests()
+{
+    for (const auto& [id, value] : automation.takeRequests())
+        parameters->UpdateParameterNormalizedValue (id.c_str(), value, AAX_eUpdateSource_Parameter);
+}
+
+void Instance::render (float* const* inputs, float* const* outputs, int frames)
+{
+    answerRequests();
+    parameters->GenerateCoefficients();
+
+    // The latest packet of each data port goes into its field.
+    for (const auto& [field, description] : component.fields)
+        if (description.kind == "data in")
+        {
+            const auto& packet = controller.packets[field];
+            if (packet.size() >= sizeof (bypassWord))
+                std::memcpy (&bypassWord, packet.data(), sizeof (bypassWord));
+        }
+        else if (description.kind == "audio in")
+            record[static_cast<std::size_t> (field)] = const_cast<float**> (inputs);
+        else if (description.kind == "audio out")
+            record[static_cast<std::size_t> (field)] = const_cast<float**> (outputs);
+
+    frameCount = frames;
+    const AAX_CContextRecord instances[] = { record.data() };
+    component.process (instances, instances + 1);
+    transport.sample += frames;
+}
+
+std::vector<char> Instance::chunk (AAX_CTypeID id) const
+{
+    std::uint32_t size = 0;
+    if (parameters->GetChunkSize (id, &size) != 0)
+        return {};
+    std::vector<char> bytes (AAX_PLUGIN_CHUNK_HEADER_SIZE + size, 0);
+    auto* header = reinterpret_cast<AAX_SPlugInChunk*> (bytes.data());
+    header->fChunkID = id;
+    if (parameters->GetChunk (id, header) != 0 || header->fSize != static_cast<std::int32_t> (size))
+        return {};
+    return bytes;
+}
+
+AAX_Result Instance::setChunk (AAX_CTypeID id, const std::vector<char>& bytes)
+{
+    return parameters->SetChunk (id, reinterpret_cast<const AAX_SPlugInChunk*> (bytes.data()));
+}
+
+bool Instance::openGUI (unsigned long window)
+{
+    const auto proc = effect.procs.find (kAAX_ProcPtrID_Create_EffectGUI);
+    if (proc == effect.procs.end() || proc->second == nullptr)
+        return false;
+    auto* made = reinterpret_cast<AAX_CCreateObjectProc> (proc->second)();
+    void* asked = nullptr;
+    if (made == nullptr || made->QueryInterface (IID_IAAXEffectGUIV1, &asked) != ACF_OK)
+    {
+        if (made != nullptr)
+            made->Release();
+        return false;
+    }
+    made->Release();
+    gui = static_cast<AAX_IACFEffectGUI*> (asked);
+    view = std::make_unique<ViewContainer> (window);
+    return gui->Initialize (&services) == 0 && gui->SetViewContainer (static_cast<AAX_IACFViewContainer_V2*> (view.get())) == 0;
+}
+
+void Instance::closeGUI()
+{
+    if (gui == nullptr)
+        return;
+    gui->SetViewContainer (nullptr);
+    gui->Uninitialize();
+    gui->Release();
+    gui = nullptr;
+}
+
+int threadCount()
+{
+    int count = 0;
+    if (auto* tasks = opendir ("/proc/self/task"))
+    {
+        while (auto* entry = readdir (tasks))
+            if (entry->d_name[0] != '.')
+                ++count;
+        closedir (tasks);
+    }
+    return count;
+}
+} // namespace standin

@@ -1,0 +1,402 @@
+#pragma once
+
+// A whole AAX host of our own, written on the raw interfaces alone: it loads
+// a module from its .so, registers it, makes instances of its components,
+// renders them, answers their automation and shows their GUI in an X11
+// window. Set-value requests are answered before the next render, never
+// inside the request, as a host's automation does.
+
+#include "AAX_ACFEffect.h"
+#include "AAX_ACFHostInterfaces.h"
+#include "AAX_ACFIdentifiers.h"
+#include "ACFModule.h"
+
+#include <atomic>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace standin
+{
+// Counted references and the interfaces an object answers. Objects belong to
+// the host; a count below zero marks a reference released once too often.
+template <class Interface>
+class Object : public Interface
+{
+public:
+    ACFRESULT QueryInterface (const acfIID& iid, void** out) override
+    {
+        if (out == nullptr)
+            return ACF_E_POINTER;
+        *out = nullptr;
+        void* found = iid == IID_IACFUnknown ? static_cast<IACFUnknown*> (static_cast<Interface*> (this)) : find (iid);
+        if (found == nullptr)
+            return ACF_E_NOINTERFACE;
+        AddRef();
+        *out = found;
+        return ACF_OK;
+    }
+    std::uint32_t AddRef() override { return static_cast<std::uint32_t> (++references); }
+    std::uint32_t Release() override { return static_cast<std::uint32_t> (--references); }
+    virtual ~Object() = default;
+
+    std::atomic<int> references { 0 };
+
+protected:
+    virtual void* find (const acfIID& iid) = 0;
+};
+
+class PropertyMap final : public Object<AAX_IACFPropertyMap_V2>
+{
+public:
+    AAX_CBoolean GetProperty (AAX_EProperty property, AAX_CPropertyValue* outValue) const override;
+    AAX_Result AddProperty (AAX_EProperty property, AAX_CPropertyValue value) override;
+    AAX_Result RemoveProperty (AAX_EProperty property) override;
+    AAX_Result AddPropertyWithIDArray (AAX_EProperty, const AAX_SPlugInIdentifierTriad*, std::uint32_t) override { return 0; }
+    AAX_CBoolean GetPropertyWithIDArray (AAX_EProperty, const AAX_SPlugInIdentifierTriad**, std::uint32_t*) const override
+    {
+        return 0;
+    }
+    AAX_CPropertyValue get (AAX_EProperty property) const;
+
+    std::map<std::int32_t, AAX_CPropertyValue> properties;
+
+private:
+    void* find (const acfIID& iid) override;
+};
+
+// One processing component: its context fields, procs and properties.
+class ComponentDescriptor final : public Object<AAX_IACFComponentDescriptor_V2>
+{
+public:
+    AAX_Result Clear() override;
+    AAX_Result AddAudioIn (AAX_CFieldIndex field) override { return add (field, "audio in"); }
+    AAX_Result AddAudioOut (AAX_CFieldIndex field) override { return add (field, "audio out"); }
+    AAX_Result AddAudioBufferLength (AAX_CFieldIndex field) override { return add (field, "buffer length"); }
+    AAX_Result AddSampleRate (AAX_CFieldIndex field) override { return add (field, "sample rate"); }
+    AAX_Result AddClock (AAX_CFieldIndex field) override { return add (field, "clock"); }
+    AAX_Result AddSideChainIn (AAX_CFieldIndex field) override { return add (field, "side chain"); }
+    AAX_Result AddDataInPort (AAX_CFieldIndex field, std::uint32_t packetSize, AAX_EDataInPortType) override;
+    AAX_Result AddAuxOutputStem (AAX_CFieldIndex field, std::int32_t, const char*) override { return add (field, "aux out"); }
+    AAX_Result AddPrivateData (AAX_CFieldIndex field, std::int32_t dataSize, std::uint32_t) override;
+    AAX_Result AddDmaInstance (AAX_CFieldIndex field, AAX_EDmaMode) override { return add (field, "dma"); }
+    AAX_Result AddMeters (AAX_CFieldIndex field, const AAX_CTypeID*, std::uint32_t) override { return add (field, "meters"); }
+    AAX_Result AddMIDINode (AAX_CFieldIndex field, AAX_EMIDINodeType, const char*, std::uint32_t) override
+    {
+        return add (field, "midi");
+    }
+    AAX_Result AddReservedField (AAX_CFieldIndex field, std::uint32_t) override { return add (field, "reserved"); }
+    AAX_Result AddProcessProc_Native (AAX_CProcessProc process, IACFUnknown* propertyMap, AAX_CInstanceInitProc init,
+                                      AAX_CBackgroundProc, AAX_CSelector* outSelector) override;
+    AAX_Result AddProcessProc_TI (const char*, const char*, IACFUnknown*, const char*, const char*, AAX_CSelector*) override
+    {
+        return -20009;
+    }
+    AAX_Result AddTemporaryData (AAX_CFieldIndex field, std::uint32_t) override { return add (field, "temporary"); }
+
+    struct Field
+    {
+        std::string kind;
+        std::uint32_t size = 0;
+    };
+    std::map<AAX_CFieldIndex, Field> fields;
+    AAX_CProcessProc process = nullptr;
+    AAX_CInstanceInitProc initInstance = nullptr;
+    PropertyMap* properties = nullptr;
+
+private:
+    AAX_Result add (AAX_CFieldIndex field, std::string kind, std::uint32_t size = 0);
+    void* find (const acfIID& iid) override;
+};
+
+class EffectDescriptor final : public Object<AAX_IACFEffectDescriptor_V2>
+{
+public:
+    AAX_Result AddComponent (IACFUnknown* component) override;
+    AAX_Result AddName (const char* name) override;
+    AAX_Result AddCategory (std::uint32_t category) override;
+    AAX_Result AddCategoryBypassParameter (std::uint32_t, AAX_CParamID) override { return 0; }
+    AAX_Result AddProcPtr (void* procPtr, AAX_CProcPtrID procID) override;
+    AAX_Result SetProperties (IACFUnknown*) override { return 0; }
+    AAX_Result AddResourceInfo (AAX_EResourceType, const char*) override { return 0; }
+    AAX_Result AddMeterDescription (AAX_CTypeID, const char*, IACFUnknown*) override { return 0; }
+    AAX_Result AddControlMIDINode (AAX_CTypeID, AAX_EMIDINodeType, const char*, std::uint32_t) override { return 0; }
+
+    std::vector<std::string> names;
+    std::uint32_t categories = 0;
+    std::map<std::string, void*> procs;
+    std::vector<ComponentDescriptor*> components;
+
+private:
+    void* find (const acfIID& iid) override;
+};
+
+// The collection is also what the module hands back as its plug-in definition.
+class Collection final : public Object<AAX_IACFCollection>, public IACFPluginDefinition
+{
+public:
+    ACFRESULT QueryInterface (const acfIID& iid, void** out) override { return Object::QueryInterface (iid, out); }
+    std::uint32_t AddRef() override { return Object::AddRef(); }
+    std::uint32_t Release() override { return Object::Release(); }
+
+    AAX_Result AddEffect (const char* effectID, IACFUnknown* descriptor) override;
+    AAX_Result SetManufacturerName (const char* name) override;
+    AAX_Result AddPackageName (const char* name) override;
+    AAX_Result SetPackageVersion (std::uint32_t version) override;
+    AAX_Result SetProperties (IACFUnknown*) override { return 0; }
+
+    std::vector<std::pair<std::string, EffectDescriptor*>> effects;
+    std::string manufacturer;
+    std::vector<std::string> packageNames;
+    std::uint32_t packageVersion = 0;
+
+private:
+    void* find (const acfIID& iid) override;
+};
+
+class HostServices final : public Object<AAX_IACFHostServices_V2>
+{
+public:
+    AAX_Result Assert (const char*, std::int32_t, const char* note) override;
+    AAX_Result Trace (std::int32_t, const char* message) override;
+    AAX_Result StackTrace (std::int32_t, std::int32_t, const char*) override { return 0; }
+
+    std::mutex lock;
+    std::vector<std::string> messages;
+
+private:
+    void* find (const acfIID& iid) override;
+};
+
+class Host;
+
+class ComponentFactory final : public Object<IACFComponentFactory>
+{
+public:
+    explicit ComponentFactory (Host& owner) : host (owner) {}
+    ACFRESULT CreateComponent (IACFUnknown* outer, const acfCLSID& component, const acfIID& iid, void** out) override;
+
+private:
+    void* find (const acfIID& iid) override;
+    Host& host;
+};
+
+// What the host passes to ACFStartup and ACFRegisterPlugin: its factory.
+class Host final : public Object<IACFUnknown>
+{
+public:
+    Host();
+    ~Host() override;
+
+    ComponentFactory factory { *this };
+    std::vector<std::unique_ptr<Collection>> collections;
+    std::vector<std::unique_ptr<EffectDescriptor>> effectDescriptors;
+    std::vector<std::unique_ptr<ComponentDescriptor>> componentDescriptors;
+    std::vector<std::unique_ptr<PropertyMap>> propertyMaps;
+    std::vector<std::unique_ptr<HostServices>> hostServices;
+
+    // References the module still holds on anything of this host.
+    int referencesHeld() const;
+
+private:
+    void* find (const acfIID& iid) override;
+};
+
+// The module: its seven entry points from the .so.
+class Module
+{
+public:
+    explicit Module (const std::string& path);
+    ~Module();
+    Module (const Module&) = delete;
+    Module& operator= (const Module&) = delete;
+
+    bool isLoaded() const { return library != nullptr && error.empty(); }
+    void unload();
+
+    std::string error;
+    void* library = nullptr;
+    ACFRegisterPluginProc registerPlugin = nullptr;
+    ACFRegisterComponentProc registerComponent = nullptr;
+    ACFGetClassFactoryProc getClassFactory = nullptr;
+    ACFCanUnloadNowProc canUnloadNow = nullptr;
+    ACFStartupProc startup = nullptr;
+    ACFShutdownProc shutdown = nullptr;
+    ACFGetSDKVersionProc getSDKVersion = nullptr;
+};
+
+// Per instance: the host controller, transport and automation.
+class Controller final : public Object<AAX_IACFController_V3>
+{
+public:
+    AAX_Result GetEffectID (AAX_IString* outID) const override;
+    AAX_Result GetSampleRate (AAX_CSampleRate* outRate) const override;
+    AAX_Result GetInputStemFormat (AAX_EStemFormat* outFormat) const override;
+    AAX_Result GetOutputStemFormat (AAX_EStemFormat* outFormat) const override;
+    AAX_Result GetSignalLatency (std::int32_t* outSamples) const override;
+    AAX_Result GetCycleCount (AAX_EProperty, AAX_CPropertyValue*) const override { return -20009; }
+    AAX_Result GetTODLocation (AAX_CTimeOfDay*) const override { return -20009; }
+    AAX_Result SetSignalLatency (std::int32_t) override { return 0; }
+    AAX_Result SetCycleCount (const AAX_EProperty*, const AAX_CPropertyValue*, std::int32_t) override { return 0; }
+    AAX_Result PostPacket (AAX_CFieldIndex port, const void* data, std::uint32_t size) override;
+    AAX_Result GetCurrentMeterValue (AAX_CTypeID, float*) const override { return -20009; }
+    AAX_Result GetMeterPeakValue (AAX_CTypeID, float*) const override { return -20009; }
+    AAX_Result ClearMeterPeakValue (AAX_CTypeID) const override { return -20009; }
+    AAX_Result GetMeterCount (std::uint32_t*) const override { return -20009; }
+    AAX_Result GetMeterClipped (AAX_CTypeID, AAX_CBoolean*) const override { return -20009; }
+    AAX_Result ClearMeterClipped (AAX_CTypeID) const override { return -20009; }
+    AAX_Result GetNextMIDIPacket (AAX_CFieldIndex*, AAX_CMidiPacket*) override { return -20009; }
+    AAX_Result SendNotification (AAX_CTypeID, const void*, std::uint32_t) override { return 0; }
+    AAX_Result GetHybridSignalLatency (std::int32_t*) const override { return -20009; }
+    AAX_Result GetCurrentAutomationTimestamp (AAX_CTransportCounter*) const override { return -20009; }
+    AAX_Result GetHostName (AAX_IString* outName) const override;
+    AAX_Result GetPlugInTargetPlatform (AAX_CTargetPlatform*) const override { return -20009; }
+    AAX_Result GetIsAudioSuite (AAX_CBoolean* out) const override;
+
+    float sampleRate = 48000.0f;
+    AAX_EStemFormat input = AAX_eStemFormat_Stereo, output = AAX_eStemFormat_Stereo;
+    std::map<AAX_CFieldIndex, std::vector<unsigned char>> packets; // the last posted to each port
+    int posts = 0;
+
+private:
+    void* find (const acfIID& iid) override;
+};
+
+class Transport final : public Object<AAX_IACFTransport_V2>
+{
+public:
+    AAX_Result GetCurrentTempo (double* outBpm) const override;
+    AAX_Result GetCurrentMeter (std::int32_t* outNumerator, std::int32_t* outDenominator) const override;
+    AAX_Result IsTransportPlaying (bool* outPlaying) const override;
+    AAX_Result GetCurrentTickPosition (std::int64_t*) const override { return -20009; }
+    AAX_Result GetCurrentLoopPosition (bool*, std::int64_t*, std::int64_t*) const override { return -20009; }
+    AAX_Result GetCurrentNativeSampleLocation (std::int64_t* outSample) const override;
+    AAX_Result GetCustomTickPosition (std::int64_t*, std::int64_t) const override { return -20009; }
+    AAX_Result GetBarBeatPosition (std::int32_t*, std::int32_t*, std::int64_t*, std::int64_t) const override { return -20009; }
+    AAX_Result GetTicksPerQuarter (std::uint32_t*) const override { return -20009; }
+    AAX_Result GetCurrentTicksPerBeat (std::uint32_t*) const override { return -20009; }
+    AAX_Result GetTimelineSelectionStartPosition (std::int64_t*) const override { return -20009; }
+    AAX_Result GetTimeCodeInfo (AAX_EFrameRate*, std::int32_t*) const override { return -20009; }
+    AAX_Result GetFeetFramesInfo (AAX_EFeetFramesRate*, std::int64_t*) const override { return -20009; }
+    AAX_Result IsMetronomeEnabled (std::int32_t*) const override { return -20009; }
+
+    double bpm = 100.0;
+    std::int64_t sample = 0;
+    mutable std::atomic<int> tempoAsked { 0 };
+
+private:
+    void* find (const acfIID& iid) override;
+};
+
+// Records every call as text ("touch 2", "request 2 0.5", "release 2",
+// "current 2 0.5") and keeps set requests until the host answers them.
+class Automation final : public Object<AAX_IACFAutomationDelegate>
+{
+public:
+    AAX_Result RegisterParameter (AAX_CParamID id) override;
+    AAX_Result UnregisterParameter (AAX_CParamID id) override;
+    AAX_Result PostSetValueRequest (AAX_CParamID id, double value) const override;
+    AAX_Result PostCurrentValue (AAX_CParamID id, double value) const override;
+    AAX_Result PostTouchRequest (AAX_CParamID id) override;
+    AAX_Result PostReleaseRequest (AAX_CParamID id) override;
+    AAX_Result GetTouchState (AAX_CParamID, AAX_CBoolean* out) override;
+
+    std::vector<std::string> takeLog();
+    std::vector<std::pair<std::string, double>> takeRequests();
+    std::vector<std::string> registered() const;
+
+private:
+    void record (std::string call) const;
+    void* find (const acfIID& iid) override;
+
+    mutable std::mutex lock;
+    mutable std::vector<std::string> log;
+    mutable std::vector<std::pair<std::string, double>> requests;
+    std::vector<std::string> registeredIDs;
+};
+
+// The X11 window the host gives a GUI.
+class ViewContainer final : public Object<AAX_IACFViewContainer_V2>
+{
+public:
+    explicit ViewContainer (unsigned long windowToGive) : window (windowToGive) {}
+
+    std::int32_t GetType() override { return AAX_eViewContainer_Type_X11Window; }
+    void* GetPtr() override { return reinterpret_cast<void*> (window); }
+    AAX_Result GetModifiers (std::uint32_t* out) override;
+    AAX_Result SetViewSize (AAX_Point& size) override;
+    AAX_Result HandleParameterMouseDown (AAX_CParamID, std::uint32_t) override { return 0; }
+    AAX_Result HandleParameterMouseDrag (AAX_CParamID, std::uint32_t) override { return 0; }
+    AAX_Result HandleParameterMouseUp (AAX_CParamID, std::uint32_t) override { return 0; }
+    AAX_Result HandleMultipleParametersMouseDown (const AAX_CParamID*, std::uint32_t, std::uint32_t) override { return 0; }
+    AAX_Result HandleMultipleParametersMouseDrag (const AAX_CParamID*, std::uint32_t, std::uint32_t) override { return 0; }
+    AAX_Result HandleMultipleParametersMouseUp (const AAX_CParamID*, std::uint32_t, std::uint32_t) override { return 0; }
+
+    unsigned long window;
+    AAX_Point asked {};
+
+private:
+    void* find (const acfIID& iid) override;
+};
+
+// One instance of a component: its parameter object initialised on a host
+// object of its own, its context record, and its GUI when one is open.
+class Instance
+{
+public:
+    Instance (const EffectDescriptor& effect, const ComponentDescriptor& component, float sampleRate);
+    ~Instance();
+    Instance (const Instance&) = delete;
+    Instance& operator= (const Instance&) = delete;
+
+    bool isReady() const { return error.empty(); }
+
+    // Answers pending set requests, generates coefficients, and runs the
+    // process proc once over the given channels.
+    void render (float* const* inputs, float* const* outputs, int frames);
+    void answerRequests();
+
+    std::vector<char> chunk (AAX_CTypeID id) const; // header and data, empty on failure
+    AAX_Result setChunk (AAX_CTypeID id, const std::vector<char>& chunk);
+
+    // The GUI: made, initialised and given the window; closed again.
+    bool openGUI (unsigned long window);
+    void closeGUI();
+
+    std::string error;
+    AAX_IACFEffectParameters_V3* parameters = nullptr;
+    AAX_IACFEffectGUI* gui = nullptr;
+    Controller controller;
+    Transport transport;
+    Automation automation;
+    std::unique_ptr<ViewContainer> view;
+    std::int32_t initResult = -1;
+
+private:
+    class Services final : public Object<IACFUnknown>
+    {
+    public:
+        explicit Services (Instance& owner) : instance (owner) {}
+        ACFRESULT QueryInterface (const acfIID& iid, void** out) override;
+
+    private:
+        void* find (const acfIID& iid) override;
+        Instance& instance;
+    };
+
+    const EffectDescriptor& effect;
+    const ComponentDescriptor& component;
+    Services services { *this };
+    IACFUnknown* created = nullptr;
+    std::vector<void*> record;
+    std::vector<unsigned char> privateData;
+    std::int32_t frameCount = 0;
+    std::int32_t bypassWord = 0;
+};
+
+// The number of threads this process runs.
+int threadCount();
+} // namespace standin
