@@ -1,5 +1,7 @@
 #include "MorvidSplashScreen.h"
 
+#include "MorvidModalPanel.h"
+
 #include <PandrelTQ4418BinImg.h>
 
 MorvidSplashScreen::MorvidSplashScreen (const juce::String& name)
@@ -29,15 +31,13 @@ void MorvidSplashScreen::setVersion (const juce::String& text)
 
 void MorvidSplashScreen::show()
 {
-    // Showing twice must not stack a second modal entry.
-    if (! isCurrentlyModal (false))
-        enterModalState (true, nullptr, false);
+    MorvidModalPanel::enter (*this);
     setVisible (true);
 }
 
 void MorvidSplashScreen::hide()
 {
-    exitModalState (1);
+    MorvidModalPanel::leave (*this, false);
     setVisible (false);
 }
 
@@ -55,4 +55,9 @@ void MorvidSplashScreen::paint (juce::Graphics& g)
                  0, 0, proportionOfWidth (1.0f), proportionOfHeight (1.0f),
                  0, 0, aboutImage.getWidth(), aboutImage.getHeight(),
                  false);
+}
+
+bool MorvidSplashScreen::canModalEventBeSentToComponent (const juce::Component* target)
+{
+    return MorvidModalPanel::letsThrough (*this, target);
 }

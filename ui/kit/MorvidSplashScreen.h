@@ -16,6 +16,7 @@ public:
 
     void mouseDown (const juce::MouseEvent& event) override;
     void paint (juce::Graphics& g) override;
+    bool canModalEventBeSentToComponent (const juce::Component* target) override;
 
     virtual void show();
     virtual void hide();
