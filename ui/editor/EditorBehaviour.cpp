@@ -306,5 +306,6 @@ void PandrelTQ4418AudioProcessorEditor::openInDefaultApplication (const juce::St
 
 void PandrelTQ4418AudioProcessorEditor::showMessage (const juce::String& text, int iconType)
 {
-    juce::ignoreUnused (text, iconType);
+    alert_->setTitle (text);
+    alert_->show (1, iconType);
 }

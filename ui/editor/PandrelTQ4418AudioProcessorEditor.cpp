@@ -132,6 +132,12 @@ PandrelTQ4418AudioProcessorEditor::PandrelTQ4418AudioProcessorEditor (PandrelTQ4
     addChildComponent (*aboutContainer_);
     aboutContainer_->setBounds (0, 0, aboutContainer_->getWidth(), aboutContainer_->getHeight());
 
+    // The editor's own messages: asterisk icon, OK, CANCEL.
+    alert_ = std::make_unique<MorvidAlertComponent> ("alert_", 1, 1, 3);
+    addChildComponent (*alert_);
+    alert_->needChangeParentModal (false);
+    alert_->setBounds (0, 0, 325, 454);
+
     p.parametersChanged.store (true);
     p.channelChanged.store (true);
     p.programChanged.store (true);

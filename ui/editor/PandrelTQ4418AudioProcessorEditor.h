@@ -5,6 +5,7 @@
 #include <Morvid2StateButton.h>
 #include <Morvid2StateKickButton.h>
 #include <Morvid4StateButton3PDT.h>
+#include <MorvidAlertComponent.h>
 #include <MorvidDelay10MSKnob.h>
 #include <MorvidKnob.h>
 #include <MorvidModDelayFreq20HzMaxLog10Knob.h>
@@ -89,6 +90,7 @@ private:
     std::unique_ptr<Morvid2StateKickButton> type1ShortcutButton_;
     std::unique_ptr<Morvid2StateKickButton> type2ShortcutButton_;
     std::unique_ptr<Morvid2StateKickButton> type3ShortcutButton_;
+    std::unique_ptr<MorvidAlertComponent> alert_;
     std::unique_ptr<Morvid2StateKickButton> aboutShowButton_;
     std::unique_ptr<MorvidSplashScreen> aboutContainer_;
     juce::TooltipWindow tooltipWindow_ { nullptr, 700 };
