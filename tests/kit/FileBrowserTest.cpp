@@ -31,9 +31,6 @@ struct Browser : MorvidFileBrowser
     }
 };
 
-// Alpha is kept in eight bits.
-bool usable (juce::Component& button) { return button.isEnabled() && button.getAlpha() == 1.0f; }
-bool unusable (juce::Component& button) { return ! button.isEnabled() && std::abs (button.getAlpha() - 0.5f) < 0.01f; }
 } // namespace
 
 using FileBrowser = PresetMenuTestFolder;
@@ -167,6 +164,7 @@ TEST_F (FileBrowser, NewFolderMakesTheTypedFolderOrSaysWhyNot)
     EXPECT_TRUE (isOpen (alert));
     EXPECT_EQ (child<juce::Label> (alert, "titleText_").getText(), "The folder name already exist! Try different name.");
     EXPECT_TRUE (panel.isVisible() && ! panel.isCurrentlyModal (false));
+    EXPECT_EQ (modalCount(), 1); // only the innermost panel
     click (alert, "OK");
     EXPECT_TRUE (isOpen (panel));
     EXPECT_EQ (field.getText(), "Drums");

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <cmath>
 #include <functional>
 
 namespace juce
@@ -78,6 +79,10 @@ inline void click (juce::Component& panel, const juce::String& buttonName)
     child<juce::Button> (panel, buttonName).triggerClick();
     pump();
 }
+
+// A button's state as the panels' timers set it; alpha is kept in eight bits.
+inline bool usable (juce::Component& button) { return button.isEnabled() && button.getAlpha() == 1.0f; }
+inline bool unusable (juce::Component& button) { return ! button.isEnabled() && std::abs (button.getAlpha() - 0.5f) < 0.01f; }
 
 inline bool isOpen (juce::Component& panel) { return panel.isVisible() && panel.isCurrentlyModal (false); }
 

@@ -34,6 +34,11 @@ juce::File resolveInside (const juce::File& root, const juce::String& path)
     return file.isAChildOf (root) ? file : juce::File();
 }
 
+bool isFolderOrInside (const juce::File& folder, const juce::File& file)
+{
+    return folder != juce::File() && (file == folder || file.isAChildOf (folder));
+}
+
 bool isBefore (const juce::File& a, const juce::File& b)
 {
     const auto nameA = a.getFileName();

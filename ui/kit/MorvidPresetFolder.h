@@ -21,6 +21,12 @@ juce::File getPresetFolder();
 // the file only when it lies strictly inside root; otherwise returns File().
 juce::File resolveInside (const juce::File& root, const juce::String& path);
 
+// True for the folder itself and for anything below it, by path after the
+// framework's normalisation ("a/b/../c" is "a/c"); letter case counts, so a
+// sibling whose name only starts with the folder's, or differs from it in
+// case, is outside.
+bool isFolderOrInside (const juce::File& folder, const juce::File& file);
+
 // Natural, case-insensitive order of file names ("Lead 2" before "lead 10");
 // names that differ only in case keep a fixed order.
 bool isBefore (const juce::File& a, const juce::File& b);

@@ -1,0 +1,37 @@
+// The save browser: the file browser in its save mode, kept inside the Preset
+// folder, that saves the current preset as a ".mdtz" file there (or in a
+// sub-folder), asking before it overwrites one.
+#pragma once
+
+#include "MorvidFileBrowser.h"
+#include "MorvidOverwriteComponent2.h"
+
+class MorvidPresetBrowser : public MorvidFileBrowser
+{
+public:
+    MorvidPresetBrowser (const juce::String& name, const juce::String& text, const juce::File& root,
+                         const juce::String& wildcard, int mode, int titleType, int okButtonType, int cancelButtonType,
+                         int newFolderButtonType, PandrelTQ4418AudioProcessor* processor, MorvidPresetMenu* presetMenu);
+    ~MorvidPresetBrowser() override;
+
+    // OK and New Folder only inside the Preset folder; OK only for a name
+    // that saves.
+    void timerCallback() override;
+    void okButtonClicked() override;
+    void cancelButtonClicked() override;
+
+    void savePreset();
+
+protected:
+    MorvidPresetMenu* presetMenu = nullptr;
+    PandrelTQ4418AudioProcessor* processor = nullptr;
+    std::unique_ptr<MorvidOverwriteComponent2> overwriteComponent_;
+    std::unique_ptr<MorvidAlertComponent> alertComponent_;
+
+private:
+    // The preset file the chosen name saves to: inside the Preset folder,
+    // ending in ".mdtz"; File() when the name saves nothing.
+    juce::File saveTarget() const;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MorvidPresetBrowser)
+};

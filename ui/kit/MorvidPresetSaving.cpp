@@ -1,0 +1,45 @@
+#include "MorvidPresetSaving.h"
+
+#include "MorvidAlertComponent.h"
+#include "MorvidPresetFolder.h"
+#include "MorvidPresetMenu.h"
+#include "PandrelTQ4418AudioProcessor.h"
+
+namespace MorvidPresetSaving
+{
+namespace
+{
+juce::String quoted (const juce::File& preset) { return "\n\n\"" + relativeName (preset) + "\""; }
+} // namespace
+
+juce::String relativeName (const juce::File& preset)
+{
+    return preset.getRelativePathFrom (MorvidPresetFolder::getPresetFolder());
+}
+
+juce::String overwriteQuestion (const juce::File& preset)
+{
+    return "Are you sure you want to overwrite this preset?" + quoted (preset);
+}
+
+bool save (PandrelTQ4418AudioProcessor& processor, MorvidPresetMenu& presetMenu, const juce::File& preset,
+           MorvidAlertComponent& failureAlert)
+{
+    if (! presetMenu.writePreset (&processor, preset.getFullPathName()))
+    {
+        failureAlert.setTitle ("Couldn't save the preset! Check the folder and try again." + quoted (preset));
+        failureAlert.show (1, 4);
+        return false;
+    }
+
+    if (ProgramTable::isProgram (processor.currentProgram))
+    {
+        auto& program = processor.programs[processor.currentProgram];
+
+        if (ProgramTable::isSlot (program.activeChannel))
+            program.name[program.activeChannel] = presetMenu.getSelectedFilePath();
+    }
+
+    return true;
+}
+} // namespace MorvidPresetSaving
