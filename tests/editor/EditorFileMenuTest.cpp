@@ -4,6 +4,8 @@
 
 #include <PresetDocumentGuard.h>
 
+#include <functional>
+
 TEST_F (EditorTest, ManualAndSiteOpenThroughXdgOpenAndAMissingManualIsReported)
 {
     auto& e = open();
@@ -97,23 +99,102 @@ TEST_F (EditorTest, SteppedValuesSavedFromTheEditorReadBackUnchanged)
     EXPECT_TRUE (processor->comparePreset (PresetDocumentGuard::parseFile (presetFolder.getChildFile ("Saved.mdtz"))));
 }
 
+TEST_F (EditorTest, SavePresetAsksBeforeOverwritingAndOtherwiseOpensTheBrowser)
+{
+    auto& e = open();
+    auto& browser = child<MorvidPresetBrowser> ("savePresetBrowser_");
+    auto& question = child<MorvidOverwriteComponent> ("overwritePresetComponent_");
+    auto& list = paneltest::child<juce::FileBrowserComponent> (browser, "fileBrowser_");
+
+    // "Init.mdtz" is no file: the folder is made and the browser opens.
+    e.fileMenuResult (1);
+    EXPECT_TRUE (presetFolder.isDirectory());
+    ASSERT_TRUE (paneltest::isOpen (browser));
+    list.setFileName ("Lead");
+    ASSERT_TRUE (paneltest::pumpUntil ([&] { return paneltest::usable (paneltest::child (browser, "OK")); }));
+    paneltest::click (browser, "OK");
+    EXPECT_FALSE (browser.isVisible());
+    EXPECT_EQ (program().name[0], "Lead.mdtz");
+
+    // Now it is a file: the question names it; OK writes the new settings.
+    processor->setParameter (7, 0.25f);
+    e.fileMenuResult (1);
+    EXPECT_FALSE (browser.isVisible());
+    ASSERT_TRUE (paneltest::isOpen (question));
+    EXPECT_EQ (paneltest::child<juce::Label> (question, "titleText_").getText(),
+               "Are you sure you want to overwrite this preset?\n\n\"Lead.mdtz\"");
+    paneltest::click (question, "OK");
+    EXPECT_FALSE (question.isVisible());
+    EXPECT_FALSE (processor->comparePreset (PresetDocumentGuard::parseFile (presetFolder.getChildFile ("Lead.mdtz"))));
+
+    program().name[0] = "Clean/Slow.mdtz";
+    preset ("Clean/Slow.mdtz", presetText());
+    e.fileMenuResult (1);
+    EXPECT_TRUE (paneltest::child<juce::Label> (question, "titleText_").getText().endsWith ("\n\n\"Clean/Slow.mdtz\""));
+    paneltest::click (question, "CANCEL");
+    EXPECT_EQ (paneltest::modalCount(), 0);
+}
+
+TEST_F (EditorTest, SavePresetNeverOffersToOverwriteAFileOutsideThePresetFolder)
+{
+    // Host state sets the slot's name: one that climbs out, or an absolute one.
+    const auto outside = presetFolder.getChildFile ("../../Victim.mdtz");
+    ASSERT_TRUE (outside.getParentDirectory().createDirectory());
+    ASSERT_TRUE (outside.replaceWithText ("keep"));
+    auto& e = open();
+    auto& browser = child<MorvidPresetBrowser> ("savePresetBrowser_");
+
+    for (const auto& name : { juce::String ("../../Victim.mdtz"), outside.getFullPathName(), juce::String ("Folder") })
+    {
+        program().name[0] = name;
+        presetFolder.getChildFile ("Folder").createDirectory();
+        e.fileMenuResult (1);
+        EXPECT_FALSE (child ("overwritePresetComponent_").isVisible()) << name;
+        EXPECT_TRUE (paneltest::isOpen (browser)) << name;
+        paneltest::click (browser, "CANCEL");
+    }
+    EXPECT_EQ (outside.loadFileAsString(), "keep");
+}
+
 TEST_F (EditorTest, ClosedWhileAPanelIsOpen)
 {
-    for (const char* panel : { "aboutContainer_", "alert_" })
+    preset ("Lead.mdtz", presetText());
+    auto browser = [this] () -> juce::Component& { editor->fileMenuResult (2); return child ("savePresetBrowser_"); };
+    const std::pair<const char*, std::function<juce::Component&()>> panels[] = {
+        { "about", [this] () -> juce::Component& { paneltest::click (*editor, "aboutShowButton_"); return child ("aboutContainer_"); } },
+        { "alert", [this] () -> juce::Component& { editor->fileMenuResult (3); return child ("alert_"); } },
+        { "browser", browser },
+        { "question", [this] () -> juce::Component& {
+              program().name[0] = "Lead.mdtz";
+              editor->fileMenuResult (1);
+              return child ("overwritePresetComponent_"); } },
+        { "new folder", [&browser] () -> juce::Component& {
+              auto& b = browser();
+              paneltest::click (b, "New Folder");
+              return paneltest::child (b, "newFolderComponent_"); } },
+        { "new folder's alert", [&browser] () -> juce::Component& {
+              auto& b = browser();
+              paneltest::click (b, "New Folder");
+              auto& newFolder = paneltest::child (b, "newFolderComponent_");
+              paneltest::child<juce::TextEditor> (newFolder, "textEditor_").setText ("Lead.mdtz");
+              paneltest::pumpUntil ([&] { return paneltest::usable (paneltest::child (newFolder, "OK")); });
+              paneltest::click (newFolder, "OK");
+              return paneltest::child (newFolder, "alertComponent_"); } },
+        { "browser's question", [&browser] () -> juce::Component& {
+              auto& b = browser();
+              paneltest::child<juce::FileBrowserComponent> (b, "fileBrowser_").setFileName ("Lead");
+              paneltest::pumpUntil ([&] { return paneltest::usable (paneltest::child (b, "OK")); });
+              paneltest::click (b, "OK");
+              return paneltest::child (b, "overwriteComponent_"); } },
+    };
+
+    for (const auto& [what, openPanel] : panels)
     {
-        auto& e = open();
-        if (juce::String (panel) == "aboutContainer_")
-        {
-            paneltest::click (e, "aboutShowButton_");
-            EXPECT_EQ (paneltest::child<juce::Label> (child (panel), "versionLabel_").getText(), "1.0.1 (64bit)");
-        }
-        else
-        {
-            e.fileMenuResult (3);
-        }
-        EXPECT_TRUE (paneltest::isOpen (child (panel))) << panel;
+        open();
+        auto& panel = openPanel();
+        EXPECT_TRUE (paneltest::isOpen (panel)) << what;
         editor.reset();
-        EXPECT_EQ (paneltest::modalCount(), 0);
+        EXPECT_EQ (paneltest::modalCount(), 0) << what;
         paneltest::pump();
     }
 }

@@ -32,7 +32,7 @@ const Place layout[] = {
 };
 
 // Then the panels, in this order.
-const char* const panels[] = { "aboutContainer_", "alert_" };
+const char* const panels[] = { "aboutContainer_", "savePresetBrowser_", "overwritePresetComponent_", "alert_" };
 } // namespace
 
 TEST_F (EditorTest, EveryChildInItsPlaceAndOrderWithItsStripAndValue)

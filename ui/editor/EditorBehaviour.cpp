@@ -270,6 +270,7 @@ void PandrelTQ4418AudioProcessorEditor::fileMenuResult (int result)
         case 1: saveOverSlotFile(); break;
         case 2:
             createPresetFolder();
+            savePresetBrowser_->show();
             break;
         case 3:
             if (const auto manual = userManual(); manual.existsAsFile())
@@ -292,11 +293,15 @@ void PandrelTQ4418AudioProcessorEditor::saveOverSlotFile()
 
     if (file.existsAsFile() && file.hasFileExtension (MorvidPresetFolder::extension))
     {
-        juce::ignoreUnused (file.getRelativePathFrom (folder));
+        overwritePresetComponent_->presetFile = file;
+        overwritePresetComponent_->setTitle ("Are you sure you want to overwrite this preset?\n\n"
+                                             + quoted (file.getRelativePathFrom (folder)));
+        overwritePresetComponent_->show (2, 1);
         return;
     }
 
     createPresetFolder();
+    savePresetBrowser_->show();
 }
 
 void PandrelTQ4418AudioProcessorEditor::openInDefaultApplication (const juce::String& pathOrAddress)

@@ -132,6 +132,20 @@ PandrelTQ4418AudioProcessorEditor::PandrelTQ4418AudioProcessorEditor (PandrelTQ4
     addChildComponent (*aboutContainer_);
     aboutContainer_->setBounds (0, 0, aboutContainer_->getWidth(), aboutContainer_->getHeight());
 
+    // "Save" browser: save mode, save-as title, save / cancel / new folder strips.
+    savePresetBrowser_ = std::make_unique<MorvidPresetBrowser> (
+        "savePresetBrowser_", "Save", MorvidPresetFolder::getPresetFolder(), MorvidPresetFolder::wildcard,
+        5, 1, 5, 3, 8, &p, presetMenu_.get());
+    addChildComponent (*savePresetBrowser_);
+    savePresetBrowser_->needChangeParentModal (false);
+    savePresetBrowser_->setBounds (0, 0, 325, 454);
+
+    overwritePresetComponent_ = std::make_unique<MorvidOverwriteComponent> ("overwritePresetComponent_", &p,
+                                                                            presetMenu_.get());
+    addChildComponent (*overwritePresetComponent_);
+    overwritePresetComponent_->needChangeParentModal (false);
+    overwritePresetComponent_->setBounds (0, 0, 325, 454);
+
     // The editor's own messages: asterisk icon, OK, CANCEL.
     alert_ = std::make_unique<MorvidAlertComponent> ("alert_", 1, 1, 3);
     addChildComponent (*alert_);

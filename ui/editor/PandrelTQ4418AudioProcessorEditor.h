@@ -10,6 +10,8 @@
 #include <MorvidKnob.h>
 #include <MorvidModDelayFreq20HzMaxLog10Knob.h>
 #include <MorvidModDelaySyncKnob.h>
+#include <MorvidOverwriteComponent.h>
+#include <MorvidPresetBrowser.h>
 #include <MorvidPresetMenu.h>
 #include <MorvidSplashScreen.h>
 #include <MorvidVerticalSwitch2.h>
@@ -90,6 +92,8 @@ private:
     std::unique_ptr<Morvid2StateKickButton> type1ShortcutButton_;
     std::unique_ptr<Morvid2StateKickButton> type2ShortcutButton_;
     std::unique_ptr<Morvid2StateKickButton> type3ShortcutButton_;
+    std::unique_ptr<MorvidPresetBrowser> savePresetBrowser_;
+    std::unique_ptr<MorvidOverwriteComponent> overwritePresetComponent_;
     std::unique_ptr<MorvidAlertComponent> alert_;
     std::unique_ptr<Morvid2StateKickButton> aboutShowButton_;
     std::unique_ptr<MorvidSplashScreen> aboutContainer_;
