@@ -69,6 +69,17 @@ void click (juce::Component& parent, const juce::String& name)
     settle (50);
 }
 
+// The save browser, open, with a name typed into it.
+juce::Component& openBrowser (PandrelTQ4418AudioProcessorEditor& editor, const juce::String& typedName)
+{
+    editor.fileMenuResult (2);
+    auto* browser = childNamed (editor, "savePresetBrowser_");
+    if (auto* list = dynamic_cast<juce::FileBrowserComponent*> (childNamed (*browser, "fileBrowser_")))
+        list->setFileName (typedName);
+    settle (300);
+    return *browser;
+}
+
 void writePreset (PandrelTQ4418AudioProcessor& processor, const juce::String& name, const juce::String& presetVersion)
 {
     auto doc = processor.writePreset (true);
@@ -116,6 +127,41 @@ const std::vector<Scene>& scenes()
           },
           [] (PandrelTQ4418AudioProcessorEditor& e) { click (e, "presetIncButton_"); } },
         { "panel-alert-no-manual", {}, [] (PandrelTQ4418AudioProcessorEditor& e) { e.fileMenuResult (3); } },
+        { "panel-save-browser",
+          [] (PandrelTQ4418AudioProcessor& p)
+          {
+              writePreset (p, "Lead.mdtz", "1.0");
+              writePreset (p, "Clean/Slow.mdtz", "1.0");
+          },
+          [] (PandrelTQ4418AudioProcessorEditor& e) { openBrowser (e, "Chorus"); } },
+        { "panel-save-browser-new-folder", {},
+          [] (PandrelTQ4418AudioProcessorEditor& e)
+          {
+              auto& browser = openBrowser (e, {});
+              click (browser, "New Folder");
+              if (auto* field = dynamic_cast<juce::TextEditor*> (childNamed (*childNamed (browser, "newFolderComponent_"), "textEditor_")))
+                  field->setText ("Sub");
+          } },
+        { "panel-save-browser-new-folder-alert", [] (PandrelTQ4418AudioProcessor& p) { writePreset (p, "Sub/Lead.mdtz", "1.0"); },
+          [] (PandrelTQ4418AudioProcessorEditor& e)
+          {
+              auto& browser = openBrowser (e, {});
+              click (browser, "New Folder");
+              auto& newFolder = *childNamed (browser, "newFolderComponent_");
+              if (auto* field = dynamic_cast<juce::TextEditor*> (childNamed (newFolder, "textEditor_")))
+                  field->setText ("Sub");
+              settle (300);
+              click (newFolder, "OK");
+          } },
+        { "panel-save-browser-overwrite", [] (PandrelTQ4418AudioProcessor& p) { writePreset (p, "Lead.mdtz", "1.0"); },
+          [] (PandrelTQ4418AudioProcessorEditor& e) { click (openBrowser (e, "Lead"), "OK"); } },
+        { "panel-overwrite",
+          [] (PandrelTQ4418AudioProcessor& p)
+          {
+              p.programs[0].name[0] = "Clean/Slow.mdtz";
+              writePreset (p, "Clean/Slow.mdtz", "1.0");
+          },
+          [] (PandrelTQ4418AudioProcessorEditor& e) { e.fileMenuResult (1); } },
     };
     return list;
 }
@@ -144,6 +190,9 @@ std::vector<Shot> renderAll()
             if (scene.after)
                 scene.after (*editor);
             settle (300);
+            // A clicked button shows pressed until it has been painted once.
+            editor->createComponentSnapshot (editor->getLocalBounds());
+            settle (150);
             shots.push_back ({ scene.name, editor->createComponentSnapshot (editor->getLocalBounds()) });
         }
 
