@@ -21,6 +21,10 @@ const Knob knobs[] = { { mix, { 14, 126, 73, 72 } },    { level, { 237, 126, 73,
 
 const juce::Rectangle<int> mixPlace { 14, 126, 73, 72 }, abPlace { 92, 35, 62, 23 };
 
+// The middle of the n-th item of a pop-up menu of plain items, below its top
+// edge: the look-and-feel's 2-pixel border and 22-pixel items.
+int menuItem (int n) { return 2 + 22 * n + 11; }
+
 juce::Point<int> centre (juce::Rectangle<int> r) { return r.getCentre(); }
 
 juce::Image strip (const char* data, int size) { return juce::ImageFileFormat::loadFrom (data, (size_t) size); }
@@ -109,12 +113,12 @@ void runUserPath (HostedPlugin& host, XDriver& x, const juce::File& captures, co
     const float savedMix = host.value (mix);
     x.click (35, 16);
     x.pump (200);
-    x.key (XK_Down);
-    x.key (XK_Down);
-    x.key (XK_Return);
+    ASSERT_FALSE (x.shownMenu().isEmpty()) << "the file menu";
+    x.clickMenuItem (menuItem (1));
     x.pump (400);
     x.captureTo (captures, "04-save-browser");
     x.click (82, 361);
+    x.click (163, 241);
     x.type ("Sub");
     x.captureTo (captures, "05-new-folder");
     x.key (XK_Return);
@@ -137,9 +141,10 @@ void runUserPath (HostedPlugin& host, XDriver& x, const juce::File& captures, co
     EXPECT_LT (host.value (mix), savedMix - 0.1f);
     x.click (163, 16);
     x.pump (200);
-    x.key (XK_Down);
-    x.key (XK_Right);
-    x.key (XK_Return);
+    const auto rootMenu = x.shownMenu();
+    x.hoverMenuItem (menuItem (0)); // the sub-menu "Sub"
+    ASSERT_NE (x.shownMenu(), rootMenu) << "the sub-menu";
+    x.clickMenuItem (menuItem (0)); // "Lead.mdtz"
     x.pump (300);
     EXPECT_NEAR (host.value (mix), savedMix, 1e-4f) << "loaded from the menu";
     x.captureTo (captures, "08-loaded-from-menu");

@@ -31,15 +31,15 @@ XDriver::~XDriver()
 void XDriver::moveTo (int x, int y)
 {
     XTestFakeMotionEvent (display, DefaultScreen (display), originX + x, originY + y, CurrentTime);
-    XFlush (display);
-    pumpHost (30);
+    XSync (display, False);
+    pumpHost (50);
 }
 
 void XDriver::button (bool down)
 {
     XTestFakeButtonEvent (display, 1, down ? True : False, CurrentTime);
-    XFlush (display);
-    pumpHost (40);
+    XSync (display, False);
+    pumpHost (60);
 }
 
 void XDriver::click (int x, int y)
@@ -96,6 +96,44 @@ void XDriver::type (const juce::String& text)
     }
     XFlush (display);
     pumpHost (60);
+}
+
+juce::Rectangle<int> XDriver::shownMenu()
+{
+    XSync (display, False);
+    ::Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    juce::Rectangle<int> found;
+    if (! XQueryTree (display, DefaultRootWindow (display), &root, &parent, &children, &count))
+        return found;
+
+    // Children come bottom first: the last mapped override-redirect one is on top.
+    for (unsigned i = count; i-- > 0;)
+    {
+        XWindowAttributes attributes;
+        if (children[i] != window && XGetWindowAttributes (display, children[i], &attributes)
+            && attributes.map_state == IsViewable && attributes.override_redirect)
+        {
+            found = { attributes.x - originX, attributes.y - originY, attributes.width, attributes.height };
+            break;
+        }
+    }
+    if (children != nullptr)
+        XFree (children);
+    return found;
+}
+
+void XDriver::hoverMenuItem (int itemCentre)
+{
+    const auto menu = shownMenu();
+    moveTo (menu.getX() + menu.getWidth() / 3, menu.getY() + itemCentre);
+    pumpHost (300);
+}
+
+void XDriver::clickMenuItem (int itemCentre)
+{
+    const auto menu = shownMenu();
+    click (menu.getX() + menu.getWidth() / 3, menu.getY() + itemCentre);
 }
 
 juce::Image XDriver::capture (int width, int height)

@@ -35,6 +35,14 @@ public:
     void key (unsigned long keysym);
     void type (const juce::String& text);
 
+    // The pop-up menu shown last (the top-most override-redirect window), in
+    // editor coordinates; empty when none is shown.
+    juce::Rectangle<int> shownMenu();
+    // Clicks the menu item of the shown menu that lies `itemCentre` pixels
+    // below the menu's top edge.
+    void clickMenuItem (int itemCentre);
+    void hoverMenuItem (int itemCentre);
+
     // What the screen shows of the host window.
     juce::Image capture (int width = 325, int height = 454);
     // The capture written as PNG into `folder`, for people to look at.
