@@ -1,5 +1,6 @@
 // The alert panel over an editor-sized parent: its button layouts, its icon
-// and button tables, and the modal hand-over that every nested panel uses.
+// and button tables, and modal state that blocks only its own editor. (The
+// hand-over between nested panels is tested with the browsers.)
 #include "PanelTestKit.h"
 
 #include <MorvidAlertComponent.h>
@@ -74,34 +75,6 @@ TEST (AlertPanel, IconAndButtonImagesFollowTheirTypes)
         EXPECT_TRUE (sameImage (alert.createComponentSnapshot (alert.getLocalBounds()), expected, { 0, 0, 325, 300 })) << type;
     }
     alert.hide();
-}
-
-TEST (AlertPanel, ANestedPanelTakesTheModalStateAndGivesItBack)
-{
-    Editor editor;
-    MorvidAlertComponent outer ("overwriteComponent_", 1, 1, 3), inner ("alertComponent_", 4, 1, 3);
-    editor.add (outer);
-    outer.addChildComponent (inner);
-    inner.setBounds (outer.getLocalBounds());
-    inner.needChangeParentModal (true);
-
-    outer.show (2, 1);
-    inner.show (1, 4);
-    EXPECT_TRUE (isOpen (inner));
-    EXPECT_TRUE (outer.isVisible() && ! outer.isCurrentlyModal (false));
-    EXPECT_TRUE (child (outer, "OK").isCurrentlyBlockedByAnotherModalComponent());
-    EXPECT_EQ (modalCount(), 1);
-
-    click (inner, "OK");
-    EXPECT_FALSE (inner.isVisible());
-    EXPECT_TRUE (isOpen (outer));
-    click (outer, "OK"); // the parent's buttons work again
-    EXPECT_FALSE (outer.isVisible());
-    EXPECT_EQ (modalCount(), 0);
-
-    // Closing a nested panel that is not open hands nothing to a closed parent.
-    inner.hide();
-    EXPECT_EQ (modalCount(), 0);
 }
 
 TEST (AlertPanel, AnOpenPanelBlocksOnlyItsOwnEditor)

@@ -20,6 +20,7 @@ protected:
         menu.setFileExtension (MorvidPresetFolder::wildcard);
         processor.setParameterNotifyingHost (ParameterTable::depth, 0.75f);
         slot() = "Init.mdtz";
+        menu.setSelectedFilePath (slot());
         editor.add (browser);
     }
 
@@ -209,6 +210,6 @@ TEST_F (SaveBrowser, AFailedSaveKeepsThePanelOpenAndSaysSo)
     click (question(), "CANCEL");
     EXPECT_TRUE (isOpen (browser));
 
-    EXPECT_EQ (slot(), "Init.mdtz");
+    EXPECT_EQ (slot() + " " + menu.getSelectedFilePath() + " " + menu.getText(), "Init.mdtz Init.mdtz Init*");
     click (browser, "CANCEL");
 }

@@ -45,7 +45,9 @@ juce::Image paintDialogBackground()
 {
     auto image = layer();
     juce::Graphics g (image);
-    card (g, { 6.0f, 30.0f, 313.0f, 344.0f }, 0.55f);
+    // Dark enough around the card that a panel beneath (the browser with its
+    // title and buttons) recedes instead of showing through, cut by the card.
+    card (g, { 6.0f, 30.0f, 313.0f, 344.0f }, 0.8f);
 
     // Fine separator above the buttons.
     g.setColour (juce::Colours::black.withAlpha (0.5f));

@@ -25,8 +25,14 @@ juce::String overwriteQuestion (const juce::File& preset)
 bool save (PandrelTQ4418AudioProcessor& processor, MorvidPresetMenu& presetMenu, const juce::File& preset,
            MorvidAlertComponent& failureAlert)
 {
+    const auto selected = presetMenu.getSelectedFilePath();
+
     if (! presetMenu.writePreset (&processor, preset.getFullPathName()))
     {
+        // The menu goes on showing the slot's preset, not the file that
+        // never came to be.
+        presetMenu.setSelectedFilePath (selected);
+        presetMenu.compareAndMarkPreset (&processor);
         failureAlert.setTitle ("Couldn't save the preset! Check the folder and try again." + quoted (preset));
         failureAlert.show (1, 4);
         return false;

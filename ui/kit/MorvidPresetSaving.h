@@ -19,8 +19,9 @@ juce::String relativeName (const juce::File& preset);
 juce::String overwriteQuestion (const juce::File& preset);
 
 // Writes the current program's active slot into `preset` and points that
-// slot at it. When the write fails, nothing in the program table changes and
-// `failureAlert` (nested in the caller's panel) says so. True when written.
+// slot at it. When the write fails, nothing in the program table changes, the
+// menu keeps its selection and `failureAlert` (nested in the caller's panel)
+// says so. True when written.
 bool save (PandrelTQ4418AudioProcessor& processor, MorvidPresetMenu& presetMenu, const juce::File& preset,
            MorvidAlertComponent& failureAlert);
 } // namespace MorvidPresetSaving
