@@ -120,6 +120,7 @@ void runUserPath (HostedPlugin& host, XDriver& x, const juce::File& captures, co
     x.click (82, 361);
     x.click (163, 241);
     x.type ("Sub");
+    x.pump (300); // OK comes on with the panel's next 200 ms check
     x.captureTo (captures, "05-new-folder");
     x.key (XK_Return);
     x.pump (400);
