@@ -274,11 +274,11 @@ void PandrelTQ4418AudioProcessorEditor::fileMenuResult (int result)
             break;
         case 3:
             if (const auto manual = userManual(); manual.existsAsFile())
-                openInDefaultApplication (manual.getFullPathName());
+                DefaultApplication::open (manual.getFullPathName());
             else
                 showMessage ("User manual on: " + quoted (manual.getFullPathName()) + " is not available.", 4);
             break;
-        case 4: openInDefaultApplication (websiteAddress); break;
+        case 4: DefaultApplication::open (websiteAddress); break;
         default: break;
     }
 }
@@ -302,11 +302,6 @@ void PandrelTQ4418AudioProcessorEditor::saveOverSlotFile()
 
     createPresetFolder();
     savePresetBrowser_->show();
-}
-
-void PandrelTQ4418AudioProcessorEditor::openInDefaultApplication (const juce::String& pathOrAddress)
-{
-    DefaultApplication::open (pathOrAddress);
 }
 
 void PandrelTQ4418AudioProcessorEditor::showMessage (const juce::String& text, int iconType)

@@ -61,7 +61,6 @@ private:
     void switchSlot();
     void copySlot();
     void saveOverSlotFile();
-    void openInDefaultApplication (const juce::String& pathOrAddress);
     void showMessage (const juce::String& text, int iconType);
 
     juce::LookAndFeel_V3 lookAndFeel_;
