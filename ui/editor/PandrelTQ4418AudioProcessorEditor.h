@@ -30,7 +30,7 @@ class PandrelTQ4418AudioProcessorEditor : public juce::AudioProcessorEditor,
                                           public juce::Label::Listener
 {
 public:
-    explicit PandrelTQ4418AudioProcessorEditor (PandrelTQ4418AudioProcessor* owner);
+    explicit PandrelTQ4418AudioProcessorEditor (PandrelTQ4418AudioProcessor* processorToEdit);
     ~PandrelTQ4418AudioProcessorEditor() override;
 
     void paint (juce::Graphics& g) override;
