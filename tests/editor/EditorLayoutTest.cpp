@@ -234,3 +234,16 @@ TEST_F (EditorTest, StepsWrapAndLoadEachPresetOnce)
         tick();
     EXPECT_EQ (child<juce::Label> ("presetMenu_").getText(), "B");
 }
+
+TEST_F (EditorTest, ACopyBeforeTheFirstTickCopiesTheSlotInUse)
+{
+    // Slot B is active, but the switch shows it only from the first tick on.
+    program().activeChannel = 1;
+    program().values[1][7] = 0.9f;
+    auto& e = open();
+    EXPECT_FALSE (child<juce::Button> ("abButton_").getToggleState());
+    paneltest::click (e, "abCopyButton_");
+    EXPECT_EQ (program().values[0][7], 0.9f);
+    EXPECT_EQ (program().values[1][7], 0.9f);
+    EXPECT_EQ (processor->getParameter (7), 0.9f); // what the host sees is unchanged
+}

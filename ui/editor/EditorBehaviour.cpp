@@ -34,7 +34,7 @@ void PandrelTQ4418AudioProcessorEditor::timerCallback()
 
         if (channel)
         {
-            const bool slotB = p.programs[juce::jlimit (0, ProgramTable::numPrograms - 1, p.currentProgram)].activeChannel != 0;
+            const bool slotB = currentRecord().activeChannel != 0;
             abButton_->setToggleState (slotB, juce::dontSendNotification);
             showCopyImageForSlot (slotB);
         }
@@ -214,9 +214,8 @@ void PandrelTQ4418AudioProcessorEditor::switchSlot()
 {
     auto& p = owner();
     const bool slotB = abButton_->getToggleState();
-    auto& program = p.programs[juce::jlimit (0, ProgramTable::numPrograms - 1, p.currentProgram)];
 
-    program.activeChannel = slotB ? 1 : 0;
+    currentRecord().activeChannel = slotB ? 1 : 0;
     presetMenu_->setSelectedFilePath (slotName());
     showCopyImageForSlot (slotB);
 
@@ -232,9 +231,10 @@ void PandrelTQ4418AudioProcessorEditor::switchSlot()
 
 void PandrelTQ4418AudioProcessorEditor::copySlot()
 {
-    auto& p = owner();
-    auto& program = p.programs[juce::jlimit (0, ProgramTable::numPrograms - 1, p.currentProgram)];
-    const int from = abButton_->getToggleState() ? 1 : 0;
+    auto& program = currentRecord();
+    // The slot in use, not the switch: before the first tick the switch may
+    // not show it yet.
+    const int from = juce::jlimit (0, ProgramTable::numSlots - 1, program.activeChannel);
 
     // The active slot, which the host sees, does not change: no flag, no
     // host update; the names stay.

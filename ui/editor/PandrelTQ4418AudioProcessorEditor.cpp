@@ -183,10 +183,15 @@ PandrelTQ4418AudioProcessor& PandrelTQ4418AudioProcessorEditor::owner()
     return static_cast<PandrelTQ4418AudioProcessor&> (processor);
 }
 
-juce::String& PandrelTQ4418AudioProcessorEditor::slotName()
+ProgramRecord& PandrelTQ4418AudioProcessorEditor::currentRecord()
 {
     auto& p = owner();
-    auto& program = p.programs[juce::jlimit (0, ProgramTable::numPrograms - 1, p.currentProgram)];
+    return p.programs[juce::jlimit (0, ProgramTable::numPrograms - 1, p.currentProgram)];
+}
+
+juce::String& PandrelTQ4418AudioProcessorEditor::slotName()
+{
+    auto& program = currentRecord();
     return program.name[juce::jlimit (0, ProgramTable::numSlots - 1, program.activeChannel)];
 }
 

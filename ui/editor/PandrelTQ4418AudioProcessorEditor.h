@@ -52,6 +52,8 @@ public:
 
 private:
     PandrelTQ4418AudioProcessor& owner();
+    // The current program's record, and the preset name of its active slot.
+    ProgramRecord& currentRecord();
     juce::String& slotName();
     void refreshControls();
     void showRateKnobForSync();
