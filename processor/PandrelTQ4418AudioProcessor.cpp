@@ -1,7 +1,6 @@
 #include "PandrelTQ4418AudioProcessor.h"
 
 #include "HostParameter.h"
-#include "PlaceholderEditor.h"
 
 PandrelTQ4418AudioProcessor::PandrelTQ4418AudioProcessor()
     : juce::AudioProcessor (BusesProperties()
@@ -38,8 +37,6 @@ double PandrelTQ4418AudioProcessor::getTailLengthSeconds() const { return 0.0; }
 bool PandrelTQ4418AudioProcessor::acceptsMidi() const { return false; }
 
 bool PandrelTQ4418AudioProcessor::producesMidi() const { return false; }
-
-juce::AudioProcessorEditor* PandrelTQ4418AudioProcessor::createEditor() { return new PlaceholderEditor (*this); }
 
 bool PandrelTQ4418AudioProcessor::hasEditor() const { return true; }
 

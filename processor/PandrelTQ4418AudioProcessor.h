@@ -47,6 +47,7 @@ public:
     double getTailLengthSeconds() const override;
     bool acceptsMidi() const override;
     bool producesMidi() const override;
+    // Defined with the editor, in ui/editor.
     juce::AudioProcessorEditor* createEditor() override;
     bool hasEditor() const override;
 

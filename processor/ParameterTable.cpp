@@ -76,4 +76,15 @@ int modelIndexFor (float typeValue)
 {
     return static_cast<int> (std::ceil (2.0f * toModelValue (flangerType, typeValue)));
 }
+
+int tempoDivisionFor (float rateSyncValue)
+{
+    const float v = toModelValue (rateSync, rateSyncValue);
+    if (v <= 0.0f)
+        return 0;
+    for (int k = 1; k <= 17; ++k)
+        if (v <= static_cast<float> (k) / 18.0f)
+            return k;
+    return 18;
+}
 } // namespace ParameterTable

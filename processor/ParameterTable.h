@@ -44,6 +44,10 @@ float toModelValue (int index, float value);
 // The model a "flangerType" value selects: 0, 1 or 2, whatever the value.
 int modelIndexFor (float typeValue);
 
+// The tempo division a "rateSync" value selects: 0..18, ceil(18 x value) on
+// the single-precision edges k / 18 the models use.
+int tempoDivisionFor (float rateSyncValue);
+
 // Whether a switch value ("onBypass", "stereo", "sync") counts as on.
 inline bool isOn (float value) { return value > 0.0f; }
 } // namespace ParameterTable

@@ -143,13 +143,31 @@ bool PandrelTQ4418AudioProcessor::comparePreset (std::unique_ptr<juce::XmlElemen
                 continue;
 
             float current = getParameter (i);
+            const float stored = PresetValueText::decode (i, value->getAllSubText());
+
+            // Stepped parameters differ only when they select another model
+            // or tempo division: the editor's 1/18.1 steps read back from a
+            // file as k/18 and must not count as a change.
+            if (i == ParameterTable::flangerType)
+            {
+                if (ParameterTable::modelIndexFor (current) != ParameterTable::modelIndexFor (stored))
+                    return true;
+                continue;
+            }
+            if (i == ParameterTable::rateSync)
+            {
+                if (ParameterTable::tempoDivisionFor (current) != ParameterTable::tempoDivisionFor (stored))
+                    return true;
+                continue;
+            }
+
             if ((i == ParameterTable::onBypass || i == ParameterTable::stereo || i == ParameterTable::sync)
                 && current > 0.0f)
                 current = 1.0f;
 
             // The file's value as written, so that a freshly saved file
             // compares equal whatever a host stored.
-            if (std::abs (current - PresetValueText::decode (i, value->getAllSubText())) >= 1e-5f)
+            if (std::abs (current - stored) >= 1e-5f)
                 return true;
         }
     }

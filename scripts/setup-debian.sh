@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config ccache
     libgtest-dev
-    juce-modules-source libx11-dev
+    juce-modules-source libx11-dev libxtst-dev
     xvfb xauth
     ardour
 )

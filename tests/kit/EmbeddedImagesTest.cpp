@@ -1,11 +1,6 @@
 // Every embedded image has the size, colour format and frames its control
-// expects, so artwork and layout cannot drift apart; and the real controls
-// laid over the background render as the editor will show them.
-#include <Morvid2StateButton.h>
-#include <Morvid2StateKickButton.h>
-#include <Morvid4StateButton3PDT.h>
-#include <MorvidKnob.h>
-#include <MorvidVerticalSwitch2.h>
+// expects, so artwork and layout cannot drift apart.
+#include <juce_gui_basics/juce_gui_basics.h>
 #include <PandrelDialogBoxBinImg.h>
 #include <PandrelModulationUpperPanelBinImg.h>
 #include <PandrelTQ4418BinImg.h>
@@ -85,17 +80,6 @@ void checkGroup (const Expected* begin, const Expected* end, int listedInGroup)
         EXPECT_EQ (image.getFormat(), e->rgba ? juce::Image::ARGB : juce::Image::RGB) << e->name;
     }
 }
-
-const Expected& find (const char* name)
-{
-    for (const auto& e : mainImages)
-        if (juce::String (e.name) == name)
-            return e;
-    for (const auto& e : upperImages)
-        if (juce::String (e.name) == name)
-            return e;
-    throw std::runtime_error (name);
-}
 } // namespace
 
 TEST (EmbeddedImages, EveryImageHasTheSizeFormatAndFramesOfItsControl)
@@ -133,64 +117,4 @@ TEST (EmbeddedImages, OpaqueStripsMeetTheBackgroundWithoutASeam)
                 EXPECT_EQ (seams, 0) << e->name << " frame " << f;
             }
         }
-}
-
-TEST (EmbeddedImages, ControlsOverTheBackgroundRenderAsTheEditorWill)
-{
-    // The editor's layout at the processor's defaults.
-    struct Editor : juce::Component
-    {
-        juce::Image background = decode (mainImages[0]);
-        void paint (juce::Graphics& g) override { g.drawImageAt (background, 0, 0); }
-    } editor;
-    editor.setSize (325, 454);
-    juce::OwnedArray<juce::Component> controls;
-
-    auto knob = [&] (const char* name, double value)
-    {
-        const auto& e = find (name);
-        auto* k = new MorvidKnob (name);
-        controls.add (k);
-        k->setImage (decode (e), e.frames, false);
-        k->setValue (value, juce::dontSendNotification);
-        k->setBounds (e.place);
-        editor.addAndMakeVisible (k);
-    };
-    auto button = [&] (auto* b, const char* name, bool on)
-    {
-        const auto& e = find (name);
-        b->setImage (decode (e));
-        b->setToggleState (on, juce::dontSendNotification);
-        b->setBounds (e.place);
-        editor.addAndMakeVisible (controls.add (b));
-    };
-    for (const char* name : { "file", "left", "right", "atob" })
-        button (new Morvid2StateKickButton (name), name, false);
-    for (const char* name : { "ab", "stereo", "sync" })
-        button (new Morvid2StateButton (name), name, false);
-    button (new Morvid4StateButton3PDT ("bypass"), "bypass", true);
-    auto* typeSwitch = new MorvidVerticalSwitch2 ("type");
-    typeSwitch->setImage (decode (find ("type")), 3);
-    typeSwitch->setTextBoxStyle (juce::Slider::NoTextBox, false, 0, 0);
-    typeSwitch->setBounds (find ("type").place);
-    editor.addAndMakeVisible (controls.add (typeSwitch));
-    knob ("rate", 0.2);
-    knob ("depth", 0.2);
-    knob ("delay", 0.0);
-    knob ("feedback", 0.5);
-    knob ("mix", 0.5);
-    knob ("level", 0.5);
-
-    const auto picture = editor.createComponentSnapshot (editor.getLocalBounds());
-    const auto file = juce::File::getCurrentWorkingDirectory().getChildFile ("kit-editor-controls.png");
-    file.deleteFile();
-    juce::FileOutputStream stream (file);
-    EXPECT_TRUE (juce::PNGImageFormat().writeImageToStream (picture, stream));
-
-    // The mix knob shows frame 50 unscaled at its place; the footswitch its lit frame.
-    const auto mix = decode (find ("mix"));
-    EXPECT_EQ (picture.getPixelAt (14 + 36, 126 + 36).getARGB(), mix.getPixelAt (36, 50 * 72 + 36).getARGB());
-    const auto bypass = decode (find ("bypass"));
-    EXPECT_EQ (picture.getPixelAt (222 + 45, 354 + 14).getARGB(), bypass.getPixelAt (45, 2 * 99 + 14).getARGB());
-    EXPECT_NE (bypass.getPixelAt (45, 14).getARGB(), bypass.getPixelAt (45, 2 * 99 + 14).getARGB()); // LED lit only when on
 }

@@ -13,12 +13,14 @@ struct Command
 
 int runRender (int argc, char** argv);
 int runBench (int argc, char** argv);
+int runScreenshot (int argc, char** argv);
 
 inline const std::vector<Command>& commands()
 {
     static const std::vector<Command> list {
         { "render", "render the demo signal through the flanger models into WAV files", runRender },
         { "bench", "print the engine's cost per sample frame", runBench },
+        { "screenshot", "write PNG pictures of the editor and its panels", runScreenshot },
     };
     return list;
 }

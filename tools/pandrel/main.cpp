@@ -2,6 +2,7 @@
 //   pandrel render [--out DIR]   render the demo signal through the flanger models
 //   pandrel render --plugin VST3 [--out DIR]   ... through the built VST3 plug-in
 //   pandrel bench [plugin]       print the engine's (or the whole plug-in's) cost figures
+//   pandrel screenshot [--out DIR]   PNG pictures of the editor and its panels
 #include "Commands.h"
 
 #include <cstdio>
@@ -18,6 +19,6 @@ int main (int argc, char** argv)
 
     std::fprintf (stderr, "usage: pandrel <command> [options]\ncommands:\n");
     for (const auto& command : pandrel::commands())
-        std::fprintf (stderr, "  %-8s %s\n", command.name, command.help);
+        std::fprintf (stderr, "  %-10s %s\n", command.name, command.help);
     return 2;
 }

@@ -1,0 +1,200 @@
+// The file menu's items, loading presets the user picks or steps to, and
+// the editor closed while its panels are open.
+#include "EditorFixture.h"
+
+#include <PresetDocumentGuard.h>
+
+#include <functional>
+
+TEST_F (EditorTest, ManualAndSiteOpenThroughXdgOpenAndAMissingManualIsReported)
+{
+    auto& e = open();
+    auto& alert = child<MorvidAlertComponent> ("alert_");
+
+    e.fileMenuResult (3);
+    EXPECT_TRUE (paneltest::isOpen (alert));
+    EXPECT_EQ (paneltest::child<juce::Label> (alert, "titleText_").getText(),
+               "User manual on: \"" + PandrelTQ4418AudioProcessorEditor::userManual().getFullPathName() + "\" is not available.");
+    alert.hide();
+
+    // An executable manual is handed to the opener, never run.
+    const auto manual = PandrelTQ4418AudioProcessorEditor::userManual();
+    const auto ran = home.getChildFile ("manual-ran");
+    ASSERT_TRUE (manual.getParentDirectory().createDirectory());
+    manual.replaceWithText ("#!/bin/sh\ntouch '" + ran.getFullPathName() + "'\n", false, false, "\n");
+    manual.setExecutePermission (true);
+    e.fileMenuResult (3);
+    EXPECT_EQ (openedWith(), manual.getFullPathName());
+    EXPECT_FALSE (ran.exists());
+    EXPECT_FALSE (alert.isVisible());
+
+    e.fileMenuResult (4);
+    EXPECT_EQ (openedWith(), "https://www.example.com/morvid");
+    e.fileMenuResult (0);
+    e.fileMenuResult (5);
+    EXPECT_FALSE (opened.exists());
+}
+
+TEST_F (EditorTest, ALoadThatAppliesNothingKeepsTheSlotNameAndSaysWhy)
+{
+    processor->setParameter (7, 0.8f);
+    preset ("Good.mdtz", presetText());
+    preset ("Junk.mdtz", "<notAPreset/>");
+    preset ("Other.mdtz", presetText ("deviceProductID", "com.example.other"));
+    preset ("Newer.mdtz", presetText ("presetVersion", "2.0"));
+    processor->setParameter (7, 0.1f);
+    program().name[0] = "Good.mdtz";
+    auto& e = open();
+    tick();
+    auto& alert = child<MorvidAlertComponent> ("alert_");
+    const auto message = [&alert] { return paneltest::child<juce::Label> (alert, "titleText_").getText(); };
+
+    // Good, Junk, Newer, Other: step on to Junk.
+    paneltest::click (e, "presetIncButton_");
+    EXPECT_EQ (program().name[0], "Good.mdtz");
+    EXPECT_FLOAT_EQ (processor->getParameter (7), 0.1f);
+    EXPECT_TRUE (paneltest::isOpen (alert));
+    EXPECT_EQ (message(), "\"Junk.mdtz\"\nis not a preset of Pandrel TQ4418 and cannot be loaded.");
+    tick();
+    EXPECT_EQ (child<juce::Label> ("presetMenu_").getText(), "Good*"); // the resync shows the slot again
+    alert.hide();
+
+    // Back from Good wraps to Other.
+    paneltest::click (e, "presetDecButton_");
+    EXPECT_EQ (program().name[0], "Good.mdtz");
+    EXPECT_EQ (message(), "\"Other.mdtz\"\nwas made for another product and cannot be loaded.");
+    alert.hide();
+
+    // Picked from the menu: applied, then the newer-version message.
+    auto& menu = child<MorvidPresetMenu> ("presetMenu_");
+    MorvidOptionMenuTree::MenuContents shown;
+    for (int i = 0; i < menu.getNumOfFiles() - 1; ++i)
+        shown.filePaths.add (menu.getFilePath (i)), shown.fileNames.add (menu.getFileName (i));
+    menu.applyMenuPick (shown.fileNames.indexOf ("Newer") + 1, shown);
+    EXPECT_EQ (program().name[0], "Newer.mdtz");
+    EXPECT_FLOAT_EQ (processor->getParameter (7), 0.8f);
+    EXPECT_TRUE (paneltest::isOpen (alert));
+    EXPECT_EQ (message(), "\"Newer.mdtz\"\nwas made using a newer version of Pandrel TQ4418.\n"
+                          "To use this preset correctly, please install the newest version from: "
+                          "https://www.example.com/morvid/download");
+}
+
+TEST_F (EditorTest, SteppedValuesSavedFromTheEditorReadBackUnchanged)
+{
+    open();
+    child<juce::Slider> ("rateSyncKnob_").setValue (5 * (double) (1.0f / 18.1f), juce::sendNotificationSync);
+    child<juce::Slider> ("typeKnob_").setValue (0.5, juce::sendNotificationSync);
+    preset ("Saved.mdtz", presetText());
+    program().name[0] = "Saved.mdtz";
+    processor->programChanged = true;
+    processor->parametersChanged = true;
+    for (int i = 0; i < 3; ++i)
+        tick();
+    EXPECT_EQ (child<juce::Label> ("presetMenu_").getText(), "Saved");
+
+    // A host's 0.2 plays Type 2, as the file's Type 2 does.
+    processor->setParameter (1, 0.2f);
+    EXPECT_FALSE (processor->comparePreset (PresetDocumentGuard::parseFile (presetFolder.getChildFile ("Saved.mdtz"))));
+    processor->setParameter (1, 0.0f);
+    EXPECT_TRUE (processor->comparePreset (PresetDocumentGuard::parseFile (presetFolder.getChildFile ("Saved.mdtz"))));
+}
+
+TEST_F (EditorTest, SavePresetAsksBeforeOverwritingAndOtherwiseOpensTheBrowser)
+{
+    auto& e = open();
+    auto& browser = child<MorvidPresetBrowser> ("savePresetBrowser_");
+    auto& question = child<MorvidOverwriteComponent> ("overwritePresetComponent_");
+    auto& list = paneltest::child<juce::FileBrowserComponent> (browser, "fileBrowser_");
+
+    // "Init.mdtz" is no file: the folder is made and the browser opens.
+    e.fileMenuResult (1);
+    EXPECT_TRUE (presetFolder.isDirectory());
+    ASSERT_TRUE (paneltest::isOpen (browser));
+    list.setFileName ("Lead");
+    ASSERT_TRUE (paneltest::pumpUntil ([&] { return paneltest::usable (paneltest::child (browser, "OK")); }));
+    paneltest::click (browser, "OK");
+    EXPECT_FALSE (browser.isVisible());
+    EXPECT_EQ (program().name[0], "Lead.mdtz");
+
+    // Now it is a file: the question names it; OK writes the new settings.
+    processor->setParameter (7, 0.25f);
+    e.fileMenuResult (1);
+    EXPECT_FALSE (browser.isVisible());
+    ASSERT_TRUE (paneltest::isOpen (question));
+    EXPECT_EQ (paneltest::child<juce::Label> (question, "titleText_").getText(),
+               "Are you sure you want to overwrite this preset?\n\n\"Lead.mdtz\"");
+    paneltest::click (question, "OK");
+    EXPECT_FALSE (question.isVisible());
+    EXPECT_FALSE (processor->comparePreset (PresetDocumentGuard::parseFile (presetFolder.getChildFile ("Lead.mdtz"))));
+
+    program().name[0] = "Clean/Slow.mdtz";
+    preset ("Clean/Slow.mdtz", presetText());
+    e.fileMenuResult (1);
+    EXPECT_TRUE (paneltest::child<juce::Label> (question, "titleText_").getText().endsWith ("\n\n\"Clean/Slow.mdtz\""));
+    paneltest::click (question, "CANCEL");
+    EXPECT_EQ (paneltest::modalCount(), 0);
+}
+
+TEST_F (EditorTest, SavePresetNeverOffersToOverwriteAFileOutsideThePresetFolder)
+{
+    // Host state sets the slot's name: one that climbs out, or an absolute one.
+    const auto outside = presetFolder.getChildFile ("../../Victim.mdtz");
+    ASSERT_TRUE (outside.getParentDirectory().createDirectory());
+    ASSERT_TRUE (outside.replaceWithText ("keep"));
+    auto& e = open();
+    auto& browser = child<MorvidPresetBrowser> ("savePresetBrowser_");
+
+    for (const auto& name : { juce::String ("../../Victim.mdtz"), outside.getFullPathName(), juce::String ("Folder") })
+    {
+        program().name[0] = name;
+        presetFolder.getChildFile ("Folder").createDirectory();
+        e.fileMenuResult (1);
+        EXPECT_FALSE (child ("overwritePresetComponent_").isVisible()) << name;
+        EXPECT_TRUE (paneltest::isOpen (browser)) << name;
+        paneltest::click (browser, "CANCEL");
+    }
+    EXPECT_EQ (outside.loadFileAsString(), "keep");
+}
+
+TEST_F (EditorTest, ClosedWhileAPanelIsOpen)
+{
+    preset ("Lead.mdtz", presetText());
+    auto browser = [this] () -> juce::Component& { editor->fileMenuResult (2); return child ("savePresetBrowser_"); };
+    const std::pair<const char*, std::function<juce::Component&()>> panels[] = {
+        { "about", [this] () -> juce::Component& { paneltest::click (*editor, "aboutShowButton_"); return child ("aboutContainer_"); } },
+        { "alert", [this] () -> juce::Component& { editor->fileMenuResult (3); return child ("alert_"); } },
+        { "browser", browser },
+        { "question", [this] () -> juce::Component& {
+              program().name[0] = "Lead.mdtz";
+              editor->fileMenuResult (1);
+              return child ("overwritePresetComponent_"); } },
+        { "new folder", [&browser] () -> juce::Component& {
+              auto& b = browser();
+              paneltest::click (b, "New Folder");
+              return paneltest::child (b, "newFolderComponent_"); } },
+        { "new folder's alert", [&browser] () -> juce::Component& {
+              auto& b = browser();
+              paneltest::click (b, "New Folder");
+              auto& newFolder = paneltest::child (b, "newFolderComponent_");
+              paneltest::child<juce::TextEditor> (newFolder, "textEditor_").setText ("Lead.mdtz");
+              paneltest::pumpUntil ([&] { return paneltest::usable (paneltest::child (newFolder, "OK")); });
+              paneltest::click (newFolder, "OK");
+              return paneltest::child (newFolder, "alertComponent_"); } },
+        { "browser's question", [&browser] () -> juce::Component& {
+              auto& b = browser();
+              paneltest::child<juce::FileBrowserComponent> (b, "fileBrowser_").setFileName ("Lead");
+              paneltest::pumpUntil ([&] { return paneltest::usable (paneltest::child (b, "OK")); });
+              paneltest::click (b, "OK");
+              return paneltest::child (b, "overwriteComponent_"); } },
+    };
+
+    for (const auto& [what, openPanel] : panels)
+    {
+        open();
+        auto& panel = openPanel();
+        EXPECT_TRUE (paneltest::isOpen (panel)) << what;
+        editor.reset();
+        EXPECT_EQ (paneltest::modalCount(), 0) << what;
+        paneltest::pump();
+    }
+}

@@ -1,0 +1,190 @@
+#include "UserPath.h"
+
+#include <PandrelModulationUpperPanelBinImg.h>
+#include <PandrelTQ4418BinImg.h>
+
+#include <gtest/gtest.h>
+
+#include <X11/keysym.h>
+
+namespace
+{
+enum Parameter { bypass, type, rate, rateSync, depth, delay, feedback, mix, level, stereo, syncOn };
+
+struct Knob
+{
+    Parameter parameter;
+    juce::Rectangle<int> place;
+};
+const Knob knobs[] = { { mix, { 14, 126, 73, 72 } },    { level, { 237, 126, 73, 72 } }, { depth, { 97, 207, 55, 54 } },
+                       { delay, { 173, 207, 55, 54 } }, { feedback, { 251, 237, 55, 54 } }, { rate, { 19, 237, 55, 54 } } };
+
+const juce::Rectangle<int> mixPlace { 14, 126, 73, 72 }, abPlace { 92, 35, 62, 23 };
+
+// The middle of the n-th item of a pop-up menu of plain items, below its top
+// edge: the look-and-feel's 2-pixel border and 22-pixel items.
+int menuItem (int n) { return 2 + 22 * n + 11; }
+
+juce::Point<int> centre (juce::Rectangle<int> r) { return r.getCentre(); }
+
+juce::Image strip (const char* data, int size) { return juce::ImageFileFormat::loadFrom (data, (size_t) size); }
+
+// True when the screen shows frame `frame` of the strip at `place`: all but
+// a few pixels within a few levels (anti-aliased edges of the pop-up aside).
+bool shows (const juce::Image& screen, juce::Rectangle<int> place, const juce::Image& strip, int frame)
+{
+    int differing = 0;
+    for (int y = 0; y < place.getHeight(); ++y)
+        for (int x = 0; x < place.getWidth(); ++x)
+        {
+            const auto a = screen.getPixelAt (place.getX() + x, place.getY() + y);
+            const auto b = strip.getPixelAt (x, frame * place.getHeight() + y);
+            differing += std::abs (a.getRed() - b.getRed()) > 6 || std::abs (a.getGreen() - b.getGreen()) > 6
+                         || std::abs (a.getBlue() - b.getBlue()) > 6;
+        }
+    return differing * 50 < place.getWidth() * place.getHeight();
+}
+
+// Milliseconds until the screen shows the frame at the place; -1 after a second.
+int msUntilShown (HostedPlugin& host, XDriver& x, juce::Rectangle<int> place, const juce::Image& image, int frame)
+{
+    const auto start = juce::Time::getMillisecondCounter();
+    for (;;)
+    {
+        if (shows (x.capture(), place, image, frame))
+            return (int) (juce::Time::getMillisecondCounter() - start);
+        if (juce::Time::getMillisecondCounter() - start > 1000)
+            return -1;
+        host.pump (10);
+    }
+}
+} // namespace
+
+void runUserPath (HostedPlugin& host, XDriver& x, const juce::File& captures, const juce::File& presetFolder)
+{
+    const auto mixStrip = strip (PandrelTQ4418BinImg::mix_png, PandrelTQ4418BinImg::mix_pngSize);
+    const auto abStrip = strip (PandrelModulationUpperPanelBinImg::ab_png, PandrelModulationUpperPanelBinImg::ab_pngSize);
+    const auto aboutPicture = strip (PandrelTQ4418BinImg::about_fl_png, PandrelTQ4418BinImg::about_fl_pngSize);
+
+    host.openEditor (x.hostWindow());
+    host.pump (300);
+    const auto opened = x.captureTo (captures, "01-opened");
+    EXPECT_TRUE (shows (opened, mixPlace, mixStrip, 50)) << "the mix knob at its default";
+
+    // Every knob turned up by dragging.
+    for (const auto& knob : knobs)
+    {
+        const float before = host.value (knob.parameter);
+        const auto at = centre (knob.place);
+        x.drag (at.x, at.y, 0, -50);
+        EXPECT_GT (host.value (knob.parameter), before + 0.1f) << "knob of parameter " << knob.parameter;
+    }
+
+    // The switches and the type hot spots.
+    x.click (130, 137 + 60); // low on the switch (its last rows lie under the depth knob)
+    EXPECT_EQ (host.value (type), 1.0f);
+    const std::pair<juce::Point<int>, float> typeSpots[] = { { { 170, 140 }, 0.0f }, { { 165, 158 }, 0.5f }, { { 180, 177 }, 1.0f } };
+    for (const auto& [at, expected] : typeSpots)
+    {
+        x.click (at.x, at.y);
+        EXPECT_EQ (host.value (type), expected);
+    }
+    x.click (267, 403);
+    EXPECT_EQ (host.value (bypass), 0.0f);
+    x.click (290, 73);
+    EXPECT_EQ (host.value (stereo), 1.0f);
+    x.click (34, 73);
+    EXPECT_EQ (host.value (syncOn), 1.0f);
+    const float syncBefore = host.value (rateSync);
+    x.drag (46, 264, 0, -60);
+    EXPECT_GT (host.value (rateSync), syncBefore);
+    x.captureTo (captures, "02-played");
+
+    // The about panel opens over everything and a click closes it.
+    x.click (69, 408);
+    EXPECT_TRUE (shows (x.captureTo (captures, "03-about"), { 0, 200, 325, 60 }, aboutPicture.getClippedImage ({ 0, 200, 325, 60 }), 0));
+    x.click (160, 300);
+    EXPECT_TRUE (shows (x.capture(), mixPlace, mixStrip, (int) std::ceil (100.0f * host.value (mix))));
+
+    // A copied to B, for later.
+    x.click (200, 42);
+
+    // "Save Preset As...": New Folder "Sub", into it, name "Lead", Save.
+    const float savedMix = host.value (mix);
+    x.click (35, 16);
+    x.pump (200);
+    ASSERT_FALSE (x.shownMenu().isEmpty()) << "the file menu";
+    x.clickMenuItem (menuItem (1));
+    x.pump (400);
+    x.captureTo (captures, "04-save-browser");
+    x.click (82, 361);
+    x.click (163, 241);
+    x.type ("Sub");
+    x.pump (300); // OK comes on with the panel's next 200 ms check
+    x.captureTo (captures, "05-new-folder");
+    x.key (XK_Return);
+    x.pump (400);
+    EXPECT_TRUE (presetFolder.getChildFile ("Sub").isDirectory());
+    x.doubleClick (80, 107);
+    x.pump (400);
+    x.click (170, 318);
+    x.type ("Lead");
+    x.pump (400);
+    x.captureTo (captures, "06-named");
+    x.click (245, 361);
+    x.pump (300);
+    x.captureTo (captures, "07-saved");
+    EXPECT_TRUE (presetFolder.getChildFile ("Sub/Lead.mdtz").existsAsFile());
+    EXPECT_EQ (host.programName(), "Lead");
+
+    // Changed, then Lead loaded back from the preset menu.
+    x.drag (50, 162, 0, 40);
+    EXPECT_LT (host.value (mix), savedMix - 0.1f);
+    x.click (163, 16);
+    x.pump (200);
+    const auto rootMenu = x.shownMenu();
+    x.hoverMenuItem (menuItem (0)); // the sub-menu "Sub"
+    ASSERT_NE (x.shownMenu(), rootMenu) << "the sub-menu";
+    x.clickMenuItem (menuItem (0)); // "Lead.mdtz"
+    x.pump (300);
+    EXPECT_NEAR (host.value (mix), savedMix, 1e-4f) << "loaded from the menu";
+    x.captureTo (captures, "08-loaded-from-menu");
+
+    // Changed again, then Lead by stepping (the only preset: the step wraps to it).
+    x.drag (50, 162, 0, 40);
+    EXPECT_LT (host.value (mix), savedMix - 0.1f);
+    x.click (306, 16);
+    EXPECT_NEAR (host.value (mix), savedMix, 1e-4f) << "loaded by stepping";
+
+    // Slot B holds the copy made before the save, and its own name.
+    x.click (123, 46);
+    EXPECT_EQ (host.programName(), "Init");
+    EXPECT_EQ (host.value (bypass), 0.0f);
+    x.captureTo (captures, "09-slot-b");
+
+    // Closed and opened again: everything as it was.
+    host.closeEditor();
+    host.pump (200);
+    host.openEditor (x.hostWindow());
+    host.pump (300);
+    const auto reopened = x.captureTo (captures, "10-reopened");
+    EXPECT_TRUE (shows (reopened, abPlace, abStrip, 1));
+
+    // Host automation and a host program change show within 200 ms.
+    host.setValue (mix, 0.9f);
+    const int automation = msUntilShown (host, x, mixPlace, mixStrip, 90);
+    EXPECT_GE (automation, 0);
+    EXPECT_LE (automation, 200);
+    host.setProgram (3);
+    const int toA = msUntilShown (host, x, abPlace, abStrip, 0);
+    EXPECT_GE (toA, 0);
+    EXPECT_LE (toA, 200);
+    EXPECT_TRUE (shows (x.capture(), mixPlace, mixStrip, 50));
+    host.setProgram (0);
+    const int toB = msUntilShown (host, x, abPlace, abStrip, 1);
+    EXPECT_GE (toB, 0);
+    EXPECT_LE (toB, 200);
+    x.captureTo (captures, "11-program-0-slot-b");
+    host.closeEditor();
+    host.pump (100);
+}

@@ -1,0 +1,156 @@
+// A user's whole path through the editor in both built plug-ins: the VST3
+// bundle in JUCE's hosting classes and the VST 2 .so in our own test host,
+// each in a host window on the X server, driven with real pointer and key
+// events. Captures go to user-path-vst3/ and user-path-vst2/ beside the test.
+#include "UserPath.h"
+#include "Vst2TestHost.h"
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <thread>
+#include <unistd.h>
+
+namespace juce
+{
+bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages); // JUCE's own pump
+}
+
+namespace
+{
+// A fresh HOME (so a fresh preset folder) for the plug-in.
+struct ThrowAwayHome
+{
+    ThrowAwayHome()
+    {
+        if (const char* current = std::getenv ("HOME"))
+            saved = current;
+        folder.createDirectory();
+        setenv ("HOME", folder.getFullPathName().toRawUTF8(), 1);
+    }
+    ~ThrowAwayHome()
+    {
+        folder.deleteRecursively (false);
+        saved.isNotEmpty() ? setenv ("HOME", saved.toRawUTF8(), 1) : unsetenv ("HOME");
+    }
+    juce::File presetFolder() const { return folder.getChildFile ("Music/Audio Music Apps/Morvid/Presets/PandrelTQ4418"); }
+
+    juce::String saved;
+    juce::File folder = juce::File::getSpecialLocation (juce::File::tempDirectory)
+                            .getNonexistentChildFile ("user-path-home-" + juce::String (getpid()), {});
+};
+
+juce::File capturesFolder (const char* name)
+{
+    auto folder = juce::File::getCurrentWorkingDirectory().getChildFile (name);
+    folder.deleteRecursively();
+    return folder;
+}
+
+void dispatchPending()
+{
+    while (juce::dispatchNextMessageOnSystemQueue (true))
+    {
+    }
+}
+
+// The VST 2 plug-in in our host: the host's idle calls run the editor.
+struct Vst2Hosted : HostedPlugin
+{
+    Vst2Hosted() : plugin (PANDREL_VST2_PLUGIN, 48000.0f, 512) { plugin.start(); }
+
+    void openEditor (XWindowId parent) override
+    {
+        EXPECT_EQ (plugin.dispatch (VstEffectOpcode::editorOpen, 0, 0, reinterpret_cast<void*> (parent)), 1);
+    }
+    void closeEditor() override { plugin.dispatch (VstEffectOpcode::editorClose); }
+    void pump (int ms) override
+    {
+        for (const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) ms; juce::Time::getMillisecondCounter() < end;)
+        {
+            plugin.dispatch (VstEffectOpcode::editorIdle);
+            std::this_thread::sleep_for (std::chrono::milliseconds (5));
+        }
+    }
+    float value (int index) override { return plugin.getParameter (index); }
+    void setValue (int index, float v) override { plugin.setParameter (index, v); }
+    void setProgram (int program) override { plugin.dispatch (VstEffectOpcode::setProgram, 0, program); }
+    juce::String programName() override { return plugin.text (VstEffectOpcode::getProgramName); }
+
+    Vst2TestHost plugin;
+};
+
+// The VST3 bundle in JUCE's hosting: the host's message loop runs both.
+struct Vst3Hosted : HostedPlugin
+{
+    Vst3Hosted()
+    {
+        juce::VST3PluginFormat format;
+        juce::OwnedArray<juce::PluginDescription> types;
+        format.findAllTypesForFile (types, PANDREL_VST3_BUNDLE);
+        juce::String error;
+        if (! types.isEmpty())
+            plugin = format.createInstanceFromDescription (*types[0], 48000.0, 512, error);
+        EXPECT_NE (plugin, nullptr) << error;
+    }
+    ~Vst3Hosted() override { editor.reset(); }
+
+    void openEditor (XWindowId parent) override
+    {
+        editor.reset (plugin->createEditorIfNeeded());
+        ASSERT_NE (editor, nullptr);
+        editor->setTopLeftPosition (0, 0);
+        editor->addToDesktop (0, reinterpret_cast<void*> (parent));
+        editor->setVisible (true);
+    }
+    void closeEditor() override { editor.reset(); }
+    void pump (int ms) override
+    {
+        for (const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) ms; juce::Time::getMillisecondCounter() < end;)
+        {
+            dispatchPending();
+            std::this_thread::sleep_for (std::chrono::milliseconds (5));
+        }
+    }
+    float value (int index) override { return plugin->getParameters()[index]->getValue(); }
+    void setValue (int index, float v) override { plugin->getParameters()[index]->setValueNotifyingHost (v); }
+    void setProgram (int program) override { plugin->setCurrentProgram (program); }
+    // JUCE's VST3 wrapper never tells the host that program names changed,
+    // so the host's cached program list keeps the first names; the text of
+    // the wrapper's "Program" parameter is asked of the plug-in each time.
+    juce::String programName() override
+    {
+        for (auto* parameter : plugin->getParameters())
+            if (parameter->getName (32) == "Program")
+                return parameter->getCurrentValueAsText();
+        return {};
+    }
+
+    std::unique_ptr<juce::AudioPluginInstance> plugin;
+    std::unique_ptr<juce::AudioProcessorEditor> editor;
+};
+} // namespace
+
+TEST (UserPath, Vst2PluginInOurHost)
+{
+    ThrowAwayHome home;
+    Vst2Hosted host;
+    ASSERT_EQ (host.plugin.error(), "");
+    XDriver x ([&host] (int ms) { host.pump (ms); });
+    if (! x.ok())
+        GTEST_SKIP() << "no X display with the test extension";
+    runUserPath (host, x, capturesFolder ("user-path-vst2"), home.presetFolder());
+}
+
+TEST (UserPath, Vst3PluginInJuceHosting)
+{
+    ThrowAwayHome home;
+    Vst3Hosted host;
+    ASSERT_NE (host.plugin, nullptr);
+    XDriver x ([&host] (int ms) { host.pump (ms); });
+    if (! x.ok())
+        GTEST_SKIP() << "no X display with the test extension";
+    runUserPath (host, x, capturesFolder ("user-path-vst3"), home.presetFolder());
+}

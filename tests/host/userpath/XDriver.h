@@ -1,0 +1,61 @@
+#pragma once
+// Real pointer and key events through the X server's test extension (XTest),
+// a host window for the editor, and captures of what the server shows.
+#include <juce_graphics/juce_graphics.h>
+
+
+#include <functional>
+
+// X11's own types stay out of this header: its macros clash with others'.
+using XWindowId = unsigned long;
+
+class XDriver
+{
+public:
+    // `pump` runs the host's loop for a while (message loop, idle calls).
+    explicit XDriver (std::function<void (int ms)> pump);
+    ~XDriver();
+
+    XDriver (const XDriver&) = delete;
+    XDriver& operator= (const XDriver&) = delete;
+
+    // False without a display or without the test extension.
+    bool ok() const { return display != nullptr && hasXTest; }
+
+    // A plain top-level window at a fixed place on the screen, as a host
+    // gives a plug-in's editor; the editor's point (x, y) is then at
+    // origin + (x, y) on the screen.
+    XWindowId hostWindow() const { return window; }
+    static constexpr int originX = 40, originY = 40;
+
+    // Points are in editor coordinates.
+    void click (int x, int y);
+    void doubleClick (int x, int y);
+    void drag (int x, int y, int dx, int dy);
+    void key (unsigned long keysym);
+    void type (const juce::String& text);
+
+    // The pop-up menu shown last (the top-most override-redirect window), in
+    // editor coordinates; empty when none is shown.
+    juce::Rectangle<int> shownMenu();
+    // Clicks the menu item of the shown menu that lies `itemCentre` pixels
+    // below the menu's top edge.
+    void clickMenuItem (int itemCentre);
+    void hoverMenuItem (int itemCentre);
+
+    // What the screen shows of the host window.
+    juce::Image capture (int width = 325, int height = 454);
+    // The capture written as PNG into `folder`, for people to look at.
+    juce::Image captureTo (const juce::File& folder, const juce::String& name);
+
+    void pump (int ms) { pumpHost (ms); }
+
+private:
+    void moveTo (int x, int y);
+    void button (bool down);
+
+    std::function<void (int)> pumpHost;
+    struct _XDisplay* display = nullptr;
+    XWindowId window = 0;
+    bool hasXTest = false;
+};
