@@ -15,9 +15,12 @@ AEffect* createEffect (VstHostCallback hostCallback)
 
     // The processor is made on the host's thread, standing in as JUCE's
     // message thread meanwhile; the instance keeps the message thread and
-    // JUCE itself alive afterwards.
-    PluginMessageThread messageThread;
+    // JUCE itself alive afterwards. JUCE starts before the message thread and
+    // stops after it: the other way round, a failed creation with no other
+    // instance alive would leave the thread running for a message manager
+    // that is gone.
     juce::ScopedJuceInitialiser_GUI juceInitialiser;
+    PluginMessageThread messageThread;
     HostDrivenMessageLoop onHostThread;
 
     try
