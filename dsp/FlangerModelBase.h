@@ -221,16 +221,75 @@ protected:
             return leftDelayLine.read (taps.left, k);
     }
 
-    // A feedback loop around the delay lines, run by runs of a chunk.
-    // Samples whose reads touch the slot they write themselves go one by one
-    // through serial (start, end): write, then read. Every other run goes
-    // through split (start, end), which may read all its samples first and
-    // write them after: its reads touch only slots written before the run.
-    // Every block still sees its samples in order; what the split gains is
-    // that the writing halves of a run no longer wait on each other.
-    template <typename Sample, typename Serial, typename Split>
-    void feedbackRuns (const DelayTaps& taps, int count, Serial&& serial, Split&& split) noexcept
+    // The skeleton of every model's chain. Per chunk: the LFO and the delay
+    // taps; the input stage; the feedback loop around the delay lines; the
+    // output stage, the level and the output gain. The model (which
+    // befriends this base) fills in its stages:
+    //   static constexpr bool smoothBothWhenMono: see planDelays;
+    //   static constexpr bool splitRuns: see feedbackRuns;
+    //   static constexpr bool feedbackFromMix: outOfDelay reads what
+    //     intoDelay made of the input, so a split run keeps the two together;
+    //   static constexpr float outputGain;
+    //   void takeIn (Sample& x): the input stage;
+    //   Sample intoDelay (Sample feedback, Sample& in): what the delay takes;
+    //   Sample outOfDelay (Sample delayed, Sample in, const Mix&, Sample& wet):
+    //     the feedback for the next sample; wet is what the output stage takes;
+    //   Sample mixOut (Sample wet, Sample in, const Mix&): the output stage
+    //     before the level.
+    // Every part is forced inline: a stage is called from more than one place
+    // (serial and split runs), and GCC's inliner then leaves the larger ones
+    // out of line, so that every filter's state and coefficients pass through
+    // memory around a call per sample.
+    template <typename Model, typename Io>
+    [[gnu::always_inline]] inline void runChain (Model& model, Io io, int n) noexcept
     {
+        using Sample = typename Io::Sample;
+        Sample input[chunkSize];
+        Sample wet[chunkSize];
+        const Mix mix = blockMix();
+        Sample fb = loadFeedback<Sample>();
+        DelayTaps taps;
+
+        for (int start = 0; start < n; start += chunkSize)
+        {
+            const int count = std::min (chunkSize, n - start);
+            planDelays<Sample, Model::smoothBothWhenMono> (taps, count);
+
+            for (int k = 0; k < count; ++k)
+            {
+                Sample x = io.input (start + k);
+                model.takeIn (x);
+                input[k] = x;
+            }
+
+            feedbackRuns (model, taps, count, mix, fb, input, wet);
+
+            for (int k = 0; k < count; ++k)
+            {
+                Sample y = model.mixOut (wet[k], input[k], mix);
+                level.process (y);
+                io.output (start + k, y, Model::outputGain);
+            }
+        }
+
+        storeFeedback (fb);
+    }
+
+    // The feedback loop of a chunk. Without splitRuns, sample by sample:
+    // into the delay, write, read, out of it. With it, by runs: samples
+    // whose reads touch the slot they write themselves go one by one as
+    // above; every other run reads before it writes, as its reads touch only
+    // slots written before the run, so that its halves no longer wait on
+    // each other. Every block still sees its samples in order.
+    template <typename Model, typename Sample>
+    [[gnu::always_inline]] inline void feedbackRuns (Model& model, const DelayTaps& taps, int count, const Mix& mix, Sample& fb, Sample* input, Sample* wet) noexcept
+    {
+        if constexpr (! Model::splitRuns)
+        {
+            serialRun (model, taps, 0, count, mix, fb, input, wet);
+            return;
+        }
+
         int ages[chunkSize];
         leftDelayLine.readAges (taps.left, count, ages);
         if constexpr (isStereo<Sample>)
@@ -248,16 +307,58 @@ protected:
             {
                 while (end < count && ages[end] == 0)
                     ++end;
-                serial (start, end);
+                serialRun (model, taps, start, end, mix, fb, input, wet);
             }
             else
             {
                 // The run ends where a read reaches a slot written within it.
                 while (end < count && ages[end] > end - start)
                     ++end;
-                split (start, end);
+                splitRun (model, taps, start, end, mix, fb, input, wet);
             }
             start = end;
+        }
+    }
+
+    template <typename Model, typename Sample>
+    [[gnu::always_inline]] inline void serialRun (Model& model, const DelayTaps& taps, int from, int to, const Mix& mix, Sample& fb, Sample* input, Sample* wet) noexcept
+    {
+        Sample feedback = fb; // a local keeps it in a register
+        for (int k = from; k < to; ++k)
+        {
+            Sample s = model.intoDelay (feedback, input[k]);
+            delay (s, taps, k);
+            feedback = model.outOfDelay (s, input[k], mix, wet[k]);
+        }
+        fb = feedback;
+    }
+
+    template <typename Model, typename Sample>
+    [[gnu::always_inline]] inline void splitRun (Model& model, const DelayTaps& taps, int from, int to, const Mix& mix, Sample& fb, Sample* input, Sample* wet) noexcept
+    {
+        if constexpr (Model::feedbackFromMix)
+        {
+            Sample toDelay[chunkSize];
+            Sample feedback = fb;
+            for (int k = from; k < to; ++k)
+            {
+                const Sample delayed = readDelay<Sample> (taps, k);
+                toDelay[k] = model.intoDelay (feedback, input[k]);
+                feedback = model.outOfDelay (delayed, input[k], mix, wet[k]);
+            }
+            fb = feedback;
+            for (int k = from; k < to; ++k)
+                writeDelay (toDelay[k], taps, k);
+        }
+        else
+        {
+            // The loop out of the delay does not wait on the one into it.
+            Sample feedbackAfter[chunkSize];
+            for (int k = from; k < to; ++k)
+                feedbackAfter[k] = model.outOfDelay (readDelay<Sample> (taps, k), input[k], mix, wet[k]);
+            for (int k = from; k < to; ++k)
+                writeDelay (model.intoDelay (k == from ? fb : feedbackAfter[k - 1], input[k]), taps, k);
+            fb = feedbackAfter[to - 1];
         }
     }
 
