@@ -36,8 +36,9 @@ Sample DeluxeElectricMistressFlanger::intoDelay (Sample feedback, Sample& in) no
 template <typename Sample>
 Sample DeluxeElectricMistressFlanger::outOfDelay (Sample delayed, Sample, const Mix&, Sample& wet) noexcept
 {
+    // The delayed signal often passes the stage's turning points here.
     Sample s = delayed;
-    bbdStage.process (s);
+    processSelecting (bbdStage, s);
     Sample fb = s;
     feedbackFilter.process (fb);
     feedbackPreEmphasis.process (fb);

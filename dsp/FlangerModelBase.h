@@ -96,6 +96,25 @@ protected:
         double dry;
     };
 
+    // A block without memory through its packed form, also for one channel:
+    // the packed form selects where the scalar one branches, and with a loud
+    // signal those branches go either way at random. Each lane computes what
+    // the scalar form computes.
+    template <typename Block, typename Sample>
+    static void processSelecting (Block& block, Sample& x) noexcept
+    {
+        if constexpr (isStereo<Sample>)
+        {
+            block.process (x);
+        }
+        else
+        {
+            StereoPair pair { x, x };
+            block.process (pair);
+            x = pair[0];
+        }
+    }
+
     // Non-finite input would poison every filter memory and the delay line.
     static double takeInput (float sample) noexcept
     {
