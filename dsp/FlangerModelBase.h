@@ -355,30 +355,40 @@ protected:
     template <typename Model, typename Sample>
     [[gnu::always_inline]] inline void splitRun (Model& model, const DelayTaps& taps, int from, int to, const Mix& mix, Sample& fb, Sample* input, Sample* wet) noexcept
     {
+        // The delay buffer is read and written in loops of their own: a
+        // store into it (or a read after such a store) could reach any
+        // filter's memory as far as the compiler knows, which would then go
+        // back to memory on every sample.
+        Sample delayed[chunkSize];
+        Sample toDelay[chunkSize];
+        for (int k = from; k < to; ++k)
+            delayed[k] = readDelay<Sample> (taps, k);
+
+        Sample feedback = fb;
         if constexpr (Model::feedbackFromMix)
         {
-            Sample toDelay[chunkSize];
-            Sample feedback = fb;
             for (int k = from; k < to; ++k)
             {
-                const Sample delayed = readDelay<Sample> (taps, k);
                 toDelay[k] = model.intoDelay (feedback, input[k]);
-                feedback = model.outOfDelay (delayed, input[k], mix, wet[k]);
+                feedback = model.outOfDelay (delayed[k], input[k], mix, wet[k]);
             }
-            fb = feedback;
-            for (int k = from; k < to; ++k)
-                writeDelay (toDelay[k], taps, k);
         }
         else
         {
             // The loop out of the delay does not wait on the one into it.
             Sample feedbackAfter[chunkSize];
             for (int k = from; k < to; ++k)
-                feedbackAfter[k] = model.outOfDelay (readDelay<Sample> (taps, k), input[k], mix, wet[k]);
+                feedbackAfter[k] = model.outOfDelay (delayed[k], input[k], mix, wet[k]);
             for (int k = from; k < to; ++k)
-                writeDelay (model.intoDelay (k == from ? fb : feedbackAfter[k - 1], input[k]), taps, k);
-            fb = feedbackAfter[to - 1];
+            {
+                toDelay[k] = model.intoDelay (feedback, input[k]);
+                feedback = feedbackAfter[k];
+            }
         }
+        fb = feedback;
+
+        for (int k = from; k < to; ++k)
+            writeDelay (toDelay[k], taps, k);
     }
 
     Mix blockMix() const noexcept { return { static_cast<double> (mixValue), static_cast<double> (1.0f - mixValue) }; }
