@@ -29,7 +29,6 @@ private:
     // The chain's stages (see FlangerModelBase::runChain).
     friend class FlangerModelBase;
     static constexpr bool smoothBothWhenMono = false;
-    static constexpr bool splitRuns = true;
     static constexpr bool feedbackFromMix = false;
     static constexpr float outputGain = -0.667f;
     template <typename Sample>

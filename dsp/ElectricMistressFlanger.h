@@ -29,7 +29,6 @@ private:
     // The chain's stages (see FlangerModelBase::runChain).
     friend class FlangerModelBase;
     static constexpr bool smoothBothWhenMono = false;
-    static constexpr bool splitRuns = false;
     static constexpr bool feedbackFromMix = true;
     static constexpr float outputGain = 1.57f;
     template <typename Sample>

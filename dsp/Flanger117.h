@@ -32,7 +32,6 @@ private:
     // off, both channels' LFO values pass the smoothing.
     friend class FlangerModelBase;
     static constexpr bool smoothBothWhenMono = true;
-    static constexpr bool splitRuns = true;
     static constexpr bool feedbackFromMix = false;
     static constexpr float outputGain = -1.47f;
     template <typename Sample>

@@ -245,9 +245,10 @@ protected:
     // output stage, the level and the output gain. The model (which
     // befriends this base) fills in its stages:
     //   static constexpr bool smoothBothWhenMono: see planDelays;
-    //   static constexpr bool splitRuns: see feedbackRuns;
-    //   static constexpr bool feedbackFromMix: outOfDelay reads what
-    //     intoDelay made of the input, so a split run keeps the two together;
+    //   static constexpr bool feedbackFromMix: the feedback passes through
+    //     the whole chain, so each sample waits on the one before from start
+    //     to end; the chunk then runs in one loop, where the output stage
+    //     overlaps the next samples, instead of stage by stage;
     //   static constexpr float outputGain;
     //   void takeIn (Sample& x): the input stage;
     //   Sample intoDelay (Sample feedback, Sample& in): what the delay takes;
@@ -255,10 +256,10 @@ protected:
     //     the feedback for the next sample; wet is what the output stage takes;
     //   Sample mixOut (Sample wet, Sample in, const Mix&): the output stage
     //     before the level.
-    // Every part is forced inline: a stage is called from more than one place
-    // (serial and split runs), and GCC's inliner then leaves the larger ones
-    // out of line, so that every filter's state and coefficients pass through
-    // memory around a call per sample.
+    // Every part is forced inline. Left to itself GCC keeps this template out
+    // of line (a template function is never a "called once" candidate), and
+    // there the model and this base are two unrelated pointers to the same
+    // object: a store through either forces reloads through the other.
     template <typename Model, typename Io>
     [[gnu::always_inline]] inline void runChain (Model& model, Io io, int n) noexcept
     {
@@ -274,41 +275,52 @@ protected:
             const int count = std::min (chunkSize, n - start);
             planDelays<Sample, Model::smoothBothWhenMono> (taps, count);
 
-            for (int k = 0; k < count; ++k)
+            if constexpr (Model::feedbackFromMix)
             {
-                Sample x = io.input (start + k);
-                model.takeIn (x);
-                input[k] = x;
+                for (int k = 0; k < count; ++k)
+                {
+                    Sample x = io.input (start + k);
+                    model.takeIn (x);
+                    Sample s = model.intoDelay (fb, x);
+                    delay (s, taps, k);
+                    fb = model.outOfDelay (s, x, mix, wet[k]);
+                    Sample y = model.mixOut (wet[k], x, mix);
+                    level.process (y);
+                    io.output (start + k, y, Model::outputGain);
+                }
             }
-
-            feedbackRuns (model, taps, count, mix, fb, input, wet);
-
-            for (int k = 0; k < count; ++k)
+            else
             {
-                Sample y = model.mixOut (wet[k], input[k], mix);
-                level.process (y);
-                io.output (start + k, y, Model::outputGain);
+                for (int k = 0; k < count; ++k)
+                {
+                    Sample x = io.input (start + k);
+                    model.takeIn (x);
+                    input[k] = x;
+                }
+
+                feedbackRuns (model, taps, count, fb, input, wet);
+
+                for (int k = 0; k < count; ++k)
+                {
+                    Sample y = model.mixOut (wet[k], input[k], mix);
+                    level.process (y);
+                    io.output (start + k, y, Model::outputGain);
+                }
             }
         }
 
         storeFeedback (fb);
     }
 
-    // The feedback loop of a chunk. Without splitRuns, sample by sample:
-    // into the delay, write, read, out of it. With it, by runs: samples
-    // whose reads touch the slot they write themselves go one by one as
-    // above; every other run reads before it writes, as its reads touch only
-    // slots written before the run, so that its halves no longer wait on
-    // each other. Every block still sees its samples in order.
+    // The feedback loop of a chunk stage by stage, by runs. Samples whose
+    // reads touch the slot they write themselves go one by one: into the
+    // delay, write, read, out of it. Every other run reads before it writes,
+    // as its reads touch only slots written before the run: its loop out of
+    // the delay then does not wait on the one into it. Every block still sees
+    // its samples in order.
     template <typename Model, typename Sample>
-    [[gnu::always_inline]] inline void feedbackRuns (Model& model, const DelayTaps& taps, int count, const Mix& mix, Sample& fb, Sample* input, Sample* wet) noexcept
+    [[gnu::always_inline]] inline void feedbackRuns (Model& model, const DelayTaps& taps, int count, Sample& fb, Sample* input, Sample* wet) noexcept
     {
-        if constexpr (! Model::splitRuns)
-        {
-            serialRun (model, taps, 0, count, mix, fb, input, wet);
-            return;
-        }
-
         int ages[chunkSize];
         leftDelayLine.readAges (taps.left, count, ages);
         if constexpr (isStereo<Sample>)
@@ -326,22 +338,23 @@ protected:
             {
                 while (end < count && ages[end] == 0)
                     ++end;
-                serialRun (model, taps, start, end, mix, fb, input, wet);
+                serialRun (model, taps, start, end, fb, input, wet);
             }
             else
             {
                 // The run ends where a read reaches a slot written within it.
                 while (end < count && ages[end] > end - start)
                     ++end;
-                splitRun (model, taps, start, end, mix, fb, input, wet);
+                splitRun (model, taps, start, end, fb, input, wet);
             }
             start = end;
         }
     }
 
     template <typename Model, typename Sample>
-    [[gnu::always_inline]] inline void serialRun (Model& model, const DelayTaps& taps, int from, int to, const Mix& mix, Sample& fb, Sample* input, Sample* wet) noexcept
+    [[gnu::always_inline]] inline void serialRun (Model& model, const DelayTaps& taps, int from, int to, Sample& fb, Sample* input, Sample* wet) noexcept
     {
+        const Mix mix = blockMix();
         Sample feedback = fb; // a local keeps it in a register
         for (int k = from; k < to; ++k)
         {
@@ -353,37 +366,26 @@ protected:
     }
 
     template <typename Model, typename Sample>
-    [[gnu::always_inline]] inline void splitRun (Model& model, const DelayTaps& taps, int from, int to, const Mix& mix, Sample& fb, Sample* input, Sample* wet) noexcept
+    [[gnu::always_inline]] inline void splitRun (Model& model, const DelayTaps& taps, int from, int to, Sample& fb, Sample* input, Sample* wet) noexcept
     {
-        // The delay buffer is read and written in loops of their own: a
-        // store into it (or a read after such a store) could reach any
-        // filter's memory as far as the compiler knows, which would then go
-        // back to memory on every sample.
+        // The delay buffer is read and written in loops of their own: as far
+        // as the compiler knows, a store into it could reach any filter's
+        // memory, which would then go back to memory on every sample.
+        const Mix mix = blockMix();
         Sample delayed[chunkSize];
-        Sample toDelay[chunkSize];
         for (int k = from; k < to; ++k)
             delayed[k] = readDelay<Sample> (taps, k);
 
+        Sample feedbackAfter[chunkSize];
+        for (int k = from; k < to; ++k)
+            feedbackAfter[k] = model.outOfDelay (delayed[k], input[k], mix, wet[k]);
+
+        Sample toDelay[chunkSize];
         Sample feedback = fb;
-        if constexpr (Model::feedbackFromMix)
+        for (int k = from; k < to; ++k)
         {
-            for (int k = from; k < to; ++k)
-            {
-                toDelay[k] = model.intoDelay (feedback, input[k]);
-                feedback = model.outOfDelay (delayed[k], input[k], mix, wet[k]);
-            }
-        }
-        else
-        {
-            // The loop out of the delay does not wait on the one into it.
-            Sample feedbackAfter[chunkSize];
-            for (int k = from; k < to; ++k)
-                feedbackAfter[k] = model.outOfDelay (delayed[k], input[k], mix, wet[k]);
-            for (int k = from; k < to; ++k)
-            {
-                toDelay[k] = model.intoDelay (feedback, input[k]);
-                feedback = feedbackAfter[k];
-            }
+            toDelay[k] = model.intoDelay (feedback, input[k]);
+            feedback = feedbackAfter[k];
         }
         fb = feedback;
 
