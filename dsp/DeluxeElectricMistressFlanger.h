@@ -36,6 +36,8 @@ private:
     template <typename Sample>
     [[gnu::always_inline]] inline Sample intoDelay (Sample feedback, Sample& in) noexcept;
     template <typename Sample>
+    [[gnu::always_inline]] inline void shapeIntoDelay (Sample&) noexcept {}
+    template <typename Sample>
     [[gnu::always_inline]] inline Sample outOfDelay (Sample delayed, Sample in, const Mix& mix, Sample& wet) noexcept;
     template <typename Sample>
     [[gnu::always_inline]] inline Sample mixOut (Sample wet, Sample in, const Mix& mix) noexcept;

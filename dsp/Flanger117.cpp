@@ -17,14 +17,14 @@ void Flanger117::takeIn (Sample& x) noexcept
     preEmphasis.process (x);
 }
 
-// The feedback loop: into the delay through the diode network, out of it
-// through the reconstruction and regeneration filters.
+// The feedback loop: into the delay through the anti-aliasing filter and the
+// diode network (shapeIntoDelay), out of it through the reconstruction and
+// regeneration filters.
 template <typename Sample>
 Sample Flanger117::intoDelay (Sample feedback, Sample& in) noexcept
 {
     Sample s = feedback * 1.25 + in;
     antiAliasing.process (s);
-    diodeStage.process (s);
     return s;
 }
 

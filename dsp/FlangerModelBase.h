@@ -251,7 +251,9 @@ protected:
     //     overlaps the next samples, instead of stage by stage;
     //   static constexpr float outputGain;
     //   void takeIn (Sample& x): the input stage;
-    //   Sample intoDelay (Sample feedback, Sample& in): what the delay takes;
+    //   Sample intoDelay (Sample feedback, Sample& in): what the delay takes,
+    //     but for a last stage without memory, shapeIntoDelay (Sample&), which
+    //     a split run takes in a loop of its own;
     //   Sample outOfDelay (Sample delayed, Sample in, const Mix&, Sample& wet):
     //     the feedback for the next sample; wet is what the output stage takes;
     //   Sample mixOut (Sample wet, Sample in, const Mix&): the output stage
@@ -282,6 +284,7 @@ protected:
                     Sample x = io.input (start + k);
                     model.takeIn (x);
                     Sample s = model.intoDelay (fb, x);
+                    model.shapeIntoDelay (s);
                     delay (s, taps, k);
                     fb = model.outOfDelay (s, x, mix, wet[k]);
                     Sample y = model.mixOut (wet[k], x, mix);
@@ -359,6 +362,7 @@ protected:
         for (int k = from; k < to; ++k)
         {
             Sample s = model.intoDelay (feedback, input[k]);
+            model.shapeIntoDelay (s);
             delay (s, taps, k);
             feedback = model.outOfDelay (s, input[k], mix, wet[k]);
         }
@@ -388,6 +392,8 @@ protected:
             feedback = feedbackAfter[k];
         }
         fb = feedback;
+        for (int k = from; k < to; ++k)
+            model.shapeIntoDelay (toDelay[k]);
 
         for (int k = from; k < to; ++k)
             writeDelay (toDelay[k], taps, k);
