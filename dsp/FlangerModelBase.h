@@ -267,7 +267,6 @@ protected:
     {
         using Sample = typename Io::Sample;
         Sample input[chunkSize];
-        Sample wet[chunkSize];
         const Mix mix = blockMix();
         Sample fb = loadFeedback<Sample>();
         DelayTaps taps;
@@ -286,10 +285,9 @@ protected:
                     Sample s = model.intoDelay (fb, x);
                     model.shapeIntoDelay (s);
                     delay (s, taps, k);
-                    fb = model.outOfDelay (s, x, mix, wet[k]);
-                    Sample y = model.mixOut (wet[k], x, mix);
-                    level.process (y);
-                    io.output (start + k, y, Model::outputGain);
+                    Sample w;
+                    fb = model.outOfDelay (s, x, mix, w);
+                    putOut (model, io, start + k, w, x, mix);
                 }
             }
             else
@@ -301,28 +299,31 @@ protected:
                     input[k] = x;
                 }
 
-                feedbackRuns (model, taps, count, fb, input, wet);
-
-                for (int k = 0; k < count; ++k)
-                {
-                    Sample y = model.mixOut (wet[k], input[k], mix);
-                    level.process (y);
-                    io.output (start + k, y, Model::outputGain);
-                }
+                feedbackRuns (model, io, start, taps, count, fb, input);
             }
         }
 
         storeFeedback (fb);
     }
 
-    // The feedback loop of a chunk stage by stage, by runs. Samples whose
-    // reads touch the slot they write themselves go one by one: into the
-    // delay, write, read, out of it. Every other run reads before it writes,
-    // as its reads touch only slots written before the run: its loop out of
-    // the delay then does not wait on the one into it. Every block still sees
-    // its samples in order.
-    template <typename Model, typename Sample>
-    [[gnu::always_inline]] inline void feedbackRuns (Model& model, const DelayTaps& taps, int count, Sample& fb, Sample* input, Sample* wet) noexcept
+    // The output stage, the level and the output gain for one sample.
+    template <typename Model, typename Io, typename Sample>
+    [[gnu::always_inline]] inline void putOut (Model& model, Io io, int index, Sample wet, Sample in, const Mix& mix) noexcept
+    {
+        Sample y = model.mixOut (wet, in, mix);
+        level.process (y);
+        io.output (index, y, Model::outputGain);
+    }
+
+    // The feedback loop of a chunk stage by stage, by runs, and the output
+    // stage with it. Samples whose reads touch the slot they write themselves
+    // go one by one: into the delay, write, read, out of it. Every other run
+    // reads before it writes, as its reads touch only slots written before
+    // the run: its loop out of the delay then does not wait on the one into
+    // it, and the output stage's own recursion overlaps the latter. Every
+    // block still sees its samples in order.
+    template <typename Model, typename Io, typename Sample>
+    [[gnu::always_inline]] inline void feedbackRuns (Model& model, Io io, int offset, const DelayTaps& taps, int count, Sample& fb, Sample* input) noexcept
     {
         int ages[chunkSize];
         leftDelayLine.readAges (taps.left, count, ages);
@@ -341,21 +342,21 @@ protected:
             {
                 while (end < count && ages[end] == 0)
                     ++end;
-                serialRun (model, taps, start, end, fb, input, wet);
+                serialRun (model, io, offset, taps, start, end, fb, input);
             }
             else
             {
                 // The run ends where a read reaches a slot written within it.
                 while (end < count && ages[end] > end - start)
                     ++end;
-                splitRun (model, taps, start, end, fb, input, wet);
+                splitRun (model, io, offset, taps, start, end, fb, input);
             }
             start = end;
         }
     }
 
-    template <typename Model, typename Sample>
-    [[gnu::always_inline]] inline void serialRun (Model& model, const DelayTaps& taps, int from, int to, Sample& fb, Sample* input, Sample* wet) noexcept
+    template <typename Model, typename Io, typename Sample>
+    [[gnu::always_inline]] inline void serialRun (Model& model, Io io, int offset, const DelayTaps& taps, int from, int to, Sample& fb, Sample* input) noexcept
     {
         const Mix mix = blockMix();
         Sample feedback = fb; // a local keeps it in a register
@@ -364,13 +365,15 @@ protected:
             Sample s = model.intoDelay (feedback, input[k]);
             model.shapeIntoDelay (s);
             delay (s, taps, k);
-            feedback = model.outOfDelay (s, input[k], mix, wet[k]);
+            Sample wet;
+            feedback = model.outOfDelay (s, input[k], mix, wet);
+            putOut (model, io, offset + k, wet, input[k], mix);
         }
         fb = feedback;
     }
 
-    template <typename Model, typename Sample>
-    [[gnu::always_inline]] inline void splitRun (Model& model, const DelayTaps& taps, int from, int to, Sample& fb, Sample* input, Sample* wet) noexcept
+    template <typename Model, typename Io, typename Sample>
+    [[gnu::always_inline]] inline void splitRun (Model& model, Io io, int offset, const DelayTaps& taps, int from, int to, Sample& fb, Sample* input) noexcept
     {
         // The delay buffer is read and written in loops of their own: as far
         // as the compiler knows, a store into it could reach any filter's
@@ -381,6 +384,7 @@ protected:
             delayed[k] = readDelay<Sample> (taps, k);
 
         Sample feedbackAfter[chunkSize];
+        Sample wet[chunkSize];
         for (int k = from; k < to; ++k)
             feedbackAfter[k] = model.outOfDelay (delayed[k], input[k], mix, wet[k]);
 
@@ -390,6 +394,7 @@ protected:
         {
             toDelay[k] = model.intoDelay (feedback, input[k]);
             feedback = feedbackAfter[k];
+            putOut (model, io, offset + k, wet[k], input[k], mix);
         }
         fb = feedback;
         for (int k = from; k < to; ++k)
