@@ -292,13 +292,6 @@ protected:
             }
             else
             {
-                for (int k = 0; k < count; ++k)
-                {
-                    Sample x = io.input (start + k);
-                    model.takeIn (x);
-                    input[k] = x;
-                }
-
                 feedbackRuns (model, io, start, taps, count, fb, input);
             }
         }
@@ -362,6 +355,8 @@ protected:
         Sample feedback = fb; // a local keeps it in a register
         for (int k = from; k < to; ++k)
         {
+            input[k] = io.input (offset + k);
+            model.takeIn (input[k]);
             Sample s = model.intoDelay (feedback, input[k]);
             model.shapeIntoDelay (s);
             delay (s, taps, k);
@@ -386,7 +381,11 @@ protected:
         Sample feedbackAfter[chunkSize];
         Sample wet[chunkSize];
         for (int k = from; k < to; ++k)
+        {
+            input[k] = io.input (offset + k);
+            model.takeIn (input[k]);
             feedbackAfter[k] = model.outOfDelay (delayed[k], input[k], mix, wet[k]);
+        }
 
         Sample toDelay[chunkSize];
         Sample feedback = fb;
