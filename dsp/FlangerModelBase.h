@@ -241,9 +241,9 @@ protected:
     }
 
     // The skeleton of every model's chain. Per chunk: the LFO and the delay
-    // taps; the input stage; the feedback loop around the delay lines; the
-    // output stage, the level and the output gain. The model (which
-    // befriends this base) fills in its stages:
+    // taps, then per sample the input stage, the feedback loop around the
+    // delay lines, the output stage, the level and the output gain. The model
+    // (which befriends this base) fills in its stages:
     //   static constexpr bool smoothBothWhenMono: see planDelays;
     //   static constexpr bool feedbackFromMix: the feedback passes through
     //     the whole chain, so each sample waits on the one before from start
@@ -266,7 +266,6 @@ protected:
     [[gnu::always_inline]] inline void runChain (Model& model, Io io, int n) noexcept
     {
         using Sample = typename Io::Sample;
-        Sample input[chunkSize];
         const Mix mix = blockMix();
         Sample fb = loadFeedback<Sample>();
         DelayTaps taps;
@@ -292,7 +291,7 @@ protected:
             }
             else
             {
-                feedbackRuns (model, io, start, taps, count, fb, input);
+                feedbackRuns (model, io, start, taps, count, mix, fb);
             }
         }
 
@@ -308,15 +307,15 @@ protected:
         io.output (index, y, Model::outputGain);
     }
 
-    // The feedback loop of a chunk stage by stage, by runs, and the output
-    // stage with it. Samples whose reads touch the slot they write themselves
-    // go one by one: into the delay, write, read, out of it. Every other run
-    // reads before it writes, as its reads touch only slots written before
-    // the run: its loop out of the delay then does not wait on the one into
-    // it, and the output stage's own recursion overlaps the latter. Every
-    // block still sees its samples in order.
+    // A chunk stage by stage, by runs. Samples whose reads touch the slot
+    // they write themselves go one by one: input, into the delay, write,
+    // read, out of it, output. Every other run reads before it writes, as its
+    // reads touch only slots written before the run: its loop out of the
+    // delay (with the input stage) then does not wait on the one into it
+    // (with the output stage, whose own recursion overlaps the latter's).
+    // Every block still sees its samples in order.
     template <typename Model, typename Io, typename Sample>
-    [[gnu::always_inline]] inline void feedbackRuns (Model& model, Io io, int offset, const DelayTaps& taps, int count, Sample& fb, Sample* input) noexcept
+    [[gnu::always_inline]] inline void feedbackRuns (Model& model, Io io, int offset, const DelayTaps& taps, int count, const Mix& mix, Sample& fb) noexcept
     {
         int ages[chunkSize];
         leftDelayLine.readAges (taps.left, count, ages);
@@ -335,49 +334,48 @@ protected:
             {
                 while (end < count && ages[end] == 0)
                     ++end;
-                serialRun (model, io, offset, taps, start, end, fb, input);
+                serialRun (model, io, offset, taps, start, end, mix, fb);
             }
             else
             {
                 // The run ends where a read reaches a slot written within it.
                 while (end < count && ages[end] > end - start)
                     ++end;
-                splitRun (model, io, offset, taps, start, end, fb, input);
+                splitRun (model, io, offset, taps, start, end, mix, fb);
             }
             start = end;
         }
     }
 
     template <typename Model, typename Io, typename Sample>
-    [[gnu::always_inline]] inline void serialRun (Model& model, Io io, int offset, const DelayTaps& taps, int from, int to, Sample& fb, Sample* input) noexcept
+    [[gnu::always_inline]] inline void serialRun (Model& model, Io io, int offset, const DelayTaps& taps, int from, int to, const Mix& mix, Sample& fb) noexcept
     {
-        const Mix mix = blockMix();
         Sample feedback = fb; // a local keeps it in a register
         for (int k = from; k < to; ++k)
         {
-            input[k] = io.input (offset + k);
-            model.takeIn (input[k]);
-            Sample s = model.intoDelay (feedback, input[k]);
+            Sample x = io.input (offset + k);
+            model.takeIn (x);
+            Sample s = model.intoDelay (feedback, x);
             model.shapeIntoDelay (s);
             delay (s, taps, k);
             Sample wet;
-            feedback = model.outOfDelay (s, input[k], mix, wet);
-            putOut (model, io, offset + k, wet, input[k], mix);
+            feedback = model.outOfDelay (s, x, mix, wet);
+            putOut (model, io, offset + k, wet, x, mix);
         }
         fb = feedback;
     }
 
     template <typename Model, typename Io, typename Sample>
-    [[gnu::always_inline]] inline void splitRun (Model& model, Io io, int offset, const DelayTaps& taps, int from, int to, Sample& fb, Sample* input) noexcept
+    [[gnu::always_inline]] inline void splitRun (Model& model, Io io, int offset, const DelayTaps& taps, int from, int to, const Mix& mix, Sample& fb) noexcept
     {
         // The delay buffer is read and written in loops of their own: as far
         // as the compiler knows, a store into it could reach any filter's
         // memory, which would then go back to memory on every sample.
-        const Mix mix = blockMix();
         Sample delayed[chunkSize];
         for (int k = from; k < to; ++k)
             delayed[k] = readDelay<Sample> (taps, k);
 
+        Sample input[chunkSize];
         Sample feedbackAfter[chunkSize];
         Sample wet[chunkSize];
         for (int k = from; k < to; ++k)
