@@ -394,11 +394,12 @@ protected:
             putOut (model, io, offset + k, wet[k], input[k], mix);
         }
         fb = feedback;
-        for (int k = from; k < to; ++k)
-            model.shapeIntoDelay (toDelay[k]);
 
         for (int k = from; k < to; ++k)
+        {
+            model.shapeIntoDelay (toDelay[k]);
             writeDelay (toDelay[k], taps, k);
+        }
     }
 
     Mix blockMix() const noexcept { return { static_cast<double> (mixValue), static_cast<double> (1.0f - mixValue) }; }
