@@ -19,56 +19,42 @@ void DeluxeElectricMistressFlanger::setFixedSettings()
 void DeluxeElectricMistressFlanger::setFeedbackSection (float value) { feedbackFilter.setFeedback (value); }
 void DeluxeElectricMistressFlanger::calcFeedbackSection() { feedbackFilter.calc(); }
 
-void DeluxeElectricMistressFlanger::processFlanger (float* x, int n) { run (MonoIo { x }, n); }
-void DeluxeElectricMistressFlanger::processFlanger (float* l, float* r, int n) { run (StereoIo { l, r }, n); }
-
-template <typename Io>
-void DeluxeElectricMistressFlanger::run (Io io, int n)
+template <typename Sample>
+void DeluxeElectricMistressFlanger::takeIn (Sample& x) noexcept
 {
-    using Sample = typename Io::Sample;
-    Sample input[chunkSize];
-    Sample wetPath[chunkSize];
-    const Mix mix = blockMix();
-    Sample fb = loadFeedback<Sample>();
-    DelayTaps taps;
-
-    for (int start = 0; start < n; start += chunkSize)
-    {
-        const int count = std::min (chunkSize, n - start);
-        planDelays<Sample, false> (taps, count);
-
-        for (int k = 0; k < count; ++k)
-        {
-            Sample x = io.input (start + k);
-            inputFilter.process (x);
-            inputPreEmphasis.process (x);
-            input[k] = x;
-        }
-
-        for (int k = 0; k < count; ++k)
-        {
-            // Negative feedback: subtracted, and the difference doubled.
-            Sample s = (input[k] - fb) + (input[k] - fb);
-            delay (s, taps, k);
-            bbdStage.process (s);
-
-            fb = s;
-            feedbackFilter.process (fb);
-            feedbackPreEmphasis.process (fb);
-            wetPath[k] = s;
-        }
-
-        for (int k = 0; k < count; ++k)
-        {
-            Sample s = wetPath[k];
-            wetFilter.process (s);
-            Sample y = (s * mix.wet) * 0.75 + input[k] * mix.dry;
-            outputLowpass.process (y);
-            outputHighpass.process (y);
-            level.process (y);
-            io.output (start + k, y, -0.667f);
-        }
-    }
-
-    storeFeedback (fb);
+    inputFilter.process (x);
+    inputPreEmphasis.process (x);
 }
+
+template <typename Sample>
+Sample DeluxeElectricMistressFlanger::intoDelay (Sample feedback, Sample& in) noexcept
+{
+    // Negative feedback: subtracted, and the difference doubled.
+    return (in - feedback) + (in - feedback);
+}
+
+template <typename Sample>
+Sample DeluxeElectricMistressFlanger::outOfDelay (Sample delayed, Sample, const Mix&, Sample& wet) noexcept
+{
+    // The delayed signal often passes the stage's turning points here.
+    Sample s = delayed;
+    processSelecting (bbdStage, s);
+    Sample fb = s;
+    feedbackFilter.process (fb);
+    feedbackPreEmphasis.process (fb);
+    wet = s;
+    return fb;
+}
+
+template <typename Sample>
+Sample DeluxeElectricMistressFlanger::mixOut (Sample wet, Sample in, const Mix& mix) noexcept
+{
+    wetFilter.process (wet);
+    Sample y = (wet * mix.wet) * 0.75 + in * mix.dry;
+    outputLowpass.process (y);
+    outputHighpass.process (y);
+    return y;
+}
+
+void DeluxeElectricMistressFlanger::processFlanger (float* x, int n) { runChain (*this, MonoIo { x }, n); }
+void DeluxeElectricMistressFlanger::processFlanger (float* l, float* r, int n) { runChain (*this, StereoIo { l, r }, n); }

@@ -18,49 +18,38 @@ void ElectricMistressFlanger::setFixedSettings()
 void ElectricMistressFlanger::setFeedbackSection (float value) { feedbackPreEmphasis.setFeedback (value); }
 void ElectricMistressFlanger::calcFeedbackSection() { feedbackPreEmphasis.calc(); }
 
-void ElectricMistressFlanger::processFlanger (float* x, int n) { run (MonoIo { x }, n); }
-void ElectricMistressFlanger::processFlanger (float* l, float* r, int n) { run (StereoIo { l, r }, n); }
-
-template <typename Io>
-void ElectricMistressFlanger::run (Io io, int n)
+template <typename Sample>
+void ElectricMistressFlanger::takeIn (Sample&) noexcept
 {
-    using Sample = typename Io::Sample;
-    Sample mixed[chunkSize];
-    const Mix mix = blockMix();
-    Sample fb = loadFeedback<Sample>();
-    DelayTaps taps;
-
-    for (int start = 0; start < n; start += chunkSize)
-    {
-        const int count = std::min (chunkSize, n - start);
-        planDelays<Sample, false> (taps, count);
-
-        for (int k = 0; k < count; ++k)
-        {
-            Sample x = io.input (start + k);
-            feedbackPreEmphasis.process (fb);
-            x = fb * 1.4 + x;
-            dryPreEmphasis.process (x);
-
-            Sample s = x;
-            delay (s, taps, k);
-            bbdStage.process (s);
-
-            Sample y = s * mix.wet + x * mix.dry;
-            dryDeEmphasis.process (y);
-            // The feedback is the de-emphasised mix.
-            fb = y;
-            mixed[k] = y;
-        }
-
-        for (int k = 0; k < count; ++k)
-        {
-            Sample y = mixed[k];
-            outputHighpass.process (y);
-            level.process (y);
-            io.output (start + k, y, 1.57f);
-        }
-    }
-
-    storeFeedback (fb);
 }
+
+template <typename Sample>
+Sample ElectricMistressFlanger::intoDelay (Sample feedback, Sample& in) noexcept
+{
+    feedbackPreEmphasis.process (feedback);
+    in = feedback * 1.4 + in;
+    dryPreEmphasis.process (in);
+    return in;
+}
+
+template <typename Sample>
+Sample ElectricMistressFlanger::outOfDelay (Sample delayed, Sample in, const Mix& mix, Sample& wet) noexcept
+{
+    Sample s = delayed;
+    bbdStage.process (s);
+    Sample y = s * mix.wet + in * mix.dry;
+    dryDeEmphasis.process (y);
+    // The feedback is the de-emphasised mix.
+    wet = y;
+    return y;
+}
+
+template <typename Sample>
+Sample ElectricMistressFlanger::mixOut (Sample wet, Sample, const Mix&) noexcept
+{
+    outputHighpass.process (wet);
+    return wet;
+}
+
+void ElectricMistressFlanger::processFlanger (float* x, int n) { runChain (*this, MonoIo { x }, n); }
+void ElectricMistressFlanger::processFlanger (float* l, float* r, int n) { runChain (*this, StereoIo { l, r }, n); }

@@ -26,8 +26,21 @@ protected:
     void calcFeedbackSection() override;
 
 private:
-    template <typename Io>
-    void run (Io io, int n);
+    // The chain's stages (see FlangerModelBase::runChain).
+    friend class FlangerModelBase;
+    static constexpr bool smoothBothWhenMono = false;
+    static constexpr bool feedbackFromMix = true;
+    static constexpr float outputGain = 1.57f;
+    template <typename Sample>
+    [[gnu::always_inline]] inline void takeIn (Sample& x) noexcept;
+    template <typename Sample>
+    [[gnu::always_inline]] inline Sample intoDelay (Sample feedback, Sample& in) noexcept;
+    template <typename Sample>
+    [[gnu::always_inline]] inline void shapeIntoDelay (Sample&) noexcept {}
+    template <typename Sample>
+    [[gnu::always_inline]] inline Sample outOfDelay (Sample delayed, Sample in, const Mix& mix, Sample& wet) noexcept;
+    template <typename Sample>
+    [[gnu::always_inline]] inline Sample mixOut (Sample wet, Sample in, const Mix& mix) noexcept;
 
     BBDNonLinear bbdStage;
     ElectricMistresDryPreEmphasisFilter dryPreEmphasis;

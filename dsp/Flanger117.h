@@ -28,8 +28,25 @@ protected:
     void calcFeedbackSection() override;
 
 private:
-    template <typename Io>
-    void run (Io io, int n);
+    // The chain's stages (see FlangerModelBase::runChain). With the spread
+    // off, both channels' LFO values pass the smoothing.
+    friend class FlangerModelBase;
+    static constexpr bool smoothBothWhenMono = true;
+    static constexpr bool feedbackFromMix = false;
+    static constexpr float outputGain = -1.47f;
+    template <typename Sample>
+    [[gnu::always_inline]] inline void takeIn (Sample& x) noexcept;
+    template <typename Sample>
+    [[gnu::always_inline]] inline Sample intoDelay (Sample feedback, Sample& in) noexcept;
+    template <typename Sample>
+    [[gnu::always_inline]] inline void shapeIntoDelay (Sample& s) noexcept
+    {
+        diodeStage.process (s);
+    }
+    template <typename Sample>
+    [[gnu::always_inline]] inline Sample outOfDelay (Sample delayed, Sample in, const Mix& mix, Sample& wet) noexcept;
+    template <typename Sample>
+    [[gnu::always_inline]] inline Sample mixOut (Sample wet, Sample in, const Mix& mix) noexcept;
 
     Flanger117PreEmphasis preEmphasis;
     Flanger117AntiAliasing antiAliasing;

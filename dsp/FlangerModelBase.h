@@ -96,6 +96,25 @@ protected:
         double dry;
     };
 
+    // A block without memory through its packed form, also for one channel:
+    // the packed form selects where the scalar one branches, and with a loud
+    // signal those branches go either way at random. Each lane computes what
+    // the scalar form computes.
+    template <typename Block, typename Sample>
+    static void processSelecting (Block& block, Sample& x) noexcept
+    {
+        if constexpr (isStereo<Sample>)
+        {
+            block.process (x);
+        }
+        else
+        {
+            StereoPair pair { x, x };
+            block.process (pair);
+            x = pair[0];
+        }
+    }
+
     // Non-finite input would poison every filter memory and the delay line.
     static double takeInput (float sample) noexcept
     {
@@ -221,15 +240,82 @@ protected:
             return leftDelayLine.read (taps.left, k);
     }
 
-    // A feedback loop around the delay lines, run by runs of a chunk.
-    // Samples whose reads touch the slot they write themselves go one by one
-    // through serial (start, end): write, then read. Every other run goes
-    // through split (start, end), which may read all its samples first and
-    // write them after: its reads touch only slots written before the run.
-    // Every block still sees its samples in order; what the split gains is
-    // that the writing halves of a run no longer wait on each other.
-    template <typename Sample, typename Serial, typename Split>
-    void feedbackRuns (const DelayTaps& taps, int count, Serial&& serial, Split&& split) noexcept
+    // The skeleton of every model's chain. Per chunk: the LFO and the delay
+    // taps, then per sample the input stage, the feedback loop around the
+    // delay lines, the output stage, the level and the output gain. The model
+    // (which befriends this base) fills in its stages:
+    //   static constexpr bool smoothBothWhenMono: see planDelays;
+    //   static constexpr bool feedbackFromMix: the feedback passes through
+    //     the whole chain, so each sample waits on the one before from start
+    //     to end; the chunk then runs in one loop, where the output stage
+    //     overlaps the next samples, instead of stage by stage;
+    //   static constexpr float outputGain;
+    //   void takeIn (Sample& x): the input stage;
+    //   Sample intoDelay (Sample feedback, Sample& in): what the delay takes,
+    //     but for a last stage without memory, shapeIntoDelay (Sample&), which
+    //     a split run takes in a loop of its own;
+    //   Sample outOfDelay (Sample delayed, Sample in, const Mix&, Sample& wet):
+    //     the feedback for the next sample; wet is what the output stage takes;
+    //   Sample mixOut (Sample wet, Sample in, const Mix&): the output stage
+    //     before the level.
+    // Every part is forced inline. Left to itself GCC keeps this template out
+    // of line (a template function is never a "called once" candidate), and
+    // there the model and this base are two unrelated pointers to the same
+    // object: a store through either forces reloads through the other.
+    template <typename Model, typename Io>
+    [[gnu::always_inline]] inline void runChain (Model& model, Io io, int n) noexcept
+    {
+        using Sample = typename Io::Sample;
+        const Mix mix = blockMix();
+        Sample fb = loadFeedback<Sample>();
+        DelayTaps taps;
+
+        for (int start = 0; start < n; start += chunkSize)
+        {
+            const int count = std::min (chunkSize, n - start);
+            planDelays<Sample, Model::smoothBothWhenMono> (taps, count);
+
+            if constexpr (Model::feedbackFromMix)
+            {
+                for (int k = 0; k < count; ++k)
+                {
+                    Sample x = io.input (start + k);
+                    model.takeIn (x);
+                    Sample s = model.intoDelay (fb, x);
+                    model.shapeIntoDelay (s);
+                    delay (s, taps, k);
+                    Sample w;
+                    fb = model.outOfDelay (s, x, mix, w);
+                    putOut (model, io, start + k, w, x, mix);
+                }
+            }
+            else
+            {
+                feedbackRuns (model, io, start, taps, count, mix, fb);
+            }
+        }
+
+        storeFeedback (fb);
+    }
+
+    // The output stage, the level and the output gain for one sample.
+    template <typename Model, typename Io, typename Sample>
+    [[gnu::always_inline]] inline void putOut (Model& model, Io io, int index, Sample wet, Sample in, const Mix& mix) noexcept
+    {
+        Sample y = model.mixOut (wet, in, mix);
+        level.process (y);
+        io.output (index, y, Model::outputGain);
+    }
+
+    // A chunk stage by stage, by runs. Samples whose reads touch the slot
+    // they write themselves go one by one: input, into the delay, write,
+    // read, out of it, output. Every other run reads before it writes, as its
+    // reads touch only slots written before the run: its loop out of the
+    // delay (with the input stage) then does not wait on the one into it
+    // (with the output stage, whose own recursion overlaps the latter's).
+    // Every block still sees its samples in order.
+    template <typename Model, typename Io, typename Sample>
+    [[gnu::always_inline]] inline void feedbackRuns (Model& model, Io io, int offset, const DelayTaps& taps, int count, const Mix& mix, Sample& fb) noexcept
     {
         int ages[chunkSize];
         leftDelayLine.readAges (taps.left, count, ages);
@@ -248,16 +334,71 @@ protected:
             {
                 while (end < count && ages[end] == 0)
                     ++end;
-                serial (start, end);
+                serialRun (model, io, offset, taps, start, end, mix, fb);
             }
             else
             {
                 // The run ends where a read reaches a slot written within it.
                 while (end < count && ages[end] > end - start)
                     ++end;
-                split (start, end);
+                splitRun (model, io, offset, taps, start, end, mix, fb);
             }
             start = end;
+        }
+    }
+
+    template <typename Model, typename Io, typename Sample>
+    [[gnu::always_inline]] inline void serialRun (Model& model, Io io, int offset, const DelayTaps& taps, int from, int to, const Mix& mix, Sample& fb) noexcept
+    {
+        Sample feedback = fb; // a local keeps it in a register
+        for (int k = from; k < to; ++k)
+        {
+            Sample x = io.input (offset + k);
+            model.takeIn (x);
+            Sample s = model.intoDelay (feedback, x);
+            model.shapeIntoDelay (s);
+            delay (s, taps, k);
+            Sample wet;
+            feedback = model.outOfDelay (s, x, mix, wet);
+            putOut (model, io, offset + k, wet, x, mix);
+        }
+        fb = feedback;
+    }
+
+    template <typename Model, typename Io, typename Sample>
+    [[gnu::always_inline]] inline void splitRun (Model& model, Io io, int offset, const DelayTaps& taps, int from, int to, const Mix& mix, Sample& fb) noexcept
+    {
+        // The delay buffer is read and written in loops of their own: as far
+        // as the compiler knows, a store into it could reach any filter's
+        // memory, which would then go back to memory on every sample.
+        Sample delayed[chunkSize];
+        for (int k = from; k < to; ++k)
+            delayed[k] = readDelay<Sample> (taps, k);
+
+        Sample input[chunkSize];
+        Sample feedbackAfter[chunkSize];
+        Sample wet[chunkSize];
+        for (int k = from; k < to; ++k)
+        {
+            input[k] = io.input (offset + k);
+            model.takeIn (input[k]);
+            feedbackAfter[k] = model.outOfDelay (delayed[k], input[k], mix, wet[k]);
+        }
+
+        Sample toDelay[chunkSize];
+        Sample feedback = fb;
+        for (int k = from; k < to; ++k)
+        {
+            toDelay[k] = model.intoDelay (feedback, input[k]);
+            feedback = feedbackAfter[k];
+            putOut (model, io, offset + k, wet[k], input[k], mix);
+        }
+        fb = feedback;
+
+        for (int k = from; k < to; ++k)
+        {
+            model.shapeIntoDelay (toDelay[k]);
+            writeDelay (toDelay[k], taps, k);
         }
     }
 
