@@ -1,5 +1,6 @@
 #include "PresetDocument.h"
 
+#include "PandrelVersion.h"
 #include "ParameterTable.h"
 #include "PresetValueText.h"
 
@@ -14,7 +15,7 @@ juce::XmlElement* addHeader (juce::XmlElement& root)
 
     auto* properties = root.createNewChildElement (propertiesTag);
     properties->setAttribute ("deviceProductID", productId);
-    properties->setAttribute ("deviceVersion", "1.0.1");
+    properties->setAttribute ("deviceVersion", PandrelVersion::text);
     properties->setAttribute ("presetVersion", "1.0");
     return properties;
 }

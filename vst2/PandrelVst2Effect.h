@@ -2,6 +2,7 @@
 
 #include "AudioEffectX.h"
 #include "HostAudioBlock.h"
+#include "PandrelVersion.h"
 #include "Vst2EditorHost.h"
 #include "PluginMessageLoop.h"
 #include "Vst2PlayHead.h"
@@ -21,7 +22,7 @@ class PandrelVst2Effect : public AudioEffectX,
 {
 public:
     static constexpr std::int32_t uniqueId = ('P' << 24) | ('t' << 16) | ('q' << 8) | '4';
-    static constexpr std::int32_t versionCode = 0x10001;
+    static constexpr std::int32_t versionCode = PandrelVersion::code;
 
     PandrelVst2Effect (VstHostCallback callback, std::unique_ptr<juce::AudioProcessor> processorToWrap);
     ~PandrelVst2Effect() override;

@@ -8,6 +8,7 @@
 #include "AAX_IPropertyMap.h"
 #include "PandrelAAXEffect.h"
 #include "PandrelAAXGUI.h"
+#include "PandrelVersion.h"
 #include "PandrelAAXRender.h"
 
 #include <juce_audio_plugin_client/utility/juce_CreatePluginFilter.h>
@@ -17,7 +18,7 @@ namespace
 constexpr const char* effectID = "com.morvid.PandrelTQ4418";
 constexpr AAX_CTypeID manufacturerID = ('M' << 24) | ('V' << 16) | ('D' << 8) | '_';
 constexpr AAX_CTypeID productID = ('P' << 24) | ('t' << 16) | ('q' << 8) | '4';
-constexpr std::uint32_t packageVersion = 0x10001;
+constexpr auto packageVersion = static_cast<std::uint32_t> (PandrelVersion::code);
 
 struct Layout
 {

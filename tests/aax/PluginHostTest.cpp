@@ -3,6 +3,7 @@
 // automated both ways, saved and restored through its chunks, shown, and
 // unloaded again.
 #include "PandrelTQ4418AudioProcessor.h"
+#include "PandrelVersion.h"
 #include "StandInHost.h"
 
 #include <gtest/gtest.h>
@@ -228,7 +229,7 @@ TEST (AaxPlugin, LoadsDescribesAndUnloadsCleanly)
         EXPECT_EQ (collection.effects.front().first, "com.morvid.PandrelTQ4418");
         EXPECT_EQ (collection.manufacturer, "Morvid");
         EXPECT_EQ (collection.packageNames, (std::vector<std::string> { "TQ4418", "Pandrel TQ4418" }));
-        EXPECT_EQ (collection.packageVersion, 0x10001u);
+        EXPECT_EQ (collection.packageVersion, static_cast<std::uint32_t> (PandrelVersion::code));
         EXPECT_EQ (session.effect->names, (std::vector<std::string> { "Pandrel TQ4418" }));
         EXPECT_EQ (session.effect->procs.size(), 2u);
 

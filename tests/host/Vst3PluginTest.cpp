@@ -117,7 +117,7 @@ juce::MemoryBlock hostState (const void* pluginState, size_t size)
 TEST (Vst3Plugin, DescriptionLayoutsParametersAndPrograms)
 {
     const auto d = describe();
-    EXPECT_EQ (d.name + "|" + d.manufacturerName + "|" + d.category + "|" + d.version, "Pandrel TQ4418|Morvid|Fx|Modulation|1.0.1");
+    EXPECT_EQ (d.name + "|" + d.manufacturerName + "|" + d.category + "|" + d.version, "Pandrel TQ4418|Morvid|Fx|Modulation|" + juce::String (PandrelVersion::text));
     EXPECT_FALSE (d.isInstrument);
     EXPECT_EQ (d.numInputChannels + d.numOutputChannels, 4);
 

@@ -1,3 +1,4 @@
+#include "PandrelVersion.h"
 #include "PresetDocumentGuard.h"
 #include "ProcessorProbe.h"
 
@@ -29,7 +30,7 @@ TEST (PresetDocument, DefaultPresetFileText)
                "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n\r\n"
                "<morvidPatch version=\"1.0\">\r\n"
                "  <DeviceName>Pandrel TQ4418</DeviceName>\r\n"
-               "  <Properties deviceProductID=\"com.morvid.PandrelTQ4418\" deviceVersion=\"1.0.1\"\r\n"
+               "  <Properties deviceProductID=\"com.morvid.PandrelTQ4418\" deviceVersion=\"" + juce::String (PandrelVersion::text) + "\"\r\n"
                "              presetVersion=\"1.0\">\r\n"
                "    <Value property=\"onBypass\" type=\"boolean\">true</Value>\r\n"
                "    <Value property=\"flangerType\" type=\"number\">0</Value>\r\n"
@@ -86,7 +87,7 @@ TEST (PresetDocument, PresetFileRoundTripAndResultCodes)
     const struct { juce::String properties; const char* rate; int result; float rateAfter; } cases[] = {
         { version ("presetVersion=\"1.1\""), "0.7", 4, 0.7f }, { version ("presetVersion=\"0.9\""), "0.6", 1, 0.6f },
         { "deviceProductID=\"com.morvid.PandrelTQ4418\"", "0.5", 1, 0.5f }, { "deviceProductID=\"com.other.Thing\"", "0.1", 2, 0.5f },
-        { "deviceVersion=\"1.0.1\" deviceProductID=\"com.morvid.PandrelTQ4418\"", "0.1", 2, 0.5f },
+        { "deviceVersion=\"" + juce::String (PandrelVersion::text) + "\" deviceProductID=\"com.morvid.PandrelTQ4418\"", "0.1", 2, 0.5f },
     };
     for (const auto& c : cases)
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PandrelTQ4418AudioProcessor.h"
+#include "PandrelVersion.h"
 
 #include <cmath>
 #include <cstring>
@@ -37,7 +38,8 @@ struct ProcessorProbe
 namespace testdocs
 {
 // Our "Properties" attributes in their order.
-inline const juce::String ours = "deviceProductID=\"com.morvid.PandrelTQ4418\" deviceVersion=\"1.0.1\" presetVersion=\"1.0\"";
+inline const juce::String ours = "deviceProductID=\"com.morvid.PandrelTQ4418\" deviceVersion=\"" + juce::String (PandrelVersion::text)
+                                 + "\" presetVersion=\"1.0\"";
 
 // A preset document's text around the given "Properties" attributes and content.
 inline juce::String text (const juce::String& properties, const juce::String& content)

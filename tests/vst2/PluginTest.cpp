@@ -1,6 +1,7 @@
 // The built VST 2 plug-in, loaded from its .so by our test host as a host
 // would load it, compared with the processor run in-process.
 #include "PandrelTQ4418AudioProcessor.h"
+#include "PandrelVersion.h"
 #include "Vst2TestHost.h"
 
 #include <gtest/gtest.h>
@@ -183,13 +184,13 @@ TEST (Vst2Plugin, ShowsItselfToTheHost)
     EXPECT_EQ (record.numParams, 11);
     EXPECT_EQ (record.numPrograms, 12);
     EXPECT_EQ (record.uniqueID, ('P' << 24) | ('t' << 16) | ('q' << 8) | '4');
-    EXPECT_EQ (record.version, 0x10001);
+    EXPECT_EQ (record.version, PandrelVersion::code);
     EXPECT_EQ (record.flags, VstEffectFlag::hasEditor | VstEffectFlag::canReplacing | VstEffectFlag::programChunks);
 
     EXPECT_EQ (plugin.text (Op::getEffectName), "Pandrel TQ4418");
     EXPECT_EQ (plugin.text (Op::getVendorString), "Morvid");
     EXPECT_EQ (plugin.text (Op::getProductString), "Pandrel TQ4418");
-    EXPECT_EQ (plugin.dispatch (Op::getVendorVersion), 0x10001);
+    EXPECT_EQ (plugin.dispatch (Op::getVendorVersion), PandrelVersion::code);
     EXPECT_EQ (plugin.dispatch (Op::getPlugCategory), VstCategory::effect);
     EXPECT_EQ (plugin.dispatch (Op::identify), kVstIdentifyAnswer);
     EXPECT_EQ (plugin.dispatch (Op::canDo, 0, 0, const_cast<char*> ("receiveVstTimeInfo")), 1);

@@ -2,6 +2,7 @@
 
 #include "FileReplacement.h"
 #include "Layout.h"
+#include "PandrelVersion.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -170,7 +171,7 @@ juce::Image aboutMockup (const std::vector<Artwork>& all, juce::LookAndFeel& loo
 {
     auto picture = find (all, "about_fl").image.createCopy();
     juce::Graphics g (picture);
-    paintLabel (g, lookAndFeel, "1.0.1 (64bit)", layout::aboutVersion, juce::Colour (211, 211, 211), juce::Justification::bottomLeft);
+    paintLabel (g, lookAndFeel, juce::String (PandrelVersion::text) + " (64bit)", layout::aboutVersion, juce::Colour (211, 211, 211), juce::Justification::bottomLeft);
     return picture;
 }
 

@@ -3,6 +3,7 @@
 #include "PandrelTQ4418AudioProcessorEditor.h"
 
 #include "DefaultApplication.h"
+#include "PandrelVersion.h"
 
 #include <MorvidPresetFolder.h>
 #include <PandrelModulationUpperPanelBinImg.h>
@@ -153,7 +154,7 @@ void PandrelTQ4418AudioProcessorEditor::buttonClicked (juce::Button* button)
     }
     else if (button == aboutShowButton_.get())
     {
-        aboutContainer_->setVersion (juce::String (PANDREL_VERSION_STRING) + " (64bit)");
+        aboutContainer_->setVersion (juce::String (PandrelVersion::text) + " (64bit)");
         aboutContainer_->show();
     }
 }
