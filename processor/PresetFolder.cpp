@@ -1,8 +1,11 @@
 #include "PresetFolder.h"
 
+juce::File PresetFolder::audioMusicApps()
+{
+    return juce::File::getSpecialLocation (juce::File::userMusicDirectory).getChildFile ("Audio Music Apps");
+}
+
 juce::File PresetFolder::get()
 {
-    return juce::File::getSpecialLocation (juce::File::userMusicDirectory)
-        .getChildFile ("Audio Music Apps")
-        .getChildFile ("Morvid/Presets/PandrelTQ4418");
+    return audioMusicApps().getChildFile ("Morvid/Presets/PandrelTQ4418");
 }

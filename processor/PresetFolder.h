@@ -2,9 +2,10 @@
 
 #include <juce_core/juce_core.h>
 
-// Where preset files live: the user's Music folder, then
-// "Audio Music Apps/Morvid/Presets/PandrelTQ4418". It need not exist.
+// Where the maker's files live: "Audio Music Apps" in the user's Music folder,
+// presets below it in "Morvid/Presets/PandrelTQ4418". Neither need exist.
 namespace PresetFolder
 {
+juce::File audioMusicApps();
 juce::File get();
-}
+} // namespace PresetFolder

@@ -197,8 +197,7 @@ juce::String& PandrelTQ4418AudioProcessorEditor::slotName()
 
 juce::File PandrelTQ4418AudioProcessorEditor::userManual()
 {
-    return juce::File::getSpecialLocation (juce::File::userMusicDirectory)
-        .getChildFile ("Audio Music Apps")
+    return MorvidPresetFolder::getAudioMusicAppsFolder()
         .getChildFile ("Morvid/User Manuals")
         .getChildFile ("PandrelTQ4418 Manual.pdf");
 }

@@ -6,8 +6,7 @@ namespace MorvidPresetFolder
 {
 juce::File getAudioMusicAppsFolder()
 {
-    return juce::File::getSpecialLocation (juce::File::userMusicDirectory)
-        .getChildFile ("Audio Music Apps");
+    return PresetFolder::audioMusicApps();
 }
 
 juce::File getPresetFolder()
