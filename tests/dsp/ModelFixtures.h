@@ -1,8 +1,6 @@
 #pragma once
 
-#include "DeluxeElectricMistressFlanger.h"
-#include "ElectricMistressFlanger.h"
-#include "Flanger117.h"
+#include "ModelSetup.h"
 
 #include <cmath>
 #include <memory>
@@ -15,30 +13,13 @@ namespace fixtures
 {
 inline const float sampleRates[] = { 22050.0f, 44100.0f, 48000.0f, 88200.0f, 96000.0f, 176400.0f, 192000.0f };
 
-inline std::unique_ptr<FlangerModelBase> makeModel (int type)
-{
-    if (type == 0)
-        return std::make_unique<DeluxeElectricMistressFlanger>();
-    if (type == 1)
-        return std::make_unique<Flanger117>();
-    return std::make_unique<ElectricMistressFlanger>();
-}
-
 // Defaults, then the given changes (index, value) and tempo, then everything
 // at once.
 inline std::unique_ptr<FlangerModelBase> prepared (int type, float sampleRate, std::vector<std::pair<int, float>> changes = {},
                                                    float bpm = 120.0f)
 {
-    auto model = makeModel (type);
-    model->setSampleRate (sampleRate);
-    model->setExpectedSampleFrame (512);
-    model->reset();
-    model->setBpm (bpm);
-    for (int i = 0; i < model->getParameterNum(); ++i)
-        model->setParameter (i, i == 0 ? 1.0f : model->getDefaultParameter (i));
-    for (auto [index, value] : changes)
-        model->setParameter (index, value);
-    model->forceCalcParams();
+    auto model = ModelSetup::create (type);
+    ModelSetup::prepare (*model, sampleRate, 512, changes, bpm);
     return model;
 }
 

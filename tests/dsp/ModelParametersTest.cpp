@@ -23,7 +23,7 @@ TEST (ModelParameters, OutOfRangeIndicesAreIgnored)
 {
     for (int type = 0; type < 3; ++type)
     {
-        auto model = makeModel (type);
+        auto model = ModelSetup::create (type);
         for (int bad : { -1, 10, 1 << 30 })
         {
             EXPECT_STREQ (model->getParameterName (bad), "");
@@ -97,7 +97,7 @@ TEST (ModelParameters, OutOfRangeValuesActAsTheNearestEnd)
         for (int index = 1; index < 10; ++index)
             for (auto [value, end] : cases)
             {
-                auto model = makeModel (type);
+                auto model = ModelSetup::create (type);
                 model->setParameter (index, value);
                 EXPECT_EQ (model->getParameter (index), end) << type << "/" << index << ": " << value;
             }

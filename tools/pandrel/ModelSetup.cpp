@@ -22,13 +22,17 @@ std::unique_ptr<FlangerModelBase> ModelSetup::create (int model)
     }
 }
 
-void ModelSetup::prepare (FlangerModelBase& model, float sampleRate, int blockSize)
+void ModelSetup::prepare (FlangerModelBase& model, float sampleRate, int blockSize,
+                          const std::vector<std::pair<int, float>>& changes, float bpm)
 {
     model.setSampleRate (sampleRate);
     model.setExpectedSampleFrame (blockSize);
     model.reset();
+    model.setBpm (bpm);
     model.setParameter (0, 1.0f);
     for (int i = 1; i < model.getParameterNum(); ++i)
         model.setParameter (i, model.getDefaultParameter (i));
+    for (const auto& [index, value] : changes)
+        model.setParameter (index, value);
     model.forceCalcParams();
 }

@@ -1,12 +1,9 @@
 #include "RenderedFile.h"
 
-#include "FileReplacement.h"
-
-#include <juce_audio_formats/juce_audio_formats.h>
+#include "WavFile.h"
 
 #include <cmath>
 #include <cstdio>
-#include <memory>
 
 namespace
 {
@@ -20,30 +17,11 @@ double rmsOf (const juce::AudioBuffer<float>& audio)
             sum += static_cast<double> (audio.getSample (c, n)) * audio.getSample (c, n);
     return std::sqrt (sum / (audio.getNumChannels() * static_cast<double> (audio.getNumSamples())));
 }
-
-bool writeWav (const juce::File& file, const juce::AudioBuffer<float>& audio, double sampleRate)
-{
-    // Made in memory first, so that a file that cannot be written whole
-    // leaves any earlier rendering as it was.
-    juce::MemoryBlock wavBytes;
-    {
-        auto stream = std::make_unique<juce::MemoryOutputStream> (wavBytes, false);
-        juce::WavAudioFormat wav;
-        std::unique_ptr<juce::AudioFormatWriter> writer (
-            wav.createWriterFor (stream.get(), sampleRate, static_cast<unsigned> (audio.getNumChannels()), 24, {}, 0));
-        if (writer == nullptr)
-            return false;
-        stream.release(); // the writer owns it now, and completes the header when it goes
-        if (! writer->writeFromAudioSampleBuffer (audio, 0, audio.getNumSamples()))
-            return false;
-    }
-    return FileReplacement::replaceWith (file, wavBytes);
-}
 } // namespace
 
 bool RenderedFile::save (const juce::File& file, const juce::AudioBuffer<float>& audio, double sampleRate, const juce::String& label)
 {
-    if (! writeWav (file, audio, sampleRate))
+    if (! WavFile::write (file, audio, sampleRate, 24))
     {
         std::fprintf (stderr, "render: cannot write %s\n", file.getFullPathName().toRawUTF8());
         return false;

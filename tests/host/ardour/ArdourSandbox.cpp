@@ -1,6 +1,7 @@
 #include "ArdourSandbox.h"
 
 #include "Takes.h"
+#include "WavFile.h"
 
 #include <chrono>
 #include <cstdio>
@@ -165,8 +166,8 @@ juce::AudioBuffer<float> ArdourSandbox::recordedTake() const
 {
     // One mono file per channel, named after the track with %L and %R.
     const auto folder = sessionFolder.getChildFile ("interchange").getChildFile (sessionName).getChildFile ("audiofiles");
-    const auto left = Takes::read (folder.findChildFiles (juce::File::findFiles, false, "*%L.wav").getFirst());
-    const auto right = Takes::read (folder.findChildFiles (juce::File::findFiles, false, "*%R.wav").getFirst());
+    const auto left = WavFile::read (folder.findChildFiles (juce::File::findFiles, false, "*%L.wav").getFirst());
+    const auto right = WavFile::read (folder.findChildFiles (juce::File::findFiles, false, "*%R.wav").getFirst());
     if (left.getNumSamples() == 0 || left.getNumSamples() != right.getNumSamples())
         return {};
 
@@ -184,7 +185,7 @@ bool ArdourSandbox::exportSession (const juce::File& wav)
     return runStep ({ exportTool, "-b", "float", "-o", wav.getFullPathName().toStdString(),
                       sessionFolder.getFullPathName().toStdString(), sessionName },
                     "export-" + wav.getFileNameWithoutExtension().toStdString(),
-                    [wav] (const HostRun&) { return Takes::read (wav).getNumSamples() > 0; },
+                    [wav] (const HostRun&) { return WavFile::read (wav).getNumSamples() > 0; },
                     [wav] { wav.deleteFile(); });
 }
 

@@ -2,6 +2,7 @@
 // .so and our VST3 bundle, headless, from a session it saved and reopened.
 #include "ArdourSandbox.h"
 #include "Takes.h"
+#include "WavFile.h"
 
 #include <gtest/gtest.h>
 
@@ -63,8 +64,8 @@ void playInArdour (ArdourSandbox::Format format, const juce::File& plugin)
         EXPECT_NEAR (restored[i], settings[i], 1.0e-6) << "parameter " << i;
 
     const auto dry = ardour.recordedTake();
-    const auto first = Takes::read (firstWav);
-    const auto reopened = Takes::read (reopenedWav);
+    const auto first = WavFile::read (firstWav);
+    const auto reopened = WavFile::read (reopenedWav);
     ASSERT_EQ (dry.getNumChannels(), 2);
     ASSERT_GT (dry.getNumSamples(), static_cast<int> (sampleRate)); // at least a second recorded
     ASSERT_EQ (first.getNumSamples(), dry.getNumSamples());
@@ -101,8 +102,8 @@ void playInArdour (ArdourSandbox::Format format, const juce::File& plugin)
               << reopenedDb << " dB (lead-in " << reopenedAligned.start.leadIn << ")\n";
 
     if (testing::Test::HasFailure())
-        Takes::write (Takes::renderThroughProcessor (dry, sampleRate, hostBlockSize, bpm, settings, aligned.start),
-                      sampleRate, ardour.folder().getChildFile ("reference.wav"));
+        WavFile::write (ardour.folder().getChildFile ("reference.wav"),
+                        Takes::renderThroughProcessor (dry, sampleRate, hostBlockSize, bpm, settings, aligned.start), sampleRate, 32);
 }
 } // namespace
 

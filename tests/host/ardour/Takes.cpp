@@ -1,38 +1,10 @@
 #include "Takes.h"
 
-#include <juce_audio_formats/juce_audio_formats.h>
 #include <juce_audio_processors/juce_audio_processors.h>
 
 #include <cmath>
 #include <limits>
 #include <memory>
-
-juce::AudioBuffer<float> Takes::read (const juce::File& wav)
-{
-    juce::WavAudioFormat format;
-    std::unique_ptr<juce::AudioFormatReader> reader (format.createReaderFor (wav.createInputStream().release(), true));
-    if (reader == nullptr || reader->lengthInSamples <= 0)
-        return {};
-
-    juce::AudioBuffer<float> audio (static_cast<int> (reader->numChannels), static_cast<int> (reader->lengthInSamples));
-    reader->read (&audio, 0, audio.getNumSamples(), 0, true, true);
-    return audio;
-}
-
-bool Takes::write (const juce::AudioBuffer<float>& audio, double sampleRate, const juce::File& wav)
-{
-    wav.deleteFile();
-    auto stream = wav.createOutputStream();
-    if (stream == nullptr)
-        return false;
-    juce::WavAudioFormat format;
-    std::unique_ptr<juce::AudioFormatWriter> writer (
-        format.createWriterFor (stream.get(), sampleRate, static_cast<unsigned> (audio.getNumChannels()), 32, {}, 0));
-    if (writer == nullptr)
-        return false;
-    stream.release();
-    return writer->writeFromAudioSampleBuffer (audio, 0, audio.getNumSamples());
-}
 
 namespace
 {

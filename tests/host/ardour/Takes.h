@@ -6,15 +6,9 @@
 #include <limits>
 #include <vector>
 
-// Audio files the host wrote, and how two takes compare.
+// How the processor renders a take, and how two takes compare.
 namespace Takes
 {
-// The whole file as float samples; empty when it cannot be read.
-juce::AudioBuffer<float> read (const juce::File& wav);
-
-// Writes a 32-bit float WAV; false when it cannot.
-bool write (const juce::AudioBuffer<float>& audio, double sampleRate, const juce::File& wav);
-
 // How a host started the plug-in: with its settings in place before it was
 // prepared, or prepared first and handed the settings afterwards (they then
 // reach the models at the first block), and how many frames of silence it
