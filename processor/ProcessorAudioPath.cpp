@@ -220,7 +220,7 @@ void PandrelTQ4418AudioProcessor::processPiece (float* left, float* right, bool 
 void PandrelTQ4418AudioProcessor::timerCallback()
 {
     // A change noted off the message thread may have come after the start.
-    if (const int left = typeChanges.msUntilSettled (juce::Time::getMillisecondCounter()); left > 0)
+    if (const int left = typeChanges.msUntilSettled (typeChanges.now()); left > 0)
     {
         startTimer (left);
         return;
@@ -233,7 +233,7 @@ void PandrelTQ4418AudioProcessor::timerCallback()
 void PandrelTQ4418AudioProcessor::messageThreadTick()
 {
     if (typeChanges.takeUnseenChanges())
-        startTimer (std::max (1, typeChanges.msUntilSettled (juce::Time::getMillisecondCounter())));
+        startTimer (std::max (1, typeChanges.msUntilSettled (typeChanges.now())));
 
     for (auto* model : models)
         model->sendPendingAnnouncement();

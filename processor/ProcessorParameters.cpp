@@ -41,7 +41,7 @@ void PandrelTQ4418AudioProcessor::setParameter (int index, float value)
     if (index == ParameterTable::flangerType)
     {
         const bool onMessageThread = tick.isMessageThread();
-        typeChanges.noteChange (juce::Time::getMillisecondCounter(), ! onMessageThread);
+        typeChanges.noteChange (typeChanges.now(), ! onMessageThread);
         if (onMessageThread)
             startTimer (TypeChangeSchedule::settleMs);
     }

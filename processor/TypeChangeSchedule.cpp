@@ -1,5 +1,9 @@
 #include "TypeChangeSchedule.h"
 
+#include <juce_core/juce_core.h>
+
+uint32_t TypeChangeSchedule::systemMs() { return juce::Time::getMillisecondCounter(); }
+
 void TypeChangeSchedule::noteChange (uint32_t nowMs, bool unseen) noexcept
 {
     lastChangeMs.store (nowMs, std::memory_order_relaxed);

@@ -13,6 +13,11 @@ class TypeChangeSchedule
 public:
     static constexpr int settleMs = 50;
 
+    // Milliseconds, wrapping: the system's counter unless a test drives it.
+    using Clock = uint32_t (*)();
+    void setClock (Clock newClock) noexcept { clock = newClock; }
+    uint32_t now() const { return clock(); }
+
     // Any thread; wait-free. `unseen`: the message thread still has to
     // (re)start the timer for this change.
     void noteChange (uint32_t nowMs, bool unseen) noexcept;
@@ -24,6 +29,9 @@ public:
     int msUntilSettled (uint32_t nowMs) const noexcept;
 
 private:
+    static uint32_t systemMs();
+
+    Clock clock = &systemMs;
     std::atomic<uint32_t> lastChangeMs { 0 };
     std::atomic<bool> unseenChanges { false };
 };

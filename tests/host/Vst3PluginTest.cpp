@@ -178,10 +178,20 @@ TEST (Vst3Plugin, ProgramChangesShowInValuesAndAudio)
     EXPECT_EQ (param (*plugin, 1).getCurrentValueAsText(), "Type 3");
     EXPECT_EQ (plugin->getCurrentProgram(), 3);
 
-    std::this_thread::sleep_for (std::chrono::milliseconds (200)); // the plug-in's own timer switches the model
-    auto after = render (*plugin, 2, 2);
-    after.addFrom (2, 0, before, 2, 0, after.getNumSamples(), -1.0f);
-    EXPECT_GT (after.getRMSLevel (2, 0, after.getNumSamples()), 0.05f);
+    // The plug-in's own timer switches the model: poll for the other sound.
+    const auto switched = [&]
+    {
+        auto after = render (*plugin, 2, 2);
+        after.addFrom (2, 0, before, 2, 0, after.getNumSamples(), -1.0f);
+        return after.getRMSLevel (2, 0, after.getNumSamples()) > 0.05f;
+    };
+    bool done = switched();
+    for (int i = 0; i < 500 && ! done; ++i)
+    {
+        std::this_thread::sleep_for (std::chrono::milliseconds (10));
+        done = switched();
+    }
+    EXPECT_TRUE (done);
 }
 
 TEST (Vst3Plugin, StateMovesToASecondInstanceWithNothingLost)

@@ -87,6 +87,8 @@ TEST (ProcessorAudioPath, OnlyAnExactZeroStopsTheModels)
 TEST (ProcessorAudioPath, TypeChangeCrossfadesToAFreshModelThatAloneRecalculates)
 {
     PandrelTQ4418AudioProcessor p, outgoing, incoming;
+    ProcessorProbe probe { p };
+    probe.driveClock();
     prepare (p, 48000.0, 512);
     prepare (outgoing, 48000.0, 512);
     int position = 0, outgoingPosition = 0;
@@ -97,7 +99,6 @@ TEST (ProcessorAudioPath, TypeChangeCrossfadesToAFreshModelThatAloneRecalculates
     step (outgoing, a, outgoingPosition);
     ASSERT_TRUE (identical (out, a));
 
-    ProcessorProbe probe { p };
     probe.settleTypeChange(); // posts the choice; the audio thread takes it
     EXPECT_EQ (probe.activeModel(), 0);
     EXPECT_FALSE (probe.crossfading());

@@ -216,11 +216,12 @@ TEST (HostileHostValues, ModelsOnlyEverSeeFiniteValuesWithinZeroAndOne)
     for (float bad : { std::numeric_limits<float>::quiet_NaN(), inf, -inf, -1.0f, 5.0f })
     {
         PandrelTQ4418AudioProcessor p;
+        ProcessorProbe probe { p };
+        probe.driveClock();
         prepare (p, 48000.0, 512);
         for (int i = 1; i < 11; ++i)
             p.setParameter (i, bad);
-        std::this_thread::sleep_for (std::chrono::milliseconds (60));
-        p.timerCallback();
+        probe.settleTypeChange();
 
         int position = 0;
         juce::AudioBuffer<float> out;
@@ -229,7 +230,6 @@ TEST (HostileHostValues, ModelsOnlyEverSeeFiniteValuesWithinZeroAndOne)
             step (p, out, position);
             ASSERT_TRUE (allFinite (out)) << bad;
         }
-        ProcessorProbe probe { p };
         EXPECT_EQ (probe.activeModel(), bad > 0.0f ? 2 : 0) << bad; // NaN: the default, Type 1
         for (int m = 0; m < 3; ++m)
             for (int i = 0; i < 10; ++i)
@@ -268,6 +268,8 @@ TEST (HostileHostValues, LongBlocksGoInPiecesAndUnpreparedAudioPassesThrough)
 TEST (HostileHostValues, TheAudioThreadNeverAllocates)
 {
     PandrelTQ4418AudioProcessor p;
+    ProcessorProbe probe { p };
+    probe.driveClock();
     prepare (p, 48000.0, 512);
     juce::AudioBuffer<float> buffer (2, 512), big (2, 20000);
     juce::MidiBuffer midi;
@@ -288,14 +290,13 @@ TEST (HostileHostValues, TheAudioThreadNeverAllocates)
 
     for (int b = 0; b < 8; ++b)
         audioThread (buffer, [&] { p.setParameter (2 + b % 7, 0.1f * float (b)); p.setParameter (1, 0.5f * float (b % 3)); });
-    std::this_thread::sleep_for (std::chrono::milliseconds (60));
-    p.timerCallback();
+    probe.settleTypeChange();
     for (int b = 0; b < 4; ++b) // the crossfade
         audioThread (buffer, [] {});
     audioThread (big, [] {}); // in pieces
     for (int b = 0; b < 6; ++b) // bypass ramp, full bypass
         audioThread (buffer, [&] { p.setParameter (0, 0.0f); });
-    EXPECT_EQ (ProcessorProbe { p }.activeModel(), 1);
+    EXPECT_EQ (probe.activeModel(), 1);
     EXPECT_EQ (total, 0u);
 }
 

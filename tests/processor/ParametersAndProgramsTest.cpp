@@ -6,12 +6,6 @@
 #include <set>
 #include <thread>
 
-// JUCE's message dispatch (internal): the test runs the message loop by hand.
-namespace juce
-{
-bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages);
-}
-
 TEST (ProcessorParameters, NamesDefaultsAndTextsAsHostsSeeThem)
 {
     const char* const ids[] = { "onBypass", "flangerType", "rate", "rateSync", "depth", "delay",
@@ -98,48 +92,43 @@ TEST (ProcessorPrograms, ABurstOfTypeChangesSwitchesOnceFiftyMillisecondsAfterTh
 {
     PandrelTQ4418AudioProcessor p;
     ProcessorProbe probe { p };
+    probe.driveClock();
+    ASSERT_TRUE (probe.awaitMessageThread());
     std::set<int> posted;
-    std::atomic<uint32_t> lastChange { 0 };
-    // Runs the message loop until the model is posted or `limitMs` have
-    // passed; the time from the last change to then.
-    const auto switchTime = [&] (int model, uint32_t limitMs = 1000)
+    // Time passes on the driven clock, and the timer fires as the message
+    // loop would fire it.
+    const auto pass = [&] (int ms)
     {
-        for (auto start = juce::Time::getMillisecondCounter(); juce::Time::getMillisecondCounter() - start < limitMs;)
-        {
-            while (juce::dispatchNextMessageOnSystemQueue (true))
-            {
-            }
-            posted.insert (probe.postedModel());
-            if (probe.postedModel() == model)
-                return int (juce::Time::getMillisecondCounter() - lastChange.load());
-            std::this_thread::sleep_for (std::chrono::milliseconds (1));
-        }
-        return -1;
+        ManualClock::ms += static_cast<uint32_t> (ms);
+        if (p.isTimerRunning())
+            p.timerCallback();
+        posted.insert (probe.postedModel());
     };
     p.programs[4].values[0][1] = 1.0f;
-    const auto change = [&] (float type)
-    {
-        type < 0.0f ? p.setCurrentProgram (4) : p.setParameter (1, type);
-        lastChange = juce::Time::getMillisecondCounter();
-        std::this_thread::sleep_for (std::chrono::milliseconds (30));
-    };
-    switchTime (-1, 30); // the tick comes to know the message thread
 
     // On the message thread the timer starts at once, for the type only.
     p.setParameter (4, 0.7f);
     EXPECT_FALSE (p.isTimerRunning());
-    change (0.5f);
+    p.setParameter (1, 0.5f);
     EXPECT_TRUE (p.isTimerRunning());
-    change (-1.0f); // to a program of another type
-    const int onMessageThread = switchTime (2);
+    pass (30);
+    p.setCurrentProgram (4); // to a program of another type
+    pass (49);
+    EXPECT_TRUE (p.isTimerRunning());
+    pass (1);
+    EXPECT_EQ (probe.postedModel(), 2);
     EXPECT_FALSE (p.isTimerRunning());
 
-    // On the audio thread the change is only noted; the timer follows.
-    std::thread audio ([&] { change (0.5f); change (0.0f); });
-    const int onAudioThread = switchTime (0);
-    audio.join();
+    // On the audio thread the change is only noted; the tick starts the timer.
+    std::thread ([&] { p.setParameter (1, 0.5f); ManualClock::ms += 30; p.setParameter (1, 0.0f); }).join();
+    EXPECT_FALSE (p.isTimerRunning());
+    probe.messageThreadTick();
+    EXPECT_TRUE (p.isTimerRunning());
+    pass (49);
+    EXPECT_EQ (probe.postedModel(), 2);
+    pass (1);
+    EXPECT_EQ (probe.postedModel(), 0);
+    EXPECT_FALSE (p.isTimerRunning());
 
     EXPECT_EQ (posted, (std::set<int> { 0, 2 })); // never the passing model
-    for (int ms : { onMessageThread, onAudioThread })
-        EXPECT_TRUE (ms >= 49 && ms < 250) << ms;
 }

@@ -5,7 +5,20 @@
 
 #include <cmath>
 #include <cstring>
-#include <thread>
+#include <atomic>
+
+// JUCE's message dispatch (internal): tests run the message loop by hand.
+namespace juce
+{
+bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages);
+}
+
+// Milliseconds that pass only when a test says so.
+struct ManualClock
+{
+    static inline std::atomic<uint32_t> ms { 0 };
+    static uint32_t now() { return ms.load(); }
+};
 
 // Read access to the processor's audio-path state, and test audio helpers.
 struct ProcessorProbe
@@ -22,17 +35,32 @@ struct ProcessorProbe
     float currentValue (int i) const { return p.currentValue (i); }
     FlangerModelBase& model (int m) const { return *static_cast<FlangerModelBase*> (p.models[m]); }
 
-    // Runs the model-switch timer, as the message loop would, until it has
-    // posted the model "flangerType" settled on (50 ms after the last change).
+    // Hands the model-switch schedule a clock the test moves (ManualClock).
+    void driveClock() const { p.typeChanges.setClock (&ManualClock::now); }
+
+    // Lets the settle time pass on the driven clock and runs the timer as the
+    // message loop would: it posts the model "flangerType" settled on.
     void settleTypeChange() const
     {
-        const int model = ParameterTable::modelIndexFor (p.currentValue (ParameterTable::flangerType));
-        for (int i = 0; i < 400 && postedModel() != model; ++i)
-        {
-            std::this_thread::sleep_for (std::chrono::milliseconds (5));
-            p.timerCallback();
-        }
+        ManualClock::ms += TypeChangeSchedule::settleMs;
+        p.timerCallback();
     }
+
+    // Runs the message loop until the tick has learnt which thread it is on
+    // (a few seconds at most).
+    bool awaitMessageThread() const
+    {
+        for (int i = 0; i < 5000 && ! p.tick.isMessageThread(); ++i)
+        {
+            while (juce::dispatchNextMessageOnSystemQueue (true))
+            {
+            }
+            juce::Thread::sleep (1);
+        }
+        return p.tick.isMessageThread();
+    }
+
+    void messageThreadTick() const { p.messageThreadTick(); }
 };
 
 namespace testdocs
