@@ -1,6 +1,6 @@
 #include "DeluxeElectricMistressFeedbackFilter.h"
 
-#include <cmath>
+#include "PotTaper.h"
 
 void DeluxeElectricMistressFeedbackFilter::resetCoeffs() { feedbackValue = 0.0f; }
 void DeluxeElectricMistressFeedbackFilter::setFeedback (float value) { feedbackValue = value; }
@@ -9,7 +9,7 @@ void DeluxeElectricMistressFeedbackFilter::calc()
 {
     // The two sides of a 10 kOhm pot with the audio taper; Feedback 1 gives
     // r = 0 (most feedback), Feedback 0 gives r2 = 0 (none).
-    const float t = 1.0f + (std::pow (81.0f, 1.0f - feedbackValue) - 1.0f) * (-0.0125f);
+    const float t = 1.0f - PotTaper::log81 (1.0f - feedbackValue);
     const double r = (1.0 - static_cast<double> (t)) * 10000.0;
     const double r2 = 10000.0 - r;
 

@@ -1,6 +1,6 @@
 #include "ElectricMistressFeedbackPreEmphasisFilter.h"
 
-#include <cmath>
+#include "PotTaper.h"
 
 void ElectricMistressFeedbackPreEmphasisFilter::resetCoeffs()
 {
@@ -15,7 +15,7 @@ void ElectricMistressFeedbackPreEmphasisFilter::calc()
 {
     // rt: the trim (0 at trim 1); r and r2: the two sides of a 10 kOhm pot.
     const double rt = (1.0 - static_cast<double> (feedbackTrim)) * 100000.0;
-    const float t = 1.0f + (std::pow (81.0f, 1.0f - feedbackValue) - 1.0f) * (-0.0125f);
+    const float t = 1.0f - PotTaper::log81 (1.0f - feedbackValue);
     const double r = (1.0 - static_cast<double> (t)) * 10000.0;
     const double r2 = 10000.0 - r;
 

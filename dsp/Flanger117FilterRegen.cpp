@@ -1,13 +1,13 @@
 #include "Flanger117FilterRegen.h"
 
-#include <cmath>
+#include "PotTaper.h"
 
 void Flanger117FilterRegen::setRegen (float value) { feedbackValue = value; }
 
 void Flanger117FilterRegen::calc()
 {
     // r: 50 kOhm times the audio taper of (1 - pot).
-    const float t = 1.0f + (std::pow (81.0f, 1.0f - feedbackValue) - 1.0f) * (-0.0125f);
+    const float t = 1.0f - PotTaper::log81 (1.0f - feedbackValue);
     const float r = (1.0f - t) * 50000.0f;
     double num[2];
     double den[2];

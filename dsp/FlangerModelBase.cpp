@@ -1,5 +1,6 @@
 #include "FlangerModelBase.h"
 
+#include "PotTaper.h"
 #include "SampleRateBand.h"
 
 #include <algorithm>
@@ -65,7 +66,7 @@ float FlangerModelBase::lfoFrequency (bool sync, float rate, float rateSync, flo
     if (sync)
         freq = 1.0f / (60.0f / tempo * tempoDivisionBeats (rateSync));
     else
-        freq = (std::pow (81.0f, rate) - 1.0f) * 0.0125f * 20.0f;
+        freq = PotTaper::log81 (rate) * 20.0f;
 
     // A tempo or rate that is not a number, or far out of range, must not
     // leave the table reads of the LFO.

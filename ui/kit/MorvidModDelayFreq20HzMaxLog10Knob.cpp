@@ -1,5 +1,7 @@
 #include "MorvidModDelayFreq20HzMaxLog10Knob.h"
 
+#include "PotTaper.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,6 +14,6 @@ juce::String MorvidModDelayFreq20HzMaxLog10Knob::getTextFromValue (double value)
 {
     // The LFO's own taper, so the text reads what the engine runs; never
     // below the float nearest 0.01 Hz.
-    const double hertz = (std::pow (81.0, value) - 1.0) * 0.0125 * 20.0;
+    const double hertz = PotTaper::log81 (value) * 20.0;
     return juce::String (std::max ((double) 0.01f, hertz), 2) + " Hz";
 }
