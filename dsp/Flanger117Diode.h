@@ -34,18 +34,16 @@ public:
         x = magnitude <= 4.41 ? x : StereoPair {};
 
         const StereoPair pos = (x + 4.5) * 910.22;
-        const PairOfInts i = __builtin_convertvector (pos, PairOfInts);
-        const StereoPair t = pos - __builtin_convertvector (i, StereoPair) + 1.0;
+        const PairOfInts i = VectorLanes::convert<PairOfInts> (pos);
+        const StereoPair t = pos - VectorLanes::convert<StereoPair> (i) + 1.0;
 
         FourFloats left, right;
         std::memcpy (&left, table.get() + i[0] - 1, sizeof left);
         std::memcpy (&right, table.get() + i[1] - 1, sizeof right);
-        const FourDoubles nodes01 = __builtin_convertvector (__builtin_shuffle (left, right, FourInts { 0, 4, 1, 5 }), FourDoubles);
-        const FourDoubles nodes23 = __builtin_convertvector (__builtin_shuffle (left, right, FourInts { 2, 6, 3, 7 }), FourDoubles);
-        const StereoPair t0 { nodes01[0], nodes01[1] };
-        const StereoPair t1 { nodes01[2], nodes01[3] };
-        const StereoPair t2 { nodes23[0], nodes23[1] };
-        const StereoPair t3 { nodes23[2], nodes23[3] };
+        const StereoPair t0 = VectorLanes::laneOfEach (left, right, 0);
+        const StereoPair t1 = VectorLanes::laneOfEach (left, right, 1);
+        const StereoPair t2 = VectorLanes::laneOfEach (left, right, 2);
+        const StereoPair t3 = VectorLanes::laneOfEach (left, right, 3);
 
         x = t0 * (t - 1.0) * (t - 2.0) * (t - 3.0) * (-0.1666666666666667) + t1 * t * (t - 2.0) * (t - 3.0) * 0.5
           + t2 * (t - 1.0) * t * (t - 3.0) * (-0.5) + t3 * (t - 1.0) * t * (t - 2.0) * 0.1666666666666667;
@@ -86,10 +84,8 @@ private:
              + static_cast<double> (p[2]) * (t - 1.0) * t * (t - 2.0) * 0.1666666666666667;
     }
 
-    using PairOfInts = int __attribute__ ((vector_size (8)));
-    using FourInts = int __attribute__ ((vector_size (16)));
+    using PairOfInts = VectorLanes::TwoInts;
     using FourFloats = StereoPairs::FourFloats;
-    using FourDoubles = StereoPairs::FourDoubles;
 
     OpampLimiter limiter;
     std::unique_ptr<float[]> table;

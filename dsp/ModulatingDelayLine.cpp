@@ -1,6 +1,7 @@
 #include "ModulatingDelayLine.h"
 
 #include "SampleRateBand.h"
+#include "VectorLanes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -111,19 +112,19 @@ void ModulatingDelayLine::planTaps (const float* lfo, Taps& taps, int count) noe
         d.current = d.target;
         s.current = s.target;
 
-        using Floats = float __attribute__ ((vector_size (16)));
-        using Ints = int __attribute__ ((vector_size (16)));
+        using Floats = VectorLanes::FourFloats;
+        using Ints = VectorLanes::FourInts;
         for (; size >= 4 && k + 4 <= count; k += 4)
         {
             Floats l;
             std::memcpy (&l, lfo + k, sizeof l);
             Ints writes = w + Ints { 0, 1, 2, 3 };
             writes = writes >= size ? writes - size : writes;
-            Floats r = ((s.current * l + d.current) * (-0.001f) * rate) + __builtin_convertvector (writes, Floats);
+            Floats r = ((s.current * l + d.current) * (-0.001f) * rate) + VectorLanes::convert<Floats> (writes);
             r = r < 0.0f ? r + length : r;
-            r = (r >= 0.0f) & (r < length) ? r : Floats {};
-            const Ints i = __builtin_convertvector (r, Ints);
-            const Floats frac = r - __builtin_convertvector (i, Floats);
+            r = ((r >= 0.0f) & (r < length)) ? r : Floats {};
+            const Ints i = VectorLanes::convert<Ints> (r);
+            const Floats frac = r - VectorLanes::convert<Floats> (i);
             std::memcpy (taps.write + k, &writes, sizeof writes);
             std::memcpy (taps.index + k, &i, sizeof i);
             std::memcpy (taps.frac + k, &frac, sizeof frac);

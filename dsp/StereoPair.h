@@ -1,11 +1,13 @@
 #pragma once
 
+#include "VectorLanes.h"
+
 // A left and a right sample (lanes 0 and 1) in one SSE2 register. The stereo
 // chains run both channels through the same packed instructions. Each lane
 // computes exactly what the scalar code computes (the same IEEE operations in
 // the same order, never contracted), so results do not change; the mono
 // paths work on lane 0, the left channel's state.
-using StereoPair = double __attribute__ ((vector_size (16)));
+using StereoPair = VectorLanes::TwoDoubles;
 
 inline StereoPair splat (double value) noexcept { return StereoPair { value, value }; }
 
@@ -41,33 +43,35 @@ inline void processAsPair (Block& block, double& left, double& right) noexcept
 
 namespace StereoPairs
 {
-using Bits = long long __attribute__ ((vector_size (16)));
-using FourFloats = float __attribute__ ((vector_size (16)));
-using FourDoubles = double __attribute__ ((vector_size (32)));
+using Bits = VectorLanes::TwoBits;
+using FourFloats = VectorLanes::FourFloats;
+using TwoFloats = VectorLanes::TwoFloats;
+using VectorLanes::bitsAs;
+using VectorLanes::convert;
 
 // |x| per lane: the sign bits cleared.
 inline StereoPair abs (StereoPair x) noexcept
 {
     const Bits magnitude { 0x7fffffffffffffffLL, 0x7fffffffffffffffLL };
-    return reinterpret_cast<StereoPair> (reinterpret_cast<Bits> (x) & magnitude);
+    return bitsAs<StereoPair> (bitsAs<Bits> (x) & magnitude);
 }
 
 // x per lane, or 0 where it is infinite or not a number.
 inline StereoPair finiteOrZero (StereoPair x) noexcept
 {
-    return reinterpret_cast<StereoPair> (reinterpret_cast<Bits> (x) & (x - x == 0.0));
+    return bitsAs<StereoPair> (bitsAs<Bits> (x) & (x - x == 0.0));
 }
 
 // Both lanes narrowed to single precision; lanes 2 and 3 are 0.
 inline FourFloats toFloats (StereoPair x) noexcept
 {
-    return __builtin_convertvector (FourDoubles { x[0], x[1], 0.0, 0.0 }, FourFloats);
+    const TwoFloats narrowed = convert<TwoFloats> (x);
+    return FourFloats { narrowed[0], narrowed[1], 0.0f, 0.0f };
 }
 
 // Both lanes through single precision and back.
 inline StereoPair roundedToFloat (StereoPair x) noexcept
 {
-    const FourDoubles widened = __builtin_convertvector (toFloats (x), FourDoubles);
-    return StereoPair { widened[0], widened[1] };
+    return convert<StereoPair> (convert<TwoFloats> (x));
 }
 } // namespace StereoPairs

@@ -12,22 +12,24 @@ struct Entry
 {
     const char* id;
     float defaultValue;
+    bool isSwitch;
 };
 
 constexpr Entry entries[numParameters] = {
-    { "onBypass", 1.0f },    { "flangerType", 0.0f }, { "rate", 0.2f },  { "rateSync", 1.0f / 6.0f },
-    { "depth", 0.2f },       { "delay", 0.0f },       { "feedback", 0.5f }, { "mix", 0.5f },
-    { "level", 0.5f },       { "stereo", 0.0f },      { "sync", 0.0f },
+    { "onBypass", 1.0f, true },  { "flangerType", 0.0f, false }, { "rate", 0.2f, false },
+    { "rateSync", 1.0f / 6.0f, false }, { "depth", 0.2f, false }, { "delay", 0.0f, false },
+    { "feedback", 0.5f, false }, { "mix", 0.5f, false },         { "level", 0.5f, false },
+    { "stereo", 0.0f, true },    { "sync", 0.0f, true },
 };
 
 bool isInTable (int index) { return static_cast<unsigned> (index) < static_cast<unsigned> (numParameters); }
-
-bool isSwitch (int index) { return index == onBypass || index == stereo || index == sync; }
 } // namespace
 
 const char* id (int index) { return isInTable (index) ? entries[index].id : ""; }
 
 float defaultValue (int index) { return isInTable (index) ? entries[index].defaultValue : 0.0f; }
+
+bool isSwitch (int index) { return isInTable (index) && entries[index].isSwitch; }
 
 juce::String text (int index, float value)
 {

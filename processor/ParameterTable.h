@@ -30,6 +30,9 @@ const char* id (int index);
 // 0 outside 0..10.
 float defaultValue (int index);
 
+// "onBypass", "stereo" and "sync": on or off, "boolean" in preset documents.
+bool isSwitch (int index);
+
 // The host display text of a value: "On"/"Off", "Type 1".."Type 3", or the
 // value times ten with two decimals.
 juce::String text (int index, float value);

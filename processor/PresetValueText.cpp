@@ -8,10 +8,7 @@ namespace PresetValueText
 {
 namespace
 {
-bool isSwitch (int index)
-{
-    return index == ParameterTable::onBypass || index == ParameterTable::stereo || index == ParameterTable::sync;
-}
+using ParameterTable::isSwitch;
 
 juce::String wholeNumber (float value) { return juce::String (static_cast<double> (value), 0); }
 } // namespace

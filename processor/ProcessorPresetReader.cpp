@@ -161,8 +161,7 @@ bool PandrelTQ4418AudioProcessor::comparePreset (std::unique_ptr<juce::XmlElemen
                 continue;
             }
 
-            if ((i == ParameterTable::onBypass || i == ParameterTable::stereo || i == ParameterTable::sync)
-                && current > 0.0f)
+            if (ParameterTable::isSwitch (i) && current > 0.0f)
                 current = 1.0f;
 
             // The file's value as written, so that a freshly saved file

@@ -1,3 +1,4 @@
+#include "ModelRouting.h"
 #include "ProcessorProbe.h"
 
 #include <gtest/gtest.h>
@@ -10,16 +11,27 @@ TEST (ProcessorParameters, NamesDefaultsAndTextsAsHostsSeeThem)
 {
     const char* const ids[] = { "onBypass", "flangerType", "rate", "rateSync", "depth", "delay",
                                 "feedback", "mix", "level", "stereo", "sync" };
-    const float defaults[] = { 1.0f, 0.0f, 0.2f, 1.0f / 6.0f, 0.2f, 0.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f };
     PandrelTQ4418AudioProcessor p;
     ASSERT_EQ (p.getParameters().size(), p.getNumParameters());
     for (int i = 0; i < 11; ++i)
     {
         auto* parameter = p.getParameters()[i];
         EXPECT_EQ (p.getParameterName (i) + parameter->getName (100), juce::String (ids[i]) + ids[i]);
-        EXPECT_TRUE (p.getParameter (i) == defaults[i] && parameter->getDefaultValue() == defaults[i]) << i;
+        const float value = ParameterTable::defaultValue (i);
+        EXPECT_TRUE (p.getParameter (i) == value && parameter->getDefaultValue() == value) << i;
     }
     EXPECT_TRUE (p.getParameterName (11).isEmpty() && p.getParameter (-1) == 0.0f);
+
+    // The models keep defaults of their own: the table's, but for the stereo
+    // switch (on in Types 1 and 3), which the processor always sets.
+    ProcessorProbe probe { p };
+    for (int m = 0; m < 3; ++m)
+        for (int i = 0; i < 11; ++i)
+            if (i != ParameterTable::flangerType && i != ParameterTable::stereo)
+            {
+                EXPECT_EQ (probe.model (m).getDefaultParameter (ModelRouting::modelParameterIndex (i, m)), ParameterTable::defaultValue (i))
+                    << m << "/" << i;
+            }
 
     const struct { int index; float value; const char* text; } texts[] = {
         { 1, 0.0f, "Type 1" }, { 1, 0.25f, "Type 2" }, { 1, 0.5f, "Type 2" }, { 1, 0.5001f, "Type 3" },
