@@ -16,6 +16,7 @@ struct ProcessorProbe
     int targetModel() const { return p.targetModel; }
     bool crossfading() const { return p.crossfading; }
     int postedModel() const { return p.postedModel.load(); }
+    int workCapacity() const { return p.work.capacity(); }
     FlangerModelBase& model (int m) const { return *static_cast<FlangerModelBase*> (p.models[m]); }
 };
 
