@@ -28,8 +28,10 @@ void* operator new (std::size_t size)
         return p;
     throw std::bad_alloc();
 }
-void operator delete (void* p) noexcept { std::free (p); }
-void operator delete (void* p, std::size_t) noexcept { std::free (p); }
+// Kept out of line: inlined, GCC pairs the free with the library's operator
+// new and warns of a mismatch that is not there.
+[[gnu::noinline]] void operator delete (void* p) noexcept { std::free (p); }
+[[gnu::noinline]] void operator delete (void* p, std::size_t) noexcept { std::free (p); }
 
 namespace
 {
