@@ -3,6 +3,15 @@
 # the binaries must run on any x86-64, so no -march=native.
 add_compile_options(-ffp-contract=off -fno-fast-math)
 
+# The checking build: address and undefined-behaviour sanitizers on every
+# target, JUCE and the plug-ins included, so that a fault anywhere stops the
+# test that reaches it.
+option(PANDREL_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(PANDREL_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 # Warnings for the project's own targets only (JUCE's sources raise many).
 add_library(pandrel_warnings INTERFACE)
 target_compile_options(pandrel_warnings INTERFACE

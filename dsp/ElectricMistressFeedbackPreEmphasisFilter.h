@@ -4,7 +4,8 @@
 
 // Pre-emphasis of the Type 3 feedback signal, following the Feedback pot and a
 // 100 kOhm trim. resetCoeffs() clears only the pot and trim values: the first
-// coefficients after construction jump, later ones glide.
+// coefficients after construction or a sample-rate change jump, later ones
+// glide.
 class ElectricMistressFeedbackPreEmphasisFilter final : public SZBase2x
 {
 public:

@@ -21,9 +21,10 @@ enum Parameter
 };
 
 // Beats (quarter notes) per LFO cycle, "8/1" down to "1/32T"; the triplets are
-// truncated decimals on purpose.
-constexpr float divisionBeats[19] = { 32.0f, 16.0f, 8.0f,   4.0f,   3.0f,  2.0f,   1.333f, 1.5f,    1.0f, 0.6665f,
-                                      0.75f, 0.5f,  0.333f, 0.375f, 0.25f, 0.1665f, 0.1875f, 0.125f, 0.083f };
+// exact thirds, so that a synced LFO stays on the beat.
+constexpr float divisionBeats[19] = { 32.0f, 16.0f, 8.0f,        4.0f,           3.0f,  2.0f,          4.0f / 3.0f,
+                                      1.5f,  1.0f,  2.0f / 3.0f, 0.75f,          0.5f,  1.0f / 3.0f,   0.375f,
+                                      0.25f, 1.0f / 6.0f, 0.1875f, 0.125f,       1.0f / 12.0f };
 } // namespace
 
 FlangerModelBase::FlangerModelBase (const Layout& modelLayout) : layout (modelLayout)
@@ -265,10 +266,13 @@ void FlangerModelBase::announceStereoMode()
 
 void FlangerModelBase::setExpectedSampleFrame (int n)
 {
-    expectedSampleFrame = n;
+    // Both allocated before anything changes: if one throws, the model keeps
+    // its buffers and the size that goes with them.
     const size_t size = static_cast<size_t> (std::max (n, 0));
-    for (auto& buffer : dryBuffer)
-        buffer.reset (new float[size]());
+    std::unique_ptr<float[]> left (new float[size]()), right (new float[size]());
+    dryBuffer[0] = std::move (left);
+    dryBuffer[1] = std::move (right);
+    expectedSampleFrame = n;
 }
 
 void FlangerModelBase::forceCalcParams()

@@ -12,14 +12,18 @@ ModulatingDelayLine::~ModulatingDelayLine() = default;
 
 void ModulatingDelayLine::setSampleRate (float newSampleRate)
 {
+    const double samples = static_cast<double> (bufferTime) * 0.001 * static_cast<double> (newSampleRate);
+    // A rate that is not a positive number still gets a one-sample buffer.
+    const int newLength = samples >= 1.0 && samples < 2147483647.0 ? static_cast<int> (samples) : 1;
+    // Allocated before anything changes: if it throws, the line keeps its
+    // rate, its buffer and the length that goes with it.
+    std::unique_ptr<double[]> newBuffer (new double[static_cast<size_t> (newLength)]());
+
     sampleRate = newSampleRate;
     delay.length = SampleRateBand::lengthFor (newSampleRate, 16384);
     sweep.length = SampleRateBand::lengthFor (newSampleRate, 1024);
-
-    const double samples = static_cast<double> (bufferTime) * 0.001 * static_cast<double> (newSampleRate);
-    // A rate that is not a positive number still gets a one-sample buffer.
-    bufferLength = samples >= 1.0 && samples < 2147483647.0 ? static_cast<int> (samples) : 1;
-    buffer.reset (new double[static_cast<size_t> (bufferLength)]());
+    buffer = std::move (newBuffer);
+    bufferLength = newLength;
     data = buffer.get();
 
     if (writeIndex >= bufferLength)

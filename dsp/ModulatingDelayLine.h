@@ -15,7 +15,8 @@ public:
     ModulatingDelayLine (const ModulatingDelayLine&) = delete;
     ModulatingDelayLine& operator= (const ModulatingDelayLine&) = delete;
 
-    // Reallocates the buffer (610 ms at the new rate, zeroed).
+    // Reallocates the buffer (610 ms at the new rate, zeroed). Should the
+    // allocation fail, nothing changes and std::bad_alloc passes on.
     void setSampleRate (float newSampleRate) override;
     void resetBuffer() override;
     void resetCoeffs() override;

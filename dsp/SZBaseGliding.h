@@ -10,7 +10,8 @@
 // set over 1024 to 8192 samples (by sample-rate band), so a pot turned while
 // audio runs does not click. The first set after resetCoeffs() is taken at
 // once. The glide is not snapped at its end: the coefficients stay where the
-// additions leave them.
+// additions leave them. The first set after a sample-rate change is taken at
+// once too.
 template <int N>
 class SZBaseGliding : public SZBase
 {
@@ -21,11 +22,14 @@ public:
         SZBaseGliding::resetCoeffs();
     }
 
+    // Coefficients made for another rate may be unstable at this one, so the
+    // next set is taken at once rather than glided to.
     void setSampleRate (float newSampleRate) override
     {
         sampleRate = newSampleRate;
         glideLength = SampleRateBand::lengthFor (newSampleRate, 1024);
         glideLengthAsDouble = glideLength;
+        firstSet = true;
     }
 
     void resetBuffer() override { memory.clear(); }

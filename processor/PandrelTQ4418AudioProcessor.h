@@ -38,7 +38,15 @@ public:
     PandrelTQ4418AudioProcessor();
     ~PandrelTQ4418AudioProcessor() override;
 
+    // The sample rates the plug-in plays at; at any other prepareToPlay leaves
+    // it unprepared, passing audio through.
+    static constexpr double lowestSampleRate = 8000.0;
+    static constexpr double highestSampleRate = 768000.0;
+    static bool isPlayableSampleRate (double sampleRate);
+
     const juce::String getName() const override;
+    // Refused (unprepared, audio passes through) at an unplayable rate or
+    // when memory runs out.
     void prepareToPlay (double sampleRate, int maximumExpectedSamplesPerBlock) override;
     void releaseResources() override;
     void processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi) override;

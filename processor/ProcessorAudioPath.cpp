@@ -5,28 +5,40 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 using ParameterTable::toModelValue;
 
 void PandrelTQ4418AudioProcessor::prepareToPlay (double sampleRate, int maximumExpectedSamplesPerBlock)
 {
-    // A host that gives no usable rate gets its audio passed through.
-    if (! std::isfinite (sampleRate) || sampleRate <= 0.0)
+    // Until everything below stands, the processor is unprepared and its
+    // audio passes through: so it stays for a rate the models are not made
+    // for, and when memory runs out.
+    work.release();
+    if (! isPlayableSampleRate (sampleRate) || ! work.allocate (maximumExpectedSamplesPerBlock))
+        return;
+
+    try
+    {
+        for (auto* model : models)
+        {
+            model->setSampleRate (static_cast<float> (sampleRate));
+            model->setExpectedSampleFrame (work.capacity());
+        }
+    }
+    catch (const std::bad_alloc&)
     {
         work.release();
         return;
     }
 
     bypassRamp.setFadeLength (BypassRamp::fadeLengthFor (sampleRate));
-    work.allocate (maximumExpectedSamplesPerBlock);
-
-    for (auto* model : models)
-    {
-        model->setSampleRate (static_cast<float> (sampleRate));
-        model->setExpectedSampleFrame (work.capacity());
-    }
-
     forceCalcParams();
+}
+
+bool PandrelTQ4418AudioProcessor::isPlayableSampleRate (double sampleRate)
+{
+    return sampleRate >= lowestSampleRate && sampleRate <= highestSampleRate;
 }
 
 void PandrelTQ4418AudioProcessor::releaseResources() { work.release(); }

@@ -9,10 +9,16 @@ class WorkBuffers
 {
 public:
     static constexpr int minimumLength = 16384;
+    // A host may announce any block size; longer blocks go in pieces.
+    static constexpr int maximumLength = 65536;
 
-    // max(blockSize, 16384) zeroed floats each.
-    void allocate (int blockSize);
-    void release();
+    // The block size announced, within minimumLength..maximumLength.
+    static int lengthFor (int blockSize);
+
+    // lengthFor (blockSize) zeroed floats each. When memory runs out nothing
+    // is kept and the result is false: the buffers are released.
+    bool allocate (int blockSize) noexcept;
+    void release() noexcept;
 
     // 0 when unprepared.
     int capacity() const { return length; }

@@ -2,7 +2,7 @@
 
 void HostAudioBlock::prepare (int numChannels, int maxFrames)
 {
-    frames = std::max (1, maxFrames);
+    frames = std::clamp (maxFrames, 1, maximumFrames);
     scratch.setSize (std::max (1, numChannels), frames);
 }
 

@@ -13,6 +13,9 @@
 class HostAudioBlock
 {
 public:
+    // Whatever block size a host announces, the scratch holds at most this.
+    static constexpr int maximumFrames = 65536;
+
     void prepare (int numChannels, int maxFrames);
     void release();
     bool isPrepared() const { return frames > 0; }

@@ -107,6 +107,11 @@ TEST (SZBase, GlidingSectionJumpsFirstThenGlidesOncePerSampleOrPair)
     const double settled = section.getB (0);
     section.process (x);
     EXPECT_EQ (section.getB (0), settled);
+
+    // Coefficients made for another rate are not glided from.
+    section.setSampleRate (8000.0f);
+    section.setCoeffs (den, num);
+    EXPECT_DOUBLE_EQ (section.getB (0), 1.0 / reference.s_to_z (den, 2, 0, 8000.0));
 }
 
 TEST (ModelFilters, FixedPrototypesHaveTheirResponses)

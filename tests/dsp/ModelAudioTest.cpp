@@ -129,8 +129,8 @@ TEST (ModelAudio, LfoPeriodFollowsRateAndTempoDivision)
         { { { 1, 0.5f } }, 120.0f, 2.0 },                                       // (81^0.5 - 1) / 80 x 20 Hz
         { { { 1, 1.0f } }, 120.0f, 20.0 },
         { { { 9, 1.0f }, { 2, 8.0f / 18.0f } }, 150.0f, 2.5 },                  // 1/4 at 150 bpm
-        { { { 9, 1.0f }, { 2, 9.0f / 18.0f } }, 120.0f, 1.0 / (0.5 * 0.6665) }, // 1/4T, truncated
-        { { { 9, 1.0f }, { 2, 1.0f } }, 120.0f, 1.0 / (0.5 * 0.083) },          // 1/32T
+        { { { 9, 1.0f }, { 2, 9.0f / 18.0f } }, 120.0f, 3.0 },                  // 1/4T
+        { { { 9, 1.0f }, { 2, 1.0f } }, 120.0f, 24.0 },                         // 1/32T
     };
     for (int type = 0; type < 3; ++type)
         for (float rate : { 22050.0f, 44100.0f, 96000.0f, 192000.0f })
@@ -265,7 +265,8 @@ TEST (ModelAudio, EveryFieldIsDefinedAfterConstruction)
             std::vector<float> out[2];
             for (int fill : { 0x00, 0xA5 })
             {
-                const size_t size = sizeof (Flanger117) + sizeof (DeluxeElectricMistressFlanger) + sizeof (ElectricMistressFlanger);
+                // aligned_alloc takes only whole multiples of the alignment.
+                const size_t size = (sizeof (Flanger117) + sizeof (DeluxeElectricMistressFlanger) + sizeof (ElectricMistressFlanger) + 63) / 64 * 64;
                 void* storage = std::aligned_alloc (64, size);
                 std::memset (storage, fill, size);
                 FlangerModelBase* model = type == 0   ? static_cast<FlangerModelBase*> (new (storage) DeluxeElectricMistressFlanger())

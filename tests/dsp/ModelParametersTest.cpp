@@ -41,7 +41,7 @@ TEST (ModelParameters, RateAndTempoDivisionMappings)
     EXPECT_EQ (FlangerModelBase::lfoFrequency (false, 1.0f, 0.0f, 120.0f, 44100.0f), 20.0f);
     EXPECT_NEAR (FlangerModelBase::lfoFrequency (false, 0.5f, 0.0f, 120.0f, 44100.0f), 2.0f, 1e-5f);
 
-    const float beats[] = { 32, 16, 8, 4, 3, 2, 1.333f, 1.5f, 1, 0.6665f, 0.75f, 0.5f, 0.333f, 0.375f, 0.25f, 0.1665f, 0.1875f, 0.125f, 0.083f };
+    const float beats[] = { 32, 16, 8, 4, 3, 2, 4.0f / 3.0f, 1.5f, 1, 2.0f / 3.0f, 0.75f, 0.5f, 1.0f / 3.0f, 0.375f, 0.25f, 1.0f / 6.0f, 0.1875f, 0.125f, 1.0f / 12.0f };
     EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (-1.0f), 32.0f);
     EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (0.0f), 32.0f);
     for (int k = 1; k <= 17; ++k)
@@ -50,12 +50,26 @@ TEST (ModelParameters, RateAndTempoDivisionMappings)
         EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (edge), beats[k]) << k;
         EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (std::nextafter (edge, 1.0f)), beats[k + 1]) << k;
     }
-    EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (1.0f), 0.083f);
+    EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (1.0f), 1.0f / 12.0f);
     EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (1.0f / 6.0f), 4.0f); // the default sits on an edge
 
     EXPECT_EQ (FlangerModelBase::lfoFrequency (true, 0.0f, 8.0f / 18.0f, 120.0f, 44100.0f), 2.0f);
     EXPECT_EQ (FlangerModelBase::lfoFrequency (true, 0.0f, 0.0f, 120.0f, 44100.0f), 0.0625f);
     EXPECT_EQ (FlangerModelBase::lfoFrequency (true, 0.0f, 0.0f, 0.0f, 44100.0f), 0.01f);
+}
+
+TEST (ModelParameters, TripletDivisionsStayOnTheBeat)
+{
+    // After a minute at 120 bpm (120 beats) a synced LFO has made a whole
+    // number of cycles; truncated triplet lengths drifted up to 239 ms.
+    const std::pair<int, double> triplets[] = { { 6, 90.0 }, { 9, 180.0 }, { 12, 360.0 }, { 15, 720.0 }, { 18, 1440.0 } };
+    for (const auto& [bin, cycles] : triplets)
+        for (float rate : { 8000.0f, 48000.0f, 768000.0f })
+        {
+            const double hz = FlangerModelBase::lfoFrequency (true, 0.0f, static_cast<float> (bin) / 18.0f, 120.0f, rate);
+            const double driftSeconds = std::abs (60.0 * hz - cycles) / hz;
+            EXPECT_LT (driftSeconds, 1e-4) << "bin " << bin << " at " << rate;
+        }
 }
 
 TEST (ModelParameters, LfoStaysInRangeWhateverArrives)

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <thread>
 
@@ -250,4 +251,48 @@ TEST (Vst3Plugin, JunkAndHostileStateAreRefusedSafely)
     EXPECT_FLOAT_EQ (param (*plugin, 4).getValue(), 0.9f);
     const auto audio = render (*plugin, 2, 2);
     EXPECT_TRUE (std::isfinite (audio.getRMSLevel (2, 0, audio.getNumSamples())));
+}
+
+TEST (Vst3Plugin, ReportsATailLongerThanTheLongestRing)
+{
+    auto plugin = load();
+    ASSERT_NE (plugin, nullptr);
+    const double tail = plugin->getTailLengthSeconds();
+    EXPECT_GT (tail, 1.0);
+    EXPECT_LE (tail, 8.0);
+
+    // Feedback, delay and depth full, the LFO at its slowest and the spread
+    // on (one channel then reads the longest delay): the settings that ring
+    // longest. How long a small impulse takes to fall 120 dB below its peak.
+    for (float type : { 0.0f, 0.5f, 1.0f })
+        for (double rate : { 48000.0, 768000.0 })
+        {
+            PandrelTQ4418AudioProcessor bank;
+            const float longest[] = { 1.0f, type, 0.0f, 1.0f / 6.0f, 1.0f, 1.0f, 1.0f, 1.0f, 0.5f, 1.0f, 0.0f };
+            std::copy (longest, longest + 11, bank.programs[0].values[0]);
+            juce::MemoryBlock bankState;
+            bank.getStateInformation (bankState);
+            const auto state = hostState (bankState.getData(), bankState.getSize());
+            plugin->setStateInformation (state.getData(), (int) state.getSize());
+            plugin->prepareToPlay (rate, 4096);
+            juce::AudioBuffer<float> block (2, 4096);
+            juce::MidiBuffer midi;
+            std::vector<float> magnitudes;
+            for (int start = 0; start < int ((tail + 1.0) * rate); start += block.getNumSamples())
+            {
+                block.clear();
+                if (start == 0)
+                    block.setSample (0, 0, 0.01f), block.setSample (1, 0, 0.01f);
+                plugin->processBlock (block, midi);
+                for (int k = 0; k < block.getNumSamples(); ++k)
+                    magnitudes.push_back (std::max (std::abs (block.getSample (0, k)), std::abs (block.getSample (1, k))));
+            }
+            plugin->releaseResources();
+
+            const float peak = *std::max_element (magnitudes.begin(), magnitudes.end());
+            const auto lastAbove = std::find_if (magnitudes.rbegin(), magnitudes.rend(), [peak] (float m) { return m > peak * 1e-6f; });
+            const double ring = double (magnitudes.rend() - lastAbove) / rate;
+            EXPECT_GT (ring, 0.5) << "type " << type << " at " << rate;
+            EXPECT_LT (ring, tail) << "type " << type << " at " << rate;
+        }
 }

@@ -10,22 +10,28 @@
 using namespace testaudio;
 using testdocs::framed;
 
-// Counts the heap allocations of the thread that raises `counting`.
+// Counts the heap allocations of the thread that raises `counting`; with
+// `failing` at n or more, that thread's allocation number n fails.
 namespace
 {
 thread_local bool counting = false;
 thread_local std::size_t allocations = 0;
+thread_local long failing = -1;
 } // namespace
 
 void* operator new (std::size_t size)
 {
     allocations += counting ? 1 : 0;
+    if (failing >= 0 && failing-- == 0)
+        throw std::bad_alloc();
     if (void* p = std::malloc (size == 0 ? 1 : size))
         return p;
     throw std::bad_alloc();
 }
-void operator delete (void* p) noexcept { std::free (p); }
-void operator delete (void* p, std::size_t) noexcept { std::free (p); }
+// Kept out of line: inlined, GCC pairs the free with the library's operator
+// new and warns of a mismatch that is not there.
+[[gnu::noinline]] void operator delete (void* p) noexcept { std::free (p); }
+[[gnu::noinline]] void operator delete (void* p, std::size_t) noexcept { std::free (p); }
 
 namespace
 {
@@ -333,4 +339,39 @@ TEST (HostileDocuments, ABankItTakesItCanSaveAndLoadAgain)
     second.setCurrentProgramStateInformation (chunk.getData(), (int) chunk.getSize());
     EXPECT_EQ (second.programs[0].name[0], kept);
     EXPECT_EQ (second.programs[0].name[1], "");
+}
+
+TEST (HostileHostValues, MemoryRunningOutWhilePreparingLeavesItPassingAudioThrough)
+{
+    // Each allocation of prepareToPlay in turn fails, in a first prepare and
+    // in one that follows playing at another rate.
+    for (bool playedBefore : { false, true })
+        for (long n = 0;; ++n)
+        {
+            PandrelTQ4418AudioProcessor p;
+            juce::AudioBuffer<float> out;
+            int position = 0;
+            if (playedBefore)
+            {
+                prepare (p, 44100.0, 512);
+                step (p, out, position);
+            }
+            failing = n;
+            p.prepareToPlay (96000.0, 1024);
+            const bool failed = failing < 0;
+            failing = -1;
+            if (! failed)
+                break;
+
+            EXPECT_EQ (ProcessorProbe { p }.workCapacity(), 0) << n;
+            const auto in = step (p, out, position);
+            EXPECT_TRUE (identical (out, in)) << "allocation " << n << (playedBefore ? " after playing" : "");
+
+            // Memory back: it plays again.
+            p.prepareToPlay (96000.0, 1024);
+            step (p, out, position);
+            const auto next = step (p, out, position);
+            EXPECT_TRUE (allFinite (out));
+            EXPECT_GT (maxDifference (out, next, 0), 0.01f) << n;
+        }
 }

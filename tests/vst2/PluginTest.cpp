@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <thread>
 
 namespace Op = VstEffectOpcode;
@@ -203,6 +204,30 @@ TEST (Vst2Plugin, ShowsItselfToTheHost)
     EXPECT_NE (dlsym (library, "main_macho"), nullptr);
     EXPECT_EQ (dlsym (library, "createPluginFilter"), nullptr);
     dlclose (library);
+}
+
+TEST (Vst2Plugin, ReportsTheTailInSamples)
+{
+    // The settings that ring longest (see the VST3 test): an impulse falls
+    // 120 dB below its peak well within the tail reported.
+    Plugin plugin;
+    plugin.startWith ({ 1.0f, 0.0f, 0.0f, 1.0f / 6.0f, 1.0f, 1.0f, 1.0f, 1.0f, 0.5f, 1.0f, 0.0f });
+    const auto tail = plugin.dispatch (Op::getTailSize);
+    EXPECT_EQ (tail, static_cast<std::intptr_t> (PandrelTQ4418AudioProcessor().getTailLengthSeconds() * hostRate));
+
+    auto audio = Channels (2, std::vector<float> (static_cast<size_t> (tail)));
+    audio[0][0] = audio[1][0] = 0.01f;
+    plugin.process (audio, audio);
+    float peak = 0.0f;
+    size_t last = 0;
+    for (const auto& channel : audio)
+        for (float sample : channel)
+            peak = std::max (peak, std::abs (sample));
+    for (const auto& channel : audio)
+        for (size_t k = 0; k < channel.size(); ++k)
+            last = std::abs (channel[k]) > peak * 1e-6f ? std::max (last, k) : last;
+    EXPECT_GT (last, static_cast<size_t> (hostRate / 2));
+    EXPECT_LT (last, static_cast<size_t> (tail * 3 / 4));
 }
 
 TEST (Vst2Plugin, PlaysLikeTheProcessor)
@@ -533,6 +558,15 @@ TEST (Vst2Plugin, SurvivesHostileCalls)
 
     double* doubles[] = { nullptr, nullptr };
     plugin.effect()->processDoubleReplacing (plugin.effect(), doubles, doubles, 64);
+
+    // The largest block size there is: resumed, it plays (blocks go in pieces).
+    plugin.dispatch (Op::setActive, 0, 0);
+    plugin.dispatch (Op::setBlockSize, 0, std::numeric_limits<int>::max());
+    plugin.dispatch (Op::setActive, 0, 1);
+    auto longBlock = noise (70000, 7), played = longBlock;
+    plugin.process (played, played);
+    EXPECT_TRUE (allFinite (played));
+    EXPECT_GT (residualDb (played, longBlock), -20.0);
 
     // After it is suspended: silence again.
     plugin.dispatch (Op::setActive, 0, 0);
