@@ -6,6 +6,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config ccache
+    clang libclang-rt-14-dev
     libgtest-dev
     juce-modules-source libx11-dev libxtst-dev
     xvfb xauth
