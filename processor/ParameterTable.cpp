@@ -1,6 +1,7 @@
 #include "ParameterTable.h"
 
 #include "PresetValueText.h"
+#include "TempoDivisions.h"
 
 #include <cmath>
 
@@ -81,12 +82,6 @@ int modelIndexFor (float typeValue)
 
 int tempoDivisionFor (float rateSyncValue)
 {
-    const float v = toModelValue (rateSync, rateSyncValue);
-    if (v <= 0.0f)
-        return 0;
-    for (int k = 1; k <= 17; ++k)
-        if (v <= static_cast<float> (k) / 18.0f)
-            return k;
-    return 18;
+    return TempoDivisions::indexFor (toModelValue (rateSync, rateSyncValue));
 }
 } // namespace ParameterTable

@@ -1,6 +1,7 @@
 #include "PresetValueText.h"
 
 #include "ParameterTable.h"
+#include "TempoDivisions.h"
 
 #include <cmath>
 
@@ -65,7 +66,7 @@ juce::String encode (int index, float value)
     if (index == ParameterTable::flangerType)
         return wholeNumber (std::ceil (2.0f * value));
     if (index == ParameterTable::rateSync)
-        return wholeNumber (std::ceil (18.0f * value));
+        return wholeNumber (std::ceil (static_cast<float> (TempoDivisions::lastIndex) * value));
     return juce::String (value, 5);
 }
 
@@ -79,7 +80,7 @@ float decode (int index, const juce::String& text)
     if (index == ParameterTable::flangerType)
         return value * 0.5f;
     if (index == ParameterTable::rateSync)
-        return value / 18.0f;
+        return value / static_cast<float> (TempoDivisions::lastIndex);
     return value;
 }
 } // namespace PresetValueText

@@ -2,6 +2,7 @@
 
 #include "PotTaper.h"
 #include "SampleRateBand.h"
+#include "TempoDivisions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,12 +20,6 @@ enum Parameter
     stereoParameter = 8,
     syncParameter = 9
 };
-
-// Beats (quarter notes) per LFO cycle, "8/1" down to "1/32T"; the triplets are
-// exact thirds, so that a synced LFO stays on the beat.
-constexpr float divisionBeats[19] = { 32.0f, 16.0f, 8.0f,        4.0f,           3.0f,  2.0f,          4.0f / 3.0f,
-                                      1.5f,  1.0f,  2.0f / 3.0f, 0.75f,          0.5f,  1.0f / 3.0f,   0.375f,
-                                      0.25f, 1.0f / 6.0f, 0.1875f, 0.125f,       1.0f / 12.0f };
 } // namespace
 
 FlangerModelBase::FlangerModelBase (const Layout& modelLayout) : layout (modelLayout)
@@ -51,15 +46,7 @@ void FlangerModelBase::initialise (std::initializer_list<DspBase*> modelBlocks)
     reset();
 }
 
-float FlangerModelBase::tempoDivisionBeats (float v)
-{
-    if (v <= 0.0f)
-        return divisionBeats[0];
-    for (int k = 1; k <= 17; ++k)
-        if (v <= static_cast<float> (k) / 18.0f)
-            return divisionBeats[k];
-    return divisionBeats[18];
-}
+float FlangerModelBase::tempoDivisionBeats (float v) { return TempoDivisions::table[TempoDivisions::indexFor (v)].beats; }
 
 float FlangerModelBase::lfoFrequency (bool sync, float rate, float rateSync, float tempo, float rateOfSampling)
 {
