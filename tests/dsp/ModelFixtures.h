@@ -2,9 +2,12 @@
 
 #include "ModelSetup.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <memory>
 #include <random>
+#include <string>
 #include <vector>
 
 // Shared by the model tests: the three models, prepared as the plug-in
@@ -22,6 +25,9 @@ inline std::unique_ptr<FlangerModelBase> prepared (int type, float sampleRate, s
     ModelSetup::prepare (*model, sampleRate, 512, changes, bpm);
     return model;
 }
+
+// Names the cases of a test over the three models "Type1" .. "Type3".
+inline std::string modelName (const testing::TestParamInfo<int>& info) { return "Type" + std::to_string (info.param + 1); }
 
 inline int delayIndex (int type) { return type == 1 ? 5 : 4; }
 inline int feedbackIndex (int type) { return type == 1 ? 4 : 5; }

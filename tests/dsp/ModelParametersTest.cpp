@@ -17,25 +17,27 @@ struct Listener : juce::ActionListener
     std::vector<juce::String> messages;
     void actionListenerCallback (const juce::String& message) override { messages.push_back (message); }
 };
+class ModelParameters : public testing::TestWithParam<int>
+{
+};
+INSTANTIATE_TEST_SUITE_P (EachModel, ModelParameters, testing::Range (0, 3), modelName);
 } // namespace
 
-TEST (ModelParameters, OutOfRangeIndicesAreIgnored)
+TEST_P (ModelParameters, OutOfRangeIndicesAreIgnored)
 {
-    for (int type = 0; type < 3; ++type)
+    const int type = GetParam();
+    auto model = ModelSetup::create (type);
+    for (int bad : { -1, 10, 1 << 30 })
     {
-        auto model = ModelSetup::create (type);
-        for (int bad : { -1, 10, 1 << 30 })
-        {
-            EXPECT_STREQ (model->getParameterName (bad), "");
-            EXPECT_EQ (model->getDefaultParameter (bad), 0.0f);
-            EXPECT_EQ (model->getParameter (bad), 0.0f);
-            model->setParameter (bad, 0.7f); // ignored
-            model->calcParameter (bad);
-        }
+        EXPECT_STREQ (model->getParameterName (bad), "");
+        EXPECT_EQ (model->getDefaultParameter (bad), 0.0f);
+        EXPECT_EQ (model->getParameter (bad), 0.0f);
+        model->setParameter (bad, 0.7f); // ignored
+        model->calcParameter (bad);
     }
 }
 
-TEST (ModelParameters, RateAndTempoDivisionMappings)
+TEST (LfoMapping, RateAndTempoDivisionMappings)
 {
     EXPECT_EQ (FlangerModelBase::lfoFrequency (false, 0.0f, 0.0f, 120.0f, 44100.0f), 0.01f);
     EXPECT_EQ (FlangerModelBase::lfoFrequency (false, 1.0f, 0.0f, 120.0f, 44100.0f), 20.0f);
@@ -58,7 +60,7 @@ TEST (ModelParameters, RateAndTempoDivisionMappings)
     EXPECT_EQ (FlangerModelBase::lfoFrequency (true, 0.0f, 0.0f, 0.0f, 44100.0f), 0.01f);
 }
 
-TEST (ModelParameters, TripletDivisionsStayOnTheBeat)
+TEST (LfoMapping, TripletDivisionsStayOnTheBeat)
 {
     // After a minute at 120 bpm (120 beats) a synced LFO has made a whole
     // number of cycles; truncated triplet lengths drifted up to 239 ms.
@@ -72,7 +74,7 @@ TEST (ModelParameters, TripletDivisionsStayOnTheBeat)
         }
 }
 
-TEST (ModelParameters, LfoStaysInRangeWhateverArrives)
+TEST (LfoMapping, LfoStaysInRangeWhateverArrives)
 {
     for (float rate : { 22050.0f, 44100.0f, 192000.0f })
     {
@@ -88,52 +90,51 @@ TEST (ModelParameters, LfoStaysInRangeWhateverArrives)
             EXPECT_TRUE (hz >= 0.01f && hz < rate / 2.0f) << "rate " << value << ": " << hz;
         }
     }
-
-    // Through a model: a tempo that is not a number keeps the LFO and the
-    // output finite.
-    for (int type = 0; type < 3; ++type)
-    {
-        auto model = prepared (type, 48000.0f, { { 9, 1.0f } });
-        auto left = noise (4800, 0.5f, 1), right = noise (4800, 0.5f, 2);
-        model->setBpm (notANumber);
-        run (*model, left, right);
-        EXPECT_EQ (model->getLfoFrequency(), 0.01f);
-        for (size_t k = 0; k < left.size(); ++k)
-            ASSERT_TRUE (std::isfinite (left[k]) && std::isfinite (right[k])) << type;
-    }
 }
 
-TEST (ModelParameters, OutOfRangeValuesActAsTheNearestEnd)
+TEST_P (ModelParameters, ATempoThatIsNotANumberKeepsTheLfoAndTheOutputFinite)
+{
+    auto model = prepared (GetParam(), 48000.0f, { { 9, 1.0f } });
+    auto left = noise (4800, 0.5f, 1), right = noise (4800, 0.5f, 2);
+    model->setBpm (notANumber);
+    run (*model, left, right);
+    EXPECT_EQ (model->getLfoFrequency(), 0.01f);
+    for (size_t k = 0; k < left.size(); ++k)
+        ASSERT_TRUE (std::isfinite (left[k]) && std::isfinite (right[k]));
+}
+
+TEST_P (ModelParameters, OutOfRangeValuesActAsTheNearestEnd)
 {
     const std::pair<float, float> cases[] = { { -0.5f, 0.0f }, { -infinity, 0.0f }, { notANumber, 0.0f },
                                               { 1.7f, 1.0f },  { infinity, 1.0f },  { 1e30f, 1.0f } };
-    for (int type = 0; type < 3; ++type)
-        for (int index = 1; index < 10; ++index)
-            for (auto [value, end] : cases)
-            {
-                auto model = ModelSetup::create (type);
-                model->setParameter (index, value);
-                EXPECT_EQ (model->getParameter (index), end) << type << "/" << index << ": " << value;
-            }
+    const int type = GetParam();
+    for (int index = 1; index < 10; ++index)
+        for (auto [value, end] : cases)
+        {
+            auto model = ModelSetup::create (type);
+            model->setParameter (index, value);
+            EXPECT_EQ (model->getParameter (index), end) << index << ": " << value;
+        }
 }
 
-TEST (ModelParameters, StereoAnnouncementIsRaisedThenSentFromTheMessageThread)
+TEST_P (ModelParameters, StereoAnnouncementIsRaisedByAChangeOnly)
 {
-    for (int type = 0; type < 3; ++type)
-    {
-        auto model = prepared (type, 44100.0f);
-        EXPECT_FALSE (model->isAnnouncementPending()) << type;
-        const float current = model->getParameter (8);
-        model->setParameter (8, current);
-        EXPECT_FALSE (model->isAnnouncementPending()) << type;
-        model->setParameter (8, 1.0f - current);
-        EXPECT_TRUE (model->isAnnouncementPending()) << type;
-        model->forceCalcParams();
-        model->sendPendingAnnouncement();
-        EXPECT_FALSE (model->isAnnouncementPending()) << type;
-    }
+    auto model = prepared (GetParam(), 44100.0f);
+    EXPECT_FALSE (model->isAnnouncementPending());
+    const float current = model->getParameter (8);
+    model->setParameter (8, current);
+    EXPECT_FALSE (model->isAnnouncementPending());
+    model->setParameter (8, 1.0f - current);
+    EXPECT_TRUE (model->isAnnouncementPending());
+    model->forceCalcParams();
+    model->sendPendingAnnouncement();
+    EXPECT_FALSE (model->isAnnouncementPending());
+}
 
-    // Exactly one message per raised announcement, and only once sent.
+// Exactly one message per raised announcement, and only once sent from the
+// message thread.
+TEST (ModelAnnouncement, OneMessagePerRaisedAnnouncement)
+{
     auto model = prepared (0, 44100.0f);
     Listener listener;
     model->addActionListener (&listener);
