@@ -112,8 +112,7 @@ void runUserPath (HostedPlugin& host, XDriver& x, const juce::File& captures, co
     // "Save Preset As...": New Folder "Sub", into it, name "Lead", Save.
     const float savedMix = host.value (mix);
     x.click (35, 16);
-    x.pump (200);
-    ASSERT_FALSE (x.shownMenu().isEmpty()) << "the file menu";
+    ASSERT_TRUE (x.pumpUntil ([&] { return ! x.shownMenu().isEmpty(); })) << "the file menu";
     x.clickMenuItem (menuItem (1));
     x.pump (400);
     x.captureTo (captures, "04-save-browser");
@@ -123,8 +122,8 @@ void runUserPath (HostedPlugin& host, XDriver& x, const juce::File& captures, co
     x.pump (300); // OK comes on with the panel's next 200 ms check
     x.captureTo (captures, "05-new-folder");
     x.key (XK_Return);
-    x.pump (400);
-    EXPECT_TRUE (presetFolder.getChildFile ("Sub").isDirectory());
+    EXPECT_TRUE (x.pumpUntil ([&] { return presetFolder.getChildFile ("Sub").isDirectory(); }));
+    x.pump (200);
     x.doubleClick (80, 107);
     x.pump (400);
     x.click (170, 318);
@@ -132,22 +131,22 @@ void runUserPath (HostedPlugin& host, XDriver& x, const juce::File& captures, co
     x.pump (400);
     x.captureTo (captures, "06-named");
     x.click (245, 361);
-    x.pump (300);
+    EXPECT_TRUE (x.pumpUntil ([&] { return presetFolder.getChildFile ("Sub/Lead.mdtz").existsAsFile(); }));
+    x.pump (100);
     x.captureTo (captures, "07-saved");
-    EXPECT_TRUE (presetFolder.getChildFile ("Sub/Lead.mdtz").existsAsFile());
     EXPECT_EQ (host.programName(), "Lead");
 
     // Changed, then Lead loaded back from the preset menu.
     x.drag (50, 162, 0, 40);
     EXPECT_LT (host.value (mix), savedMix - 0.1f);
     x.click (163, 16);
-    x.pump (200);
+    ASSERT_TRUE (x.pumpUntil ([&] { return ! x.shownMenu().isEmpty(); })) << "the preset menu";
     const auto rootMenu = x.shownMenu();
     x.hoverMenuItem (menuItem (0)); // the sub-menu "Sub"
     ASSERT_NE (x.shownMenu(), rootMenu) << "the sub-menu";
     x.clickMenuItem (menuItem (0)); // "Lead.mdtz"
-    x.pump (300);
-    EXPECT_NEAR (host.value (mix), savedMix, 1e-4f) << "loaded from the menu";
+    EXPECT_TRUE (x.pumpUntil ([&] { return std::abs (host.value (mix) - savedMix) < 1e-4f; })) << "loaded from the menu";
+    x.pump (100);
     x.captureTo (captures, "08-loaded-from-menu");
 
     // Changed again, then Lead by stepping (the only preset: the step wraps to it).

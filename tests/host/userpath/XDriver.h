@@ -50,6 +50,18 @@ public:
 
     void pump (int ms) { pumpHost (ms); }
 
+    // Pumps until `done` holds, for five seconds at most; whether it came to.
+    bool pumpUntil (const std::function<bool()>& done)
+    {
+        for (int waited = 0; ! done(); waited += 10)
+        {
+            if (waited >= 5000)
+                return false;
+            pumpHost (10);
+        }
+        return true;
+    }
+
 private:
     void moveTo (int x, int y);
     void button (bool down);
