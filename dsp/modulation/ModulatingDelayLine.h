@@ -85,11 +85,13 @@ public:
     // two read slots was written: 0 when it reads the slot its sample writes.
     void readAges (const Taps& taps, int count, int* ages) const noexcept
     {
+        // Without branches, so that the loop vectorises: the length is added
+        // where the difference is negative, and 1 taken off where it is not 0.
         for (int k = 0; k < count; ++k)
         {
-            int back = taps.write[k] - taps.index[k];
-            back = back < 0 ? back + bufferLength : back;
-            ages[k] = back == 0 ? 0 : back - 1;
+            const int difference = taps.write[k] - taps.index[k];
+            const int back = difference + (bufferLength & -static_cast<int> (difference < 0));
+            ages[k] = back - static_cast<int> (back != 0);
         }
     }
 
