@@ -3,6 +3,14 @@
 # the binaries must run on any x86-64, so no -march=native.
 add_compile_options(-ffp-contract=off -fno-fast-math)
 
+# The engine's vector lanes as plain arrays instead of the compiler's vector
+# types (dsp/framework/VectorLanes.h): for compilers without them, and to
+# check that both give the same audio.
+option(PANDREL_PORTABLE_LANES "Build the engine's vector lanes as plain arrays" OFF)
+if(PANDREL_PORTABLE_LANES)
+    add_compile_definitions(PANDREL_PORTABLE_LANES)
+endif()
+
 # The checking build: address and undefined-behaviour sanitizers on every
 # target, JUCE and the plug-ins included, so that a fault anywhere stops the
 # test that reaches it.

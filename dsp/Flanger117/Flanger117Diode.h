@@ -31,7 +31,7 @@ public:
     {
         limiter.process (x);
         const StereoPair magnitude = StereoPairs::abs (x);
-        x = magnitude <= 4.41 ? x : StereoPair {};
+        x = VectorLanes::select (magnitude <= 4.41, x, StereoPair {});
 
         const StereoPair pos = (x + 4.5) * 910.22;
         const PairOfInts i = VectorLanes::convert<PairOfInts> (pos);

@@ -123,10 +123,10 @@ void ModulatingDelayLine::planTaps (const float* lfo, Taps& taps, int count) noe
             Floats l;
             std::memcpy (&l, lfo + k, sizeof l);
             Ints writes = w + Ints { 0, 1, 2, 3 };
-            writes = writes >= size ? writes - size : writes;
+            writes = VectorLanes::select (writes >= size, writes - size, writes);
             Floats r = ((s.current * l + d.current) * (-0.001f) * rate) + VectorLanes::convert<Floats> (writes);
-            r = r < 0.0f ? r + length : r;
-            r = ((r >= 0.0f) & (r < length)) ? r : Floats {};
+            r = VectorLanes::select (r < 0.0f, r + length, r);
+            r = VectorLanes::select ((r >= 0.0f) & (r < length), r, Floats {});
             const Ints i = VectorLanes::convert<Ints> (r);
             const Floats frac = r - VectorLanes::convert<Floats> (i);
             std::memcpy (taps.write + k, &writes, sizeof writes);

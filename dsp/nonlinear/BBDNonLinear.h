@@ -20,8 +20,8 @@ public:
         const StereoPair p = x - (0.125 * x) * x;
         const StereoPair c = ((-0.0555555555555556 * x) * x) * x;
         StereoPair y = ((c + p) + 0.125) + (-0.125);
-        y = x >= splat (1.811737835407257) ? splat (1.0710587333780515) : y;
-        y = x <= splat (-3.311737847328186) ? splat (-2.664808733338052) : y;
+        y = VectorLanes::select (x >= splat (1.811737835407257), splat (1.0710587333780515), y);
+        y = VectorLanes::select (x <= splat (-3.311737847328186), splat (-2.664808733338052), y);
         x = y;
     }
 
