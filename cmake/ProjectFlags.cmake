@@ -18,6 +18,15 @@ option(PANDREL_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSaniti
 if(PANDREL_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
+    if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        # Clang puts its runtime into programs only; the plug-in modules,
+        # linked with no undefined symbols, need it as a shared library, found
+        # where the compiler keeps it.
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libclang_rt.asan-x86_64.so
+            OUTPUT_VARIABLE pandrel_asan_runtime OUTPUT_STRIP_TRAILING_WHITESPACE)
+        get_filename_component(pandrel_asan_runtime_dir "${pandrel_asan_runtime}" DIRECTORY)
+        add_link_options(-shared-libsan "-Wl,-rpath,${pandrel_asan_runtime_dir}")
+    endif()
 endif()
 
 # Warnings for the project's own targets only (JUCE's sources raise many).
