@@ -3,9 +3,9 @@
 #include "PandrelTQ4418AudioProcessor.h"
 #include "PandrelVersion.h"
 
+#include <atomic>
 #include <cmath>
 #include <cstring>
-#include <atomic>
 
 // JUCE's message dispatch (internal): tests run the message loop by hand.
 namespace juce
