@@ -46,13 +46,13 @@ juce::AudioProcessorParameter& param (juce::AudioPluginInstance& plugin, int i) 
 
 // Values the plug-in changes itself reach a VST3 host as output parameter
 // changes of a processed block; the host re-reads them when the plug-in asks
-// it to, through its message loop.
+// it to, through its message loop. Polled for five seconds at most.
 bool eventually (juce::AudioPluginInstance& plugin, const std::function<bool()>& condition)
 {
     juce::AudioBuffer<float> silence (2, 64);
     juce::MidiBuffer midi;
     plugin.prepareToPlay (48000.0, 64);
-    for (int i = 0; i < 100 && ! condition(); ++i)
+    for (int i = 0; i < 500 && ! condition(); ++i)
     {
         silence.clear();
         plugin.processBlock (silence, midi);
