@@ -4,10 +4,11 @@
 // unloaded again.
 #include "PandrelTQ4418AudioProcessor.h"
 #include "StandInHost.h"
+#include "TestAudio.h"
 
 #include <gtest/gtest.h>
 
-#include <X11/Xlib.h>
+#include "HostWindow.h" // after gtest: Xlib defines None and Bool
 
 #include <algorithm>
 #include <cmath>
@@ -15,7 +16,6 @@
 #include <cstring>
 
 using namespace standin;
-using Channels = std::vector<std::vector<float>>;
 
 namespace
 {
@@ -27,29 +27,6 @@ constexpr AAX_CTypeID stateChunk = 0x50747153;
 // Feedback, delay, mix and a fast rate; the model type stays as it is.
 const std::vector<std::pair<int, float>> settings { { 2, 0.3f }, { 4, 0.7f }, { 5, 0.3f }, { 6, 0.75f }, { 7, 0.5f },
                                                     { 9, 1.0f } };
-
-Channels noise (int channels, int frames, int seed)
-{
-    juce::Random random (seed);
-    Channels audio (static_cast<std::size_t> (channels), std::vector<float> (static_cast<std::size_t> (frames)));
-    for (auto& channel : audio)
-        for (auto& sample : channel)
-            sample = 0.3f * (random.nextFloat() * 2.0f - 1.0f);
-    return audio;
-}
-
-double residualDb (const Channels& take, const Channels& reference)
-{
-    double error = 0.0, energy = 0.0;
-    for (std::size_t c = 0; c < reference.size(); ++c)
-        for (std::size_t i = 0; i < reference[c].size(); ++i)
-        {
-            const double d = take[c][i] - reference[c][i];
-            error += d * d;
-            energy += double (reference[c][i]) * reference[c][i];
-        }
-    return error == 0.0 ? -400.0 : 10.0 * std::log10 (error / energy);
-}
 
 std::vector<float*> pointers (Channels& audio, int start)
 {
@@ -409,21 +386,9 @@ TEST (AaxPlugin, ChunksMoveEverythingIntoASecondInstance)
 
 TEST (AaxPlugin, ShowsItsEditorInTheHostsWindow)
 {
-    Display* display = std::getenv ("DISPLAY") != nullptr ? XOpenDisplay (nullptr) : nullptr;
-    if (display == nullptr)
+    HostWindow host;
+    if (host.display == nullptr)
         GTEST_SKIP() << "no display for the editor";
-    const ::Window window = XCreateSimpleWindow (display, DefaultRootWindow (display), 0, 0, 325, 454, 0, 0, 0);
-    XMapWindow (display, window);
-    XFlush (display);
-    const auto children = [&] {
-        ::Window root = 0, parent = 0, *list = nullptr;
-        unsigned count = 0;
-        XSync (display, False);
-        XQueryTree (display, window, &root, &parent, &list, &count);
-        if (list != nullptr)
-            XFree (list);
-        return count;
-    };
 
     {
         Session session;
@@ -432,23 +397,21 @@ TEST (AaxPlugin, ShowsItsEditorInTheHostsWindow)
         ASSERT_TRUE (instance.isReady()) << instance.error;
         for (int round = 0; round < 2; ++round)
         {
-            ASSERT_TRUE (instance.openGUI (window));
+            ASSERT_TRUE (instance.openGUI (host.window));
             AAX_Point size;
             EXPECT_EQ (instance.gui->GetViewSize (&size), 0);
             EXPECT_EQ (size.horz, 325.0f);
             EXPECT_EQ (size.vert, 454.0f);
             for (int i = 0; i < 10; ++i)
                 EXPECT_EQ (instance.gui->TimerWakeup(), 0);
-            EXPECT_EQ (children(), 1u);
+            EXPECT_EQ (host.children(), 1u);
             instance.closeGUI();
-            EXPECT_EQ (children(), 0u);
+            EXPECT_EQ (host.children(), 0u);
         }
 
         // Left open: the instance's end takes it down.
-        ASSERT_TRUE (instance.openGUI (window));
+        ASSERT_TRUE (instance.openGUI (host.window));
         instance.gui->TimerWakeup();
     }
-    EXPECT_EQ (children(), 0u);
-    XDestroyWindow (display, window);
-    XCloseDisplay (display);
+    EXPECT_EQ (host.children(), 0u);
 }

@@ -2,6 +2,7 @@
 // bundle in JUCE's hosting classes and the VST 2 .so in our own test host,
 // each in a host window on the X server, driven with real pointer and key
 // events. Captures go to user-path-vst3/ and user-path-vst2/ beside the test.
+#include "ThrowAwayHome.h"
 #include "UserPath.h"
 #include "Vst2TestHost.h"
 
@@ -20,28 +21,6 @@ bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages); // JUCE'
 
 namespace
 {
-// A fresh HOME (so a fresh preset folder) for the plug-in.
-struct ThrowAwayHome
-{
-    ThrowAwayHome()
-    {
-        if (const char* current = std::getenv ("HOME"))
-            saved = current;
-        folder.createDirectory();
-        setenv ("HOME", folder.getFullPathName().toRawUTF8(), 1);
-    }
-    ~ThrowAwayHome()
-    {
-        folder.deleteRecursively (false);
-        saved.isNotEmpty() ? setenv ("HOME", saved.toRawUTF8(), 1) : unsetenv ("HOME");
-    }
-    juce::File presetFolder() const { return folder.getChildFile ("Music/Audio Music Apps/Morvid/Presets/PandrelTQ4418"); }
-
-    juce::String saved;
-    juce::File folder = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                            .getNonexistentChildFile ("user-path-home-" + juce::String (getpid()), {});
-};
-
 juce::File capturesFolder (const char* name)
 {
     auto folder = juce::File::getCurrentWorkingDirectory().getChildFile (name);
@@ -135,7 +114,7 @@ struct Vst3Hosted : HostedPlugin
 
 TEST (UserPath, Vst2PluginInOurHost)
 {
-    ThrowAwayHome home;
+    ThrowAwayHome home { "user-path-home-" };
     Vst2Hosted host;
     ASSERT_EQ (host.plugin.error(), "");
     XDriver x ([&host] (int ms) { host.pump (ms); });
@@ -146,7 +125,7 @@ TEST (UserPath, Vst2PluginInOurHost)
 
 TEST (UserPath, Vst3PluginInJuceHosting)
 {
-    ThrowAwayHome home;
+    ThrowAwayHome home { "user-path-home-" };
     Vst3Hosted host;
     ASSERT_NE (host.plugin, nullptr);
     XDriver x ([&host] (int ms) { host.pump (ms); });
