@@ -17,11 +17,6 @@ std::string number (double v)
 }
 } // namespace
 
-bool CallLog::contains (const std::string& call) const
-{
-    return std::find (calls.begin(), calls.end(), call) != calls.end();
-}
-
 std::string textOf (const AAX_IString& s) { return s.Get() != nullptr ? s.Get() : ""; }
 
 // Controller -------------------------------------------------------------------
@@ -327,18 +322,9 @@ ACFRESULT Host::queryOther (const acfIID& iid, void** out)
 
 int Host::referencesHeld() const
 {
-    int total = references + controller.references + transport.references + automation.references + effectParameters->references
-                + factory->references;
-    auto add = [&total] (const auto& objects) {
-        for (const auto& o : objects)
-            total += o->references;
-    };
-    add (collections);
-    add (effectDescriptors);
-    add (componentDescriptors);
-    add (propertyMaps);
-    add (hostServices);
-    return total;
+    return references + controller.references + transport.references + automation.references + effectParameters->references
+           + factory->references
+           + referencesOn (collections, effectDescriptors, componentDescriptors, propertyMaps, hostServices);
 }
 
 bool Host::anyOverReleased() const

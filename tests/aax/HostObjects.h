@@ -1,17 +1,14 @@
 #pragma once
 
-// A host of our own for the AAX layer, written on the raw interfaces alone.
-// Every object offers a chosen number of versions of its interface family,
-// records the calls it gets, and counts the references others hold on it.
-// Objects belong to the host and never delete themselves, so a reference
-// released once too often shows up as a negative count instead of a crash.
+// A host of our own for the AAX layer's unit tests: each object answers what
+// a test sets and records every call.
 
 #include "AAX_ACFEffect.h"
 #include "AAX_ACFHostInterfaces.h"
 #include "AAX_ACFIdentifiers.h"
 #include "EffectParametersStub.h"
+#include "HostObject.h"
 
-#include <atomic>
 #include <map>
 #include <memory>
 #include <optional>
@@ -20,82 +17,6 @@
 
 namespace aaxhost
 {
-// The result every recorded operation answers with, unless a test sets another.
-inline constexpr AAX_Result defaultAnswer = 0;
-
-class CallLog
-{
-public:
-    void record (std::string call) { calls.push_back (std::move (call)); }
-    std::vector<std::string> calls;
-    std::string last() const { return calls.empty() ? std::string() : calls.back(); }
-    bool contains (const std::string& call) const;
-};
-
-// Reference counting and version-limited interface queries. `versionIIDs`
-// lists the family's IDs from version 1 up; the object answers the first
-// `versions` of them.
-template <class Interface>
-class HostObject : public Interface
-{
-public:
-    HostObject (std::vector<acfIID> familyIIDs, int offeredVersions)
-        : versions (offeredVersions), versionIIDs (std::move (familyIIDs))
-    {
-    }
-    virtual ~HostObject() = default;
-    HostObject (const HostObject&) = delete;
-    HostObject& operator= (const HostObject&) = delete;
-
-    ACFRESULT QueryInterface (const acfIID& iid, void** out) override
-    {
-        if (out == nullptr)
-            return ACF_E_POINTER;
-        *out = nullptr;
-        if (iid == IID_IACFUnknown)
-            return hand (static_cast<Interface*> (this), out);
-        for (int i = 0; i < versions && i < static_cast<int> (versionIIDs.size()); ++i)
-            if (iid == versionIIDs[static_cast<std::size_t> (i)])
-                return hand (static_cast<Interface*> (this), out);
-        return queryOther (iid, out);
-    }
-
-    std::uint32_t AddRef() override { return static_cast<std::uint32_t> (++references); }
-    std::uint32_t Release() override
-    {
-        if (--references < 0)
-            overReleased = true;
-        return static_cast<std::uint32_t> (references.load());
-    }
-
-    int versions;
-    std::atomic<int> references { 0 };
-    bool overReleased = false;
-    mutable CallLog log;
-    AAX_Result answer = defaultAnswer;
-
-protected:
-    // Further interfaces an object offers beside its own family.
-    virtual ACFRESULT queryOther (const acfIID&, void**) { return ACF_E_NOINTERFACE; }
-
-    template <class T>
-    static ACFRESULT hand (T* object, void** out)
-    {
-        object->AddRef();
-        *out = object;
-        return ACF_OK;
-    }
-
-    AAX_Result called (std::string call) const
-    {
-        log.record (std::move (call));
-        return answer;
-    }
-
-private:
-    std::vector<acfIID> versionIIDs;
-};
-
 class Controller final : public HostObject<AAX_IACFController_V3>
 {
 public:

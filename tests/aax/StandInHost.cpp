@@ -56,11 +56,6 @@ AAX_CPropertyValue PropertyMap::get (AAX_EProperty property) const
     return found != properties.end() ? found->second : 0;
 }
 
-void* PropertyMap::find (const acfIID& iid)
-{
-    return iid == IID_IAAXPropertyMapV1 || iid == IID_IAAXPropertyMapV2 ? static_cast<AAX_IACFPropertyMap_V2*> (this) : nullptr;
-}
-
 // Descriptors -----------------------------------------------------------------
 
 AAX_Result ComponentDescriptor::Clear()
@@ -102,13 +97,6 @@ AAX_Result ComponentDescriptor::AddProcessProc_Native (AAX_CProcessProc processP
     return process != nullptr && properties != nullptr ? 0 : -20004;
 }
 
-void* ComponentDescriptor::find (const acfIID& iid)
-{
-    return iid == IID_IAAXComponentDescriptorV1 || iid == IID_IAAXComponentDescriptorV2
-               ? static_cast<AAX_IACFComponentDescriptor_V2*> (this)
-               : nullptr;
-}
-
 AAX_Result EffectDescriptor::AddComponent (IACFUnknown* component)
 {
     auto* descriptor = dynamic_cast<ComponentDescriptor*> (component);
@@ -134,13 +122,6 @@ AAX_Result EffectDescriptor::AddProcPtr (void* procPtr, AAX_CProcPtrID procID)
 {
     procs[text (procID)] = procPtr;
     return 0;
-}
-
-void* EffectDescriptor::find (const acfIID& iid)
-{
-    return iid == IID_IAAXEffectDescriptorV1 || iid == IID_IAAXEffectDescriptorV2
-               ? static_cast<AAX_IACFEffectDescriptor_V2*> (this)
-               : nullptr;
 }
 
 AAX_Result Collection::AddEffect (const char* effectID, IACFUnknown* descriptor)
@@ -170,13 +151,9 @@ AAX_Result Collection::SetPackageVersion (std::uint32_t version)
     return 0;
 }
 
-void* Collection::find (const acfIID& iid)
+ACFRESULT Collection::queryOther (const acfIID& iid, void** out)
 {
-    if (iid == IID_IAAXCollectionV1)
-        return static_cast<AAX_IACFCollection*> (this);
-    if (iid == IID_IACFPluginDefinition)
-        return static_cast<IACFPluginDefinition*> (this);
-    return nullptr;
+    return iid == IID_IACFPluginDefinition ? hand (static_cast<IACFPluginDefinition*> (this), out) : ACF_E_NOINTERFACE;
 }
 
 AAX_Result HostServices::Assert (const char*, std::int32_t, const char* note)
@@ -191,12 +168,6 @@ AAX_Result HostServices::Trace (std::int32_t, const char* message)
     const std::lock_guard<std::mutex> held (lock);
     messages.push_back (text (message));
     return 0;
-}
-
-void* HostServices::find (const acfIID& iid)
-{
-    return iid == IID_IAAXHostServicesV1 || iid == IID_IAAXHostServicesV2 ? static_cast<AAX_IACFHostServices_V2*> (this)
-                                                                        : nullptr;
 }
 
 // Host and its factory --------------------------------------------------------
@@ -220,33 +191,18 @@ ACFRESULT ComponentFactory::CreateComponent (IACFUnknown*, const acfCLSID& compo
     return made != nullptr ? made->QueryInterface (iid, out) : ACF_E_NOINTERFACE;
 }
 
-void* ComponentFactory::find (const acfIID& iid)
-{
-    return iid == IID_IACFComponentFactory ? static_cast<IACFComponentFactory*> (this) : nullptr;
-}
-
-Host::Host() = default;
+Host::Host() : HostObject ({}, 0) {}
 Host::~Host() = default;
 
-void* Host::find (const acfIID& iid)
+ACFRESULT Host::queryOther (const acfIID& iid, void** out)
 {
-    return iid == IID_IACFComponentFactory ? static_cast<IACFComponentFactory*> (&factory) : nullptr;
+    return iid == IID_IACFComponentFactory ? hand (&factory, out) : ACF_E_NOINTERFACE;
 }
 
 int Host::referencesHeld() const
 {
-    int held = references + factory.references;
-    for (const auto& c : collections)
-        held += c->references;
-    for (const auto& e : effectDescriptors)
-        held += e->references;
-    for (const auto& c : componentDescriptors)
-        held += c->references;
-    for (const auto& p : propertyMaps)
-        held += p->references;
-    for (const auto& s : hostServices)
-        held += s->references;
-    return held;
+    return references + factory.references
+           + aaxhost::referencesOn (collections, effectDescriptors, componentDescriptors, propertyMaps, hostServices);
 }
 
 // Module ----------------------------------------------------------------------
@@ -354,13 +310,6 @@ AAX_Result Controller::GetIsAudioSuite (AAX_CBoolean* out) const
     return 0;
 }
 
-void* Controller::find (const acfIID& iid)
-{
-    return iid == IID_IAAXControllerV1 || iid == IID_IAAXControllerV2 || iid == IID_IAAXControllerV3
-               ? static_cast<AAX_IACFController_V3*> (this)
-               : nullptr;
-}
-
 AAX_Result Transport::GetCurrentTempo (double* outBpm) const
 {
     if (outBpm == nullptr)
@@ -393,11 +342,6 @@ AAX_Result Transport::GetCurrentNativeSampleLocation (std::int64_t* outSample) c
         return -20004;
     *outSample = sample;
     return 0;
-}
-
-void* Transport::find (const acfIID& iid)
-{
-    return iid == IID_IAAXTransportV1 || iid == IID_IAAXTransportV2 ? static_cast<AAX_IACFTransport_V2*> (this) : nullptr;
 }
 
 void Automation::record (std::string call) const
@@ -477,11 +421,6 @@ std::vector<std::string> Automation::registered() const
     return registeredIDs;
 }
 
-void* Automation::find (const acfIID& iid)
-{
-    return iid == IID_IAAXAutomationDelegateV1 ? static_cast<AAX_IACFAutomationDelegate*> (this) : nullptr;
-}
-
 AAX_Result ViewContainer::GetModifiers (std::uint32_t* out)
 {
     if (out == nullptr)
@@ -496,12 +435,6 @@ AAX_Result ViewContainer::SetViewSize (AAX_Point& size)
     return 0;
 }
 
-void* ViewContainer::find (const acfIID& iid)
-{
-    return iid == IID_IAAXViewContainerV1 || iid == IID_IAAXViewContainerV2 ? static_cast<AAX_IACFViewContainer_V2*> (this)
-                                                                          : nullptr;
-}
-
 // Instance ----------------------------------------------------------------------
 
 ACFRESULT Instance::Services::QueryInterface (const acfIID& iid, void** out)
@@ -509,18 +442,17 @@ ACFRESULT Instance::Services::QueryInterface (const acfIID& iid, void** out)
     // A GUI asks its host object for the effect's parameters.
     if (iid == IID_IAAXEffectParametersV1 && instance.parameters != nullptr)
         return instance.parameters->QueryInterface (iid, out);
-    return Object::QueryInterface (iid, out);
+    return HostObject::QueryInterface (iid, out);
 }
 
-void* Instance::Services::find (const acfIID& iid)
+// The instance's controller, transport and automation.
+ACFRESULT Instance::Services::queryOther (const acfIID& iid, void** out)
 {
-    if (iid == IID_IAAXControllerV1 || iid == IID_IAAXControllerV2 || iid == IID_IAAXControllerV3)
-        return static_cast<AAX_IACFController_V3*> (&instance.controller);
-    if (iid == IID_IAAXTransportV1 || iid == IID_IAAXTransportV2)
-        return static_cast<AAX_IACFTransport_V2*> (&instance.transport);
-    if (iid == IID_IAAXAutomationDelegateV1)
-        return static_cast<AAX_IACFAutomationDelegate*> (&instance.automation);
-    return nullptr;
+    for (IACFUnknown* object : { static_cast<IACFUnknown*> (&instance.controller), static_cast<IACFUnknown*> (&instance.transport),
+                                 static_cast<IACFUnknown*> (&instance.automation) })
+        if (object->QueryInterface (iid, out) == ACF_OK)
+            return ACF_OK;
+    return ACF_E_NOINTERFACE;
 }
 
 Instance::Instance (const EffectDescriptor& effectToMake, const ComponentDescriptor& componentToRun, float sampleRate)
