@@ -3,8 +3,8 @@
 // automated both ways, saved and restored through its chunks, shown, and
 // unloaded again.
 #include "PandrelTQ4418AudioProcessor.h"
+#include "ReferenceProcessor.h"
 #include "StandInHost.h"
-#include "TestAudio.h"
 
 #include <gtest/gtest.h>
 
@@ -37,58 +37,17 @@ std::vector<float*> pointers (Channels& audio, int start)
 }
 
 // The processor driven as the wrapper drives it: prepared first, values set
-// afterwards, the tempo given only while it processes.
-class Reference : private juce::AudioPlayHead
+// afterwards; a mono input feeds both outputs of a (1, 2) layout.
+Channels reference (int ins, int outs, Channels audio)
 {
-public:
-    Reference (int ins, int outs)
-        : processor (static_cast<PandrelTQ4418AudioProcessor*> (createPluginFilter()))
-    {
-        juce::AudioProcessor::BusesLayout layout;
-        layout.inputBuses.add (juce::AudioChannelSet::canonicalChannelSet (ins));
-        layout.outputBuses.add (juce::AudioChannelSet::canonicalChannelSet (outs));
-        processor->setBusesLayout (layout);
-        processor->setPlayHead (this);
-        processor->setRateAndBufferSizeDetails (hostRate, 1024);
-        processor->prepareToPlay (hostRate, 1024);
-        for (auto [index, value] : settings)
-            processor->getParameters()[index]->setValue (value);
-    }
-
-    // In place; a mono input feeds both outputs of a (1, 2) layout.
-    Channels render (Channels audio, int outs)
-    {
-        audio.resize (static_cast<std::size_t> (outs), audio[0]);
-        for (int start = 0; start < static_cast<int> (audio[0].size()); start += hostBlock)
-        {
-            const int n = std::min (hostBlock, static_cast<int> (audio[0].size()) - start);
-            auto channels = pointers (audio, start);
-            if (outs == 2 && processor->getTotalNumInputChannels() == 1)
-                std::fill_n (channels[1], n, 0.0f);
-            juce::AudioBuffer<float> buffer (channels.data(), outs, n);
-            juce::MidiBuffer midi;
-            processing = true;
-            processor->processBlock (buffer, midi);
-            processing = false;
-        }
-        return audio;
-    }
-
-private:
-    juce::Optional<PositionInfo> getPosition() const override
-    {
-        if (! processing)
-            return {};
-        PositionInfo position;
-        position.setBpm (100.0);
-        position.setTimeSignature (TimeSignature { 4, 4 });
-        position.setIsPlaying (true);
-        return position;
-    }
-
-    std::unique_ptr<PandrelTQ4418AudioProcessor> processor;
-    bool processing = false;
-};
+    ReferenceProcessor processor;
+    processor.setLayout (ins, outs);
+    processor.prepare (hostRate, 1024);
+    for (auto [index, value] : settings)
+        processor.set (index, value);
+    audio.resize (static_cast<std::size_t> (outs), std::vector<float> (audio[0].size()));
+    return processor.render (audio, hostBlock);
+}
 
 // The module loaded, started and registered.
 struct Session
@@ -282,7 +241,7 @@ TEST (AaxPlugin, RendersLikeTheProcessorInEachLayout)
     {
         const auto [ins, outs] = layouts[k];
         const auto dry = noise (ins, 48000 / 5, k + 1);
-        const auto expected = Reference (ins, outs).render (dry, outs);
+        const auto expected = reference (ins, outs, dry);
         EXPECT_GT (residualDb (expected, Channels (static_cast<std::size_t> (outs), dry[0])), -10.0); // flanged
         for (const bool inPlace : { true, false })
         {

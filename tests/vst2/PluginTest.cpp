@@ -1,7 +1,7 @@
 // The built VST 2 plug-in, loaded from its .so by our test host as a host
 // would load it, compared with the processor run in-process.
 #include "PandrelTQ4418AudioProcessor.h"
-#include "TestAudio.h"
+#include "ReferenceProcessor.h"
 #include "Vst2TestHost.h"
 
 #include <gtest/gtest.h>
@@ -66,54 +66,15 @@ struct Plugin : Vst2TestHost
 };
 
 // The processor fed as the wrapper feeds it: parameters set before it is
-// prepared, the tempo reported only while it processes.
-class Reference : private juce::AudioPlayHead
+// prepared.
+struct Reference : ReferenceProcessor
 {
-public:
     explicit Reference (const std::vector<float>& values)
-        : processor (static_cast<PandrelTQ4418AudioProcessor*> (createPluginFilter()))
     {
-        processor->setPlayHead (this);
         for (size_t i = 0; i < values.size(); ++i)
             set (static_cast<int> (i), values[i]);
-        processor->setRateAndBufferSizeDetails (hostRate, hostBlock);
-        processor->prepareToPlay (hostRate, hostBlock);
+        prepare (hostRate, hostBlock);
     }
-
-    void set (int index, float value) { processor->getParameters()[index]->setValue (value); }
-
-    // The model switch the processor's timer makes on the message thread.
-    void runTimer() { processor->timerCallback(); }
-
-    void process (Channels& io, int start, int frames)
-    {
-        float* pointers[] = { io[0].data() + start, io[1].data() + start };
-        juce::AudioBuffer<float> buffer (pointers, 2, frames);
-        juce::MidiBuffer midi;
-        processing = true;
-        processor->processBlock (buffer, midi);
-        processing = false;
-    }
-
-    Channels render (Channels audio)
-    {
-        for (int start = 0; start < static_cast<int> (audio[0].size()); start += hostBlock)
-            process (audio, start, std::min (hostBlock, static_cast<int> (audio[0].size()) - start));
-        return audio;
-    }
-
-private:
-    juce::Optional<PositionInfo> getPosition() const override
-    {
-        if (! processing)
-            return {};
-        PositionInfo position;
-        position.setBpm (bpm);
-        return position;
-    }
-
-    std::unique_ptr<PandrelTQ4418AudioProcessor> processor;
-    bool processing = false;
 };
 
 // A document in the framing the processor's host state uses.
@@ -190,7 +151,7 @@ TEST (Vst2Plugin, ReportsTheTailInSamples)
 TEST (Vst2Plugin, PlaysLikeTheProcessor)
 {
     const auto dry = noise (2, 4 * 48000 / 10, 1);
-    const auto expected = Reference (settings).render (dry);
+    const auto expected = Reference (settings).render (dry, hostBlock);
     ASSERT_TRUE (allFinite (expected));
     EXPECT_GT (residualDb (expected, dry), -10.0); // flanged
 
