@@ -10,9 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <thread>
-#include <unistd.h>
 
 namespace juce
 {
@@ -28,11 +26,25 @@ juce::File capturesFolder (const char* name)
     return folder;
 }
 
-void dispatchPending()
+// One turn of a host's loop, every few milliseconds for a while.
+template <typename Turn>
+void repeatFor (int ms, Turn turn)
 {
-    while (juce::dispatchNextMessageOnSystemQueue (true))
+    for (const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) ms; juce::Time::getMillisecondCounter() < end;)
     {
+        turn();
+        std::this_thread::sleep_for (std::chrono::milliseconds (5));
     }
+}
+
+// The whole path in a fresh home, when the X server has the test extension.
+template <class Hosted>
+void walk (Hosted& host, const ThrowAwayHome& home, const char* captures)
+{
+    XDriver x ([&host] (int ms) { host.pump (ms); });
+    if (! x.ok())
+        GTEST_SKIP() << "no X display with the test extension";
+    runUserPath (host, x, capturesFolder (captures), home.presetFolder());
 }
 
 // The VST 2 plug-in in our host: the host's idle calls run the editor.
@@ -47,11 +59,7 @@ struct Vst2Hosted : HostedPlugin
     void closeEditor() override { plugin.dispatch (VstEffectOpcode::editorClose); }
     void pump (int ms) override
     {
-        for (const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) ms; juce::Time::getMillisecondCounter() < end;)
-        {
-            plugin.dispatch (VstEffectOpcode::editorIdle);
-            std::this_thread::sleep_for (std::chrono::milliseconds (5));
-        }
+        repeatFor (ms, [this] { plugin.dispatch (VstEffectOpcode::editorIdle); });
     }
     float value (int index) override { return plugin.getParameter (index); }
     void setValue (int index, float v) override { plugin.setParameter (index, v); }
@@ -87,11 +95,11 @@ struct Vst3Hosted : HostedPlugin
     void closeEditor() override { editor.reset(); }
     void pump (int ms) override
     {
-        for (const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) ms; juce::Time::getMillisecondCounter() < end;)
-        {
-            dispatchPending();
-            std::this_thread::sleep_for (std::chrono::milliseconds (5));
-        }
+        repeatFor (ms, [] {
+            while (juce::dispatchNextMessageOnSystemQueue (true))
+            {
+            }
+        });
     }
     float value (int index) override { return plugin->getParameters()[index]->getValue(); }
     void setValue (int index, float v) override { plugin->getParameters()[index]->setValueNotifyingHost (v); }
@@ -117,10 +125,7 @@ TEST (UserPath, Vst2PluginInOurHost)
     ThrowAwayHome home { "user-path-home-" };
     Vst2Hosted host;
     ASSERT_EQ (host.plugin.error(), "");
-    XDriver x ([&host] (int ms) { host.pump (ms); });
-    if (! x.ok())
-        GTEST_SKIP() << "no X display with the test extension";
-    runUserPath (host, x, capturesFolder ("user-path-vst2"), home.presetFolder());
+    walk (host, home, "user-path-vst2");
 }
 
 TEST (UserPath, Vst3PluginInJuceHosting)
@@ -128,8 +133,5 @@ TEST (UserPath, Vst3PluginInJuceHosting)
     ThrowAwayHome home { "user-path-home-" };
     Vst3Hosted host;
     ASSERT_NE (host.plugin, nullptr);
-    XDriver x ([&host] (int ms) { host.pump (ms); });
-    if (! x.ok())
-        GTEST_SKIP() << "no X display with the test extension";
-    runUserPath (host, x, capturesFolder ("user-path-vst3"), home.presetFolder());
+    walk (host, home, "user-path-vst3");
 }
