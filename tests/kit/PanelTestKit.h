@@ -39,26 +39,23 @@ struct Editor : juce::Component
     juce::Image background;
 };
 
-// Runs posted messages and timers until `done` holds; false after `limitMs`.
-inline bool pumpUntil (const std::function<bool()>& done, int limitMs = 5000)
-{
-    for (const auto start = juce::Time::getMillisecondCounter();;)
-    {
-        while (juce::dispatchNextMessageOnSystemQueue (true))
-        {
-        }
-        if (done())
-            return true;
-        if (juce::Time::getMillisecondCounter() - start > (juce::uint32) limitMs)
-            return false;
-        juce::Thread::sleep (1);
-    }
-}
-
 inline void pump()
 {
     while (juce::dispatchNextMessageOnSystemQueue (true))
     {
+    }
+}
+
+// Runs posted messages and timers until `done` holds; false after `limitMs`.
+inline bool pumpUntil (const std::function<bool()>& done, int limitMs = 5000)
+{
+    for (const auto start = juce::Time::getMillisecondCounter();; juce::Thread::sleep (1))
+    {
+        pump();
+        if (done())
+            return true;
+        if (juce::Time::getMillisecondCounter() - start > (juce::uint32) limitMs)
+            return false;
     }
 }
 
