@@ -28,6 +28,16 @@ AAX_Result answer (Manager& manager, AAX_CParamID id, Out* out, AAX_Result nullO
     return fill (*parameter, *out);
 }
 
+// The common answer: one value read from the parameter.
+template <typename Manager, typename Out, typename Read>
+AAX_Result give (Manager& manager, AAX_CParamID id, Out* out, Read&& read)
+{
+    return answer (manager, id, out, AAX_ERROR_NULL_OBJECT, [&] (auto& parameter, Out& value) {
+        value = read (parameter);
+        return AAX_SUCCESS;
+    });
+}
+
 template <typename Act>
 AAX_Result onParameter (AAX_CParameterManager& manager, AAX_CParamID id, Act&& act)
 {
@@ -182,10 +192,7 @@ AAX_Result AAX_CEffectParameters::GetParameterNameOfLength (AAX_CParamID id, AAX
 
 AAX_Result AAX_CEffectParameters::GetParameterDefaultNormalizedValue (AAX_CParamID id, double* outValue) const
 {
-    return answer (mParameterManager, id, outValue, AAX_ERROR_NULL_OBJECT, [] (auto& parameter, auto& out) {
-        out = parameter.GetNormalizedDefaultValue();
-        return AAX_SUCCESS;
-    });
+    return give (mParameterManager, id, outValue, [] (auto& parameter) { return parameter.GetNormalizedDefaultValue(); });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterDefaultNormalizedValue (AAX_CParamID id, double value)
@@ -195,19 +202,13 @@ AAX_Result AAX_CEffectParameters::SetParameterDefaultNormalizedValue (AAX_CParam
 
 AAX_Result AAX_CEffectParameters::GetParameterType (AAX_CParamID id, AAX_EParameterType* outType) const
 {
-    return answer (mParameterManager, id, outType, AAX_ERROR_NULL_OBJECT, [] (auto& parameter, auto& out) {
-        out = parameter.GetType();
-        return AAX_SUCCESS;
-    });
+    return give (mParameterManager, id, outType, [] (auto& parameter) { return parameter.GetType(); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterOrientation (AAX_CParamID id,
                                                           AAX_EParameterOrientation* outOrientation) const
 {
-    return answer (mParameterManager, id, outOrientation, AAX_ERROR_NULL_OBJECT, [] (auto& parameter, auto& out) {
-        out = parameter.GetOrientation();
-        return AAX_SUCCESS;
-    });
+    return give (mParameterManager, id, outOrientation, [] (auto& parameter) { return parameter.GetOrientation(); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameter (AAX_CParamID id, AAX_IParameter** outParameter)
@@ -280,10 +281,7 @@ AAX_Result AAX_CEffectParameters::GetParameterValueString (AAX_CParamID id, AAX_
 
 AAX_Result AAX_CEffectParameters::GetParameterNormalizedValue (AAX_CParamID id, double* outValue) const
 {
-    return answer (mParameterManager, id, outValue, AAX_ERROR_NULL_OBJECT, [] (auto& parameter, auto& out) {
-        out = parameter.GetNormalizedValue();
-        return AAX_SUCCESS;
-    });
+    return give (mParameterManager, id, outValue, [] (auto& parameter) { return parameter.GetNormalizedValue(); });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterNormalizedValue (AAX_CParamID id, double value)
