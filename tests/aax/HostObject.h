@@ -96,16 +96,31 @@ private:
     std::vector<acfIID> versionIIDs;
 };
 
-// The references held on every object in the given lists of objects.
-template <class... Lists>
-int referencesOn (const Lists&... lists)
+// What a host's component factory made, kept by the host in order.
+template <class Collection, class EffectDescriptor, class ComponentDescriptor, class PropertyMap, class HostServices>
+struct MadeComponents
 {
-    int total = 0;
-    auto add = [&total] (const auto& objects) {
-        for (const auto& o : objects)
-            total += o->references;
-    };
-    (add (lists), ...);
-    return total;
-}
+    std::vector<std::unique_ptr<Collection>> collections;
+    std::vector<std::unique_ptr<EffectDescriptor>> effectDescriptors;
+    std::vector<std::unique_ptr<ComponentDescriptor>> componentDescriptors;
+    std::vector<std::unique_ptr<PropertyMap>> propertyMaps;
+    std::vector<std::unique_ptr<HostServices>> hostServices;
+
+    template <typename Visit>
+    void visitMade (Visit&& visit) const
+    {
+        const auto each = [&visit] (const auto& objects) {
+            for (const auto& o : objects)
+                visit (*o);
+        };
+        each (collections), each (effectDescriptors), each (componentDescriptors), each (propertyMaps), each (hostServices);
+    }
+
+    int referencesOnMade() const
+    {
+        int total = 0;
+        visitMade ([&total] (const auto& o) { total += o.references; });
+        return total;
+    }
+};
 } // namespace aaxhost

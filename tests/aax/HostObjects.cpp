@@ -323,23 +323,14 @@ ACFRESULT Host::queryOther (const acfIID& iid, void** out)
 int Host::referencesHeld() const
 {
     return references + controller.references + transport.references + automation.references + effectParameters->references
-           + factory->references
-           + referencesOn (collections, effectDescriptors, componentDescriptors, propertyMaps, hostServices);
+           + factory->references + referencesOnMade();
 }
 
 bool Host::anyOverReleased() const
 {
     bool any = overReleased || controller.overReleased || transport.overReleased || automation.overReleased
                || effectParameters->overReleased || factory->overReleased;
-    auto check = [&any] (const auto& objects) {
-        for (const auto& o : objects)
-            any = any || o->overReleased;
-    };
-    check (collections);
-    check (effectDescriptors);
-    check (componentDescriptors);
-    check (propertyMaps);
-    check (hostServices);
+    visitMade ([&any] (const auto& o) { any = any || o.overReleased; });
     return any;
 }
 } // namespace aaxhost

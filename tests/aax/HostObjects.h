@@ -315,7 +315,8 @@ private:
 // objects. It hands out its controller, transport, automation delegate and
 // effect parameters (each offering its own `versions`, 0 = not at all) and
 // its component factory; what the factory makes is kept here.
-class Host final : public HostObject<IACFUnknown>
+class Host final : public HostObject<IACFUnknown>,
+                   public MadeComponents<Collection, EffectDescriptor, ComponentDescriptor, PropertyMap, HostServices>
 {
 public:
     Host();
@@ -333,13 +334,6 @@ public:
     AutomationDelegate automation { 1 };
     std::unique_ptr<EffectParameters> effectParameters;
     std::unique_ptr<ComponentFactory> factory;
-
-    // What the factory made, in order.
-    std::vector<std::unique_ptr<Collection>> collections;
-    std::vector<std::unique_ptr<EffectDescriptor>> effectDescriptors;
-    std::vector<std::unique_ptr<ComponentDescriptor>> componentDescriptors;
-    std::vector<std::unique_ptr<PropertyMap>> propertyMaps;
-    std::vector<std::unique_ptr<HostServices>> hostServices;
 
     // References anyone holds on any object of this host, the host included.
     int referencesHeld() const;

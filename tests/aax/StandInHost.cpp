@@ -201,8 +201,7 @@ ACFRESULT Host::queryOther (const acfIID& iid, void** out)
 
 int Host::referencesHeld() const
 {
-    return references + factory.references
-           + aaxhost::referencesOn (collections, effectDescriptors, componentDescriptors, propertyMaps, hostServices);
+    return references + factory.references + referencesOnMade();
 }
 
 // Module ----------------------------------------------------------------------

@@ -154,18 +154,14 @@ private:
 };
 
 // What the host passes to ACFStartup and ACFRegisterPlugin: its factory.
-class Host final : public HostObject<IACFUnknown>
+class Host final : public HostObject<IACFUnknown>,
+                   public aaxhost::MadeComponents<Collection, EffectDescriptor, ComponentDescriptor, PropertyMap, HostServices>
 {
 public:
     Host();
     ~Host() override;
 
     ComponentFactory factory { *this };
-    std::vector<std::unique_ptr<Collection>> collections;
-    std::vector<std::unique_ptr<EffectDescriptor>> effectDescriptors;
-    std::vector<std::unique_ptr<ComponentDescriptor>> componentDescriptors;
-    std::vector<std::unique_ptr<PropertyMap>> propertyMaps;
-    std::vector<std::unique_ptr<HostServices>> hostServices;
 
     // References the module still holds on anything of this host.
     int referencesHeld() const;
