@@ -1,16 +1,18 @@
 #pragma once
 
-// The base of every object of our hosts, written on the raw interfaces alone:
-// it offers a chosen number of versions of its interface family, records the
-// calls it gets, and counts the references others hold on it. Objects belong
-// to their host and never delete themselves, so a reference released once
-// too often shows up as a negative count instead of a crash.
+// What both of our hosts share, written on the raw interfaces alone. The base
+// of every host object offers a chosen number of versions of its interface
+// family, records the calls it gets, and counts the references others hold on
+// it. Objects belong to their host and never delete themselves, so a
+// reference released once too often shows up as a negative count instead of
+// a crash.
 
 #include "AAX_ACFHostInterfaces.h"
 #include "AAX_ACFIdentifiers.h"
 
 #include <algorithm>
 #include <atomic>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -94,6 +96,56 @@ protected:
 
 private:
     std::vector<acfIID> versionIIDs;
+};
+
+// A property map that keeps what it is given and answers from it.
+class PropertyMap final : public HostObject<AAX_IACFPropertyMap_V2>
+{
+public:
+    explicit PropertyMap (int offeredVersions = 2)
+        : HostObject ({ IID_IAAXPropertyMapV1, IID_IAAXPropertyMapV2 }, offeredVersions)
+    {
+    }
+
+    AAX_CBoolean GetProperty (AAX_EProperty property, AAX_CPropertyValue* outValue) const override
+    {
+        asked.push_back (property);
+        const auto found = properties.find (property);
+        if (found == properties.end())
+            return false;
+        if (outValue != nullptr)
+            *outValue = found->second;
+        return true;
+    }
+    AAX_Result AddProperty (AAX_EProperty property, AAX_CPropertyValue value) override
+    {
+        properties[property] = value;
+        return called ("AddProperty " + std::to_string (property) + " " + std::to_string (value));
+    }
+    AAX_Result RemoveProperty (AAX_EProperty property) override
+    {
+        properties.erase (property);
+        return called ("RemoveProperty " + std::to_string (property));
+    }
+    AAX_Result AddPropertyWithIDArray (AAX_EProperty, const AAX_SPlugInIdentifierTriad*, std::uint32_t count) override
+    {
+        return called ("AddPropertyWithIDArray " + std::to_string (count));
+    }
+    AAX_CBoolean GetPropertyWithIDArray (AAX_EProperty, const AAX_SPlugInIdentifierTriad**,
+                                         std::uint32_t*) const override
+    {
+        return true;
+    }
+
+    // The value given for a property, 0 when none was.
+    AAX_CPropertyValue get (AAX_EProperty property) const
+    {
+        const auto found = properties.find (property);
+        return found != properties.end() ? found->second : 0;
+    }
+
+    std::map<std::int32_t, AAX_CPropertyValue> properties;
+    mutable std::vector<std::int32_t> asked; // every ID GetProperty was asked for
 };
 
 // What a host's component factory made, kept by the host in order.

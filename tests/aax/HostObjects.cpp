@@ -122,36 +122,6 @@ AAX_Result AutomationDelegate::GetTouchState (AAX_CParamID id, AAX_CBoolean* out
     return called ("GetTouchState " + orNull (id));
 }
 
-// Property map -----------------------------------------------------------------
-
-AAX_CBoolean PropertyMap::GetProperty (AAX_EProperty property, AAX_CPropertyValue* outValue) const
-{
-    asked.push_back (property);
-    const auto found = properties.find (property);
-    if (found == properties.end())
-        return false;
-    if (outValue != nullptr)
-        *outValue = found->second;
-    return true;
-}
-
-AAX_Result PropertyMap::AddProperty (AAX_EProperty property, AAX_CPropertyValue value)
-{
-    properties[property] = value;
-    return called ("AddProperty " + std::to_string (property) + " " + std::to_string (value));
-}
-
-AAX_Result PropertyMap::RemoveProperty (AAX_EProperty property)
-{
-    properties.erase (property);
-    return called ("RemoveProperty " + std::to_string (property));
-}
-
-AAX_Result PropertyMap::AddPropertyWithIDArray (AAX_EProperty, const AAX_SPlugInIdentifierTriad*, std::uint32_t count)
-{
-    return called ("AddPropertyWithIDArray " + std::to_string (count));
-}
-
 // Descriptors and collection ---------------------------------------------------
 
 AAX_Result ComponentDescriptor::AddAudioIn (AAX_CFieldIndex field)

@@ -145,28 +145,6 @@ public:
     AAX_Result GetTouchState (AAX_CParamID id, AAX_CBoolean* outTouched) override;
 };
 
-class PropertyMap final : public HostObject<AAX_IACFPropertyMap_V2>
-{
-public:
-    explicit PropertyMap (int offeredVersions)
-        : HostObject ({ IID_IAAXPropertyMapV1, IID_IAAXPropertyMapV2 }, offeredVersions)
-    {
-    }
-
-    AAX_CBoolean GetProperty (AAX_EProperty property, AAX_CPropertyValue* outValue) const override;
-    AAX_Result AddProperty (AAX_EProperty property, AAX_CPropertyValue value) override;
-    AAX_Result RemoveProperty (AAX_EProperty property) override;
-    AAX_Result AddPropertyWithIDArray (AAX_EProperty, const AAX_SPlugInIdentifierTriad*, std::uint32_t count) override;
-    AAX_CBoolean GetPropertyWithIDArray (AAX_EProperty, const AAX_SPlugInIdentifierTriad**,
-                                         std::uint32_t*) const override
-    {
-        return true;
-    }
-
-    std::map<std::int32_t, AAX_CPropertyValue> properties;
-    mutable std::vector<std::int32_t> asked; // every ID GetProperty was asked for
-};
-
 class ComponentDescriptor final : public HostObject<AAX_IACFComponentDescriptor_V2>
 {
 public:

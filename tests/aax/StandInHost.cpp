@@ -27,35 +27,6 @@ void* make (std::vector<std::unique_ptr<T>>& made)
 }
 } // namespace
 
-// Property map ----------------------------------------------------------------
-
-AAX_CBoolean PropertyMap::GetProperty (AAX_EProperty property, AAX_CPropertyValue* outValue) const
-{
-    const auto found = properties.find (property);
-    if (found == properties.end() || outValue == nullptr)
-        return 0;
-    *outValue = found->second;
-    return 1;
-}
-
-AAX_Result PropertyMap::AddProperty (AAX_EProperty property, AAX_CPropertyValue value)
-{
-    properties[property] = value;
-    return 0;
-}
-
-AAX_Result PropertyMap::RemoveProperty (AAX_EProperty property)
-{
-    properties.erase (property);
-    return 0;
-}
-
-AAX_CPropertyValue PropertyMap::get (AAX_EProperty property) const
-{
-    const auto found = properties.find (property);
-    return found != properties.end() ? found->second : 0;
-}
-
 // Descriptors -----------------------------------------------------------------
 
 AAX_Result ComponentDescriptor::Clear()

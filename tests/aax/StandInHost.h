@@ -24,22 +24,7 @@ namespace standin
 {
 using aaxhost::HostObject;
 
-class PropertyMap final : public HostObject<AAX_IACFPropertyMap_V2>
-{
-public:
-    PropertyMap() : HostObject ({ IID_IAAXPropertyMapV1, IID_IAAXPropertyMapV2 }, 2) {}
-    AAX_CBoolean GetProperty (AAX_EProperty property, AAX_CPropertyValue* outValue) const override;
-    AAX_Result AddProperty (AAX_EProperty property, AAX_CPropertyValue value) override;
-    AAX_Result RemoveProperty (AAX_EProperty property) override;
-    AAX_Result AddPropertyWithIDArray (AAX_EProperty, const AAX_SPlugInIdentifierTriad*, std::uint32_t) override { return 0; }
-    AAX_CBoolean GetPropertyWithIDArray (AAX_EProperty, const AAX_SPlugInIdentifierTriad**, std::uint32_t*) const override
-    {
-        return 0;
-    }
-    AAX_CPropertyValue get (AAX_EProperty property) const;
-
-    std::map<std::int32_t, AAX_CPropertyValue> properties;
-};
+using aaxhost::PropertyMap;
 
 // One processing component: its context fields, procs and properties.
 class ComponentDescriptor final : public HostObject<AAX_IACFComponentDescriptor_V2>
