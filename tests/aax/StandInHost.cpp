@@ -214,46 +214,6 @@ void Module::unload()
 
 // Per-instance host objects ---------------------------------------------------
 
-AAX_Result Controller::GetEffectID (AAX_IString* outID) const
-{
-    if (outID == nullptr)
-        return -20004;
-    outID->Set ("com.morvid.PandrelTQ4418");
-    return 0;
-}
-
-AAX_Result Controller::GetSampleRate (AAX_CSampleRate* outRate) const
-{
-    if (outRate == nullptr)
-        return -20004;
-    *outRate = sampleRate;
-    return 0;
-}
-
-AAX_Result Controller::GetInputStemFormat (AAX_EStemFormat* outFormat) const
-{
-    if (outFormat == nullptr)
-        return -20004;
-    *outFormat = input;
-    return 0;
-}
-
-AAX_Result Controller::GetOutputStemFormat (AAX_EStemFormat* outFormat) const
-{
-    if (outFormat == nullptr)
-        return -20004;
-    *outFormat = output;
-    return 0;
-}
-
-AAX_Result Controller::GetSignalLatency (std::int32_t* outSamples) const
-{
-    if (outSamples == nullptr)
-        return -20004;
-    *outSamples = 0;
-    return 0;
-}
-
 AAX_Result Controller::PostPacket (AAX_CFieldIndex port, const void* data, std::uint32_t size)
 {
     if (data == nullptr && size > 0)
@@ -264,53 +224,12 @@ AAX_Result Controller::PostPacket (AAX_CFieldIndex port, const void* data, std::
     return 0;
 }
 
-AAX_Result Controller::GetHostName (AAX_IString* outName) const
-{
-    if (outName == nullptr)
-        return -20004;
-    outName->Set ("Stand-in host");
-    return 0;
-}
-
-AAX_Result Controller::GetIsAudioSuite (AAX_CBoolean* out) const
-{
-    if (out == nullptr)
-        return -20004;
-    *out = 0;
-    return 0;
-}
-
-AAX_Result Transport::GetCurrentTempo (double* outBpm) const
-{
-    if (outBpm == nullptr)
-        return -20004;
-    ++tempoAsked;
-    *outBpm = bpm;
-    return 0;
-}
-
 AAX_Result Transport::GetCurrentMeter (std::int32_t* outNumerator, std::int32_t* outDenominator) const
 {
     if (outNumerator == nullptr || outDenominator == nullptr)
         return -20004;
     *outNumerator = 4;
     *outDenominator = 4;
-    return 0;
-}
-
-AAX_Result Transport::IsTransportPlaying (bool* outPlaying) const
-{
-    if (outPlaying == nullptr)
-        return -20004;
-    *outPlaying = true;
-    return 0;
-}
-
-AAX_Result Transport::GetCurrentNativeSampleLocation (std::int64_t* outSample) const
-{
-    if (outSample == nullptr)
-        return -20004;
-    *outSample = sample;
     return 0;
 }
 
@@ -389,14 +308,6 @@ std::vector<std::string> Automation::registered() const
 {
     const std::lock_guard<std::mutex> held (lock);
     return registeredIDs;
-}
-
-AAX_Result ViewContainer::GetModifiers (std::uint32_t* out)
-{
-    if (out == nullptr)
-        return -20004;
-    *out = 0;
-    return 0;
 }
 
 AAX_Result ViewContainer::SetViewSize (AAX_Point& size)

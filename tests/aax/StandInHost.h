@@ -24,6 +24,24 @@ namespace standin
 {
 using aaxhost::HostObject;
 
+// An answer through a host's output pointer, refused when that is null.
+template <typename T, typename V>
+AAX_Result give (T* out, const V& value)
+{
+    if (out == nullptr)
+        return -20004;
+    *out = static_cast<T> (value);
+    return 0;
+}
+
+inline AAX_Result give (AAX_IString* out, const char* text)
+{
+    if (out == nullptr)
+        return -20004;
+    out->Set (text);
+    return 0;
+}
+
 using aaxhost::PropertyMap;
 
 // One processing component: its context fields, procs and properties.
@@ -183,11 +201,11 @@ class Controller final : public HostObject<AAX_IACFController_V3>
 {
 public:
     Controller() : HostObject ({ IID_IAAXControllerV1, IID_IAAXControllerV2, IID_IAAXControllerV3 }, 3) {}
-    AAX_Result GetEffectID (AAX_IString* outID) const override;
-    AAX_Result GetSampleRate (AAX_CSampleRate* outRate) const override;
-    AAX_Result GetInputStemFormat (AAX_EStemFormat* outFormat) const override;
-    AAX_Result GetOutputStemFormat (AAX_EStemFormat* outFormat) const override;
-    AAX_Result GetSignalLatency (std::int32_t* outSamples) const override;
+    AAX_Result GetEffectID (AAX_IString* outID) const override { return give (outID, "com.morvid.PandrelTQ4418"); }
+    AAX_Result GetSampleRate (AAX_CSampleRate* outRate) const override { return give (outRate, sampleRate); }
+    AAX_Result GetInputStemFormat (AAX_EStemFormat* outFormat) const override { return give (outFormat, input); }
+    AAX_Result GetOutputStemFormat (AAX_EStemFormat* outFormat) const override { return give (outFormat, output); }
+    AAX_Result GetSignalLatency (std::int32_t* outSamples) const override { return give (outSamples, 0); }
     AAX_Result GetCycleCount (AAX_EProperty, AAX_CPropertyValue*) const override { return -20009; }
     AAX_Result GetTODLocation (AAX_CTimeOfDay*) const override { return -20009; }
     AAX_Result SetSignalLatency (std::int32_t) override { return 0; }
@@ -203,9 +221,9 @@ public:
     AAX_Result SendNotification (AAX_CTypeID, const void*, std::uint32_t) override { return 0; }
     AAX_Result GetHybridSignalLatency (std::int32_t*) const override { return -20009; }
     AAX_Result GetCurrentAutomationTimestamp (AAX_CTransportCounter*) const override { return -20009; }
-    AAX_Result GetHostName (AAX_IString* outName) const override;
+    AAX_Result GetHostName (AAX_IString* outName) const override { return give (outName, "Stand-in host"); }
     AAX_Result GetPlugInTargetPlatform (AAX_CTargetPlatform*) const override { return -20009; }
-    AAX_Result GetIsAudioSuite (AAX_CBoolean* out) const override;
+    AAX_Result GetIsAudioSuite (AAX_CBoolean* out) const override { return give (out, 0); }
 
     float sampleRate = 48000.0f;
     AAX_EStemFormat input = AAX_eStemFormat_Stereo, output = AAX_eStemFormat_Stereo;
@@ -217,12 +235,16 @@ class Transport final : public HostObject<AAX_IACFTransport_V2>
 {
 public:
     Transport() : HostObject ({ IID_IAAXTransportV1, IID_IAAXTransportV2 }, 2) {}
-    AAX_Result GetCurrentTempo (double* outBpm) const override;
+    AAX_Result GetCurrentTempo (double* outBpm) const override
+    {
+        tempoAsked += outBpm != nullptr ? 1 : 0;
+        return give (outBpm, bpm);
+    }
     AAX_Result GetCurrentMeter (std::int32_t* outNumerator, std::int32_t* outDenominator) const override;
-    AAX_Result IsTransportPlaying (bool* outPlaying) const override;
+    AAX_Result IsTransportPlaying (bool* outPlaying) const override { return give (outPlaying, true); }
     AAX_Result GetCurrentTickPosition (std::int64_t*) const override { return -20009; }
     AAX_Result GetCurrentLoopPosition (bool*, std::int64_t*, std::int64_t*) const override { return -20009; }
-    AAX_Result GetCurrentNativeSampleLocation (std::int64_t* outSample) const override;
+    AAX_Result GetCurrentNativeSampleLocation (std::int64_t* outSample) const override { return give (outSample, sample); }
     AAX_Result GetCustomTickPosition (std::int64_t*, std::int64_t) const override { return -20009; }
     AAX_Result GetBarBeatPosition (std::int32_t*, std::int32_t*, std::int64_t*, std::int64_t) const override { return -20009; }
     AAX_Result GetTicksPerQuarter (std::uint32_t*) const override { return -20009; }
@@ -275,7 +297,7 @@ public:
 
     std::int32_t GetType() override { return AAX_eViewContainer_Type_X11Window; }
     void* GetPtr() override { return reinterpret_cast<void*> (window); }
-    AAX_Result GetModifiers (std::uint32_t* out) override;
+    AAX_Result GetModifiers (std::uint32_t* out) override { return give (out, 0); }
     AAX_Result SetViewSize (AAX_Point& size) override;
     AAX_Result HandleParameterMouseDown (AAX_CParamID, std::uint32_t) override { return 0; }
     AAX_Result HandleParameterMouseDrag (AAX_CParamID, std::uint32_t) override { return 0; }
