@@ -94,6 +94,21 @@ protected:
         return answer;
     }
 
+    // A call that answers through an output pointer, when there is one.
+    template <typename T, typename V>
+    AAX_Result filled (T* out, const V& value, std::string call) const
+    {
+        if (out != nullptr)
+            *out = static_cast<T> (value);
+        return called (std::move (call));
+    }
+    AAX_Result filled (AAX_IString* out, const char* text, std::string call) const
+    {
+        if (out != nullptr)
+            out->Set (text);
+        return called (std::move (call));
+    }
+
 private:
     std::vector<acfIID> versionIIDs;
 };

@@ -21,20 +21,6 @@ std::string textOf (const AAX_IString& s) { return s.Get() != nullptr ? s.Get() 
 
 // Controller -------------------------------------------------------------------
 
-AAX_Result Controller::GetEffectID (AAX_IString* outID) const
-{
-    if (outID != nullptr)
-        outID->Set ("com.morvid.PandrelTQ4418");
-    return called ("GetEffectID");
-}
-
-AAX_Result Controller::GetSampleRate (AAX_CSampleRate* outRate) const
-{
-    if (outRate != nullptr)
-        *outRate = 48000.0f;
-    return called ("GetSampleRate");
-}
-
 AAX_Result Controller::SetSignalLatency (std::int32_t samples)
 {
     return called ("SetSignalLatency " + std::to_string (samples));
@@ -48,37 +34,7 @@ AAX_Result Controller::PostPacket (AAX_CFieldIndex port, const void* data, std::
     return called ("PostPacket " + std::to_string (port) + " " + std::to_string (size));
 }
 
-AAX_Result Controller::GetCurrentAutomationTimestamp (AAX_CTransportCounter* outTimestamp) const
-{
-    if (outTimestamp != nullptr)
-        *outTimestamp = 4410;
-    return called ("GetCurrentAutomationTimestamp");
-}
-
-AAX_Result Controller::GetHostName (AAX_IString* outName) const
-{
-    if (outName != nullptr)
-        outName->Set ("Test Host");
-    return called ("GetHostName");
-}
-
-// Transport --------------------------------------------------------------------
-
-AAX_Result Transport::GetCurrentTempo (double* outBpm) const
-{
-    if (outBpm != nullptr)
-        *outBpm = 120.0;
-    return called ("GetCurrentTempo");
-}
-
 // View container ---------------------------------------------------------------
-
-AAX_Result ViewContainer::GetModifiers (std::uint32_t* outModifiers)
-{
-    if (outModifiers != nullptr)
-        *outModifiers = 4;
-    return called ("GetModifiers");
-}
 
 AAX_Result ViewContainer::SetViewSize (AAX_Point& size)
 {

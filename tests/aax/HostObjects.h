@@ -25,8 +25,8 @@ public:
     {
     }
 
-    AAX_Result GetEffectID (AAX_IString* outID) const override;
-    AAX_Result GetSampleRate (AAX_CSampleRate* outRate) const override;
+    AAX_Result GetEffectID (AAX_IString* outID) const override { return filled (outID, "com.morvid.PandrelTQ4418", "GetEffectID"); }
+    AAX_Result GetSampleRate (AAX_CSampleRate* outRate) const override { return filled (outRate, 48000.0f, "GetSampleRate"); }
     AAX_Result GetInputStemFormat (AAX_EStemFormat*) const override { return called ("GetInputStemFormat"); }
     AAX_Result GetOutputStemFormat (AAX_EStemFormat*) const override { return called ("GetOutputStemFormat"); }
     AAX_Result GetSignalLatency (std::int32_t*) const override { return called ("GetSignalLatency"); }
@@ -50,8 +50,11 @@ public:
         return called ("SendNotification");
     }
     AAX_Result GetHybridSignalLatency (std::int32_t*) const override { return called ("GetHybridSignalLatency"); }
-    AAX_Result GetCurrentAutomationTimestamp (AAX_CTransportCounter* outTimestamp) const override;
-    AAX_Result GetHostName (AAX_IString* outName) const override;
+    AAX_Result GetCurrentAutomationTimestamp (AAX_CTransportCounter* outTimestamp) const override
+    {
+        return filled (outTimestamp, 4410, "GetCurrentAutomationTimestamp");
+    }
+    AAX_Result GetHostName (AAX_IString* outName) const override { return filled (outName, "Test Host", "GetHostName"); }
     AAX_Result GetPlugInTargetPlatform (AAX_CTargetPlatform*) const override { return called ("GetPlugInTargetPlatform"); }
     AAX_Result GetIsAudioSuite (AAX_CBoolean*) const override { return called ("GetIsAudioSuite"); }
 
@@ -67,7 +70,7 @@ public:
     {
     }
 
-    AAX_Result GetCurrentTempo (double* outBpm) const override;
+    AAX_Result GetCurrentTempo (double* outBpm) const override { return filled (outBpm, 120.0, "GetCurrentTempo"); }
     AAX_Result GetCurrentMeter (std::int32_t*, std::int32_t*) const override { return called ("GetCurrentMeter"); }
     AAX_Result IsTransportPlaying (bool*) const override { return called ("IsTransportPlaying"); }
     AAX_Result GetCurrentTickPosition (std::int64_t*) const override { return called ("GetCurrentTickPosition"); }
@@ -111,7 +114,7 @@ public:
 
     std::int32_t GetType() override { return AAX_eViewContainer_Type_X11Window; }
     void* GetPtr() override { return &window; }
-    AAX_Result GetModifiers (std::uint32_t* outModifiers) override;
+    AAX_Result GetModifiers (std::uint32_t* outModifiers) override { return filled (outModifiers, 4, "GetModifiers"); }
     AAX_Result SetViewSize (AAX_Point& size) override;
     AAX_Result HandleParameterMouseDown (AAX_CParamID id, std::uint32_t) override;
     AAX_Result HandleParameterMouseDrag (AAX_CParamID, std::uint32_t) override { return called ("MouseDrag"); }
