@@ -1,6 +1,7 @@
 // The file menu's items, loading presets the user picks or steps to, and
 // the editor closed while its panels are open.
 #include "EditorFixture.h"
+#include "PresetMenuTestFolder.h"
 
 #include <PresetDocumentGuard.h>
 
@@ -67,9 +68,7 @@ TEST_F (EditorTest, ALoadThatAppliesNothingKeepsTheSlotNameAndSaysWhy)
 
     // Picked from the menu: applied, then the newer-version message.
     auto& menu = child<MorvidPresetMenu> ("presetMenu_");
-    MorvidOptionMenuTree::MenuContents shown;
-    for (int i = 0; i < menu.getNumOfFiles() - 1; ++i)
-        shown.filePaths.add (menu.getFilePath (i)), shown.fileNames.add (menu.getFileName (i));
+    const auto shown = shownContents (menu);
     menu.applyMenuPick (shown.fileNames.indexOf ("Newer") + 1, shown);
     EXPECT_EQ (program().name[0], "Newer.mdtz");
     EXPECT_FLOAT_EQ (processor->getParameter (7), 0.8f);
