@@ -110,8 +110,7 @@ TEST_F (EditorTest, SavePresetAsksBeforeOverwritingAndOtherwiseOpensTheBrowser)
     EXPECT_TRUE (presetFolder.isDirectory());
     ASSERT_TRUE (paneltest::isOpen (browser));
     list.setFileName ("Lead");
-    ASSERT_TRUE (paneltest::pumpUntil ([&] { return paneltest::usable (paneltest::child (browser, "OK")); }));
-    paneltest::click (browser, "OK");
+    ASSERT_TRUE (paneltest::clickWhenUsable (browser, "OK"));
     EXPECT_FALSE (browser.isVisible());
     EXPECT_EQ (program().name[0], "Lead.mdtz");
 
@@ -176,14 +175,12 @@ TEST_F (EditorTest, ClosedWhileAPanelIsOpen)
               paneltest::click (b, "New Folder");
               auto& newFolder = paneltest::child (b, "newFolderComponent_");
               paneltest::child<juce::TextEditor> (newFolder, "textEditor_").setText ("Lead.mdtz");
-              paneltest::pumpUntil ([&] { return paneltest::usable (paneltest::child (newFolder, "OK")); });
-              paneltest::click (newFolder, "OK");
+              paneltest::clickWhenUsable (newFolder, "OK");
               return paneltest::child (newFolder, "alertComponent_"); } },
         { "browser's question", [&browser] () -> juce::Component& {
               auto& b = browser();
               paneltest::child<juce::FileBrowserComponent> (b, "fileBrowser_").setFileName ("Lead");
-              paneltest::pumpUntil ([&] { return paneltest::usable (paneltest::child (b, "OK")); });
-              paneltest::click (b, "OK");
+              paneltest::clickWhenUsable (b, "OK");
               return paneltest::child (b, "overwriteComponent_"); } },
     };
 

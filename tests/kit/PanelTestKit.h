@@ -81,6 +81,16 @@ inline void click (juce::Component& panel, const juce::String& buttonName)
 inline bool usable (juce::Component& button) { return button.isEnabled() && button.getAlpha() == 1.0f; }
 inline bool unusable (juce::Component& button) { return ! button.isEnabled() && std::abs (button.getAlpha() - 0.5f) < 0.01f; }
 
+// Clicks the button once the panel's timer has made it usable; false if it
+// never became so.
+inline bool clickWhenUsable (juce::Component& panel, const juce::String& buttonName)
+{
+    if (! pumpUntil ([&] { return usable (child (panel, buttonName)); }))
+        return false;
+    click (panel, buttonName);
+    return true;
+}
+
 inline bool isOpen (juce::Component& panel) { return panel.isVisible() && panel.isCurrentlyModal (false); }
 
 inline int modalCount() { return juce::ModalComponentManager::getInstance()->getNumModalComponents(); }
