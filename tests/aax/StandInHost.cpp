@@ -127,20 +127,6 @@ ACFRESULT Collection::queryOther (const acfIID& iid, void** out)
     return iid == IID_IACFPluginDefinition ? hand (static_cast<IACFPluginDefinition*> (this), out) : ACF_E_NOINTERFACE;
 }
 
-AAX_Result HostServices::Assert (const char*, std::int32_t, const char* note)
-{
-    const std::lock_guard<std::mutex> held (lock);
-    messages.push_back ("assert " + text (note));
-    return 0;
-}
-
-AAX_Result HostServices::Trace (std::int32_t, const char* message)
-{
-    const std::lock_guard<std::mutex> held (lock);
-    messages.push_back (text (message));
-    return 0;
-}
-
 // Host and its factory --------------------------------------------------------
 
 ACFRESULT ComponentFactory::CreateComponent (IACFUnknown*, const acfCLSID& component, const acfIID& iid, void** out)
@@ -220,7 +206,6 @@ AAX_Result Controller::PostPacket (AAX_CFieldIndex port, const void* data, std::
         return -20004;
     const auto* bytes = static_cast<const unsigned char*> (data);
     packets[port].assign (bytes, bytes + size);
-    ++posts;
     return 0;
 }
 
