@@ -113,6 +113,129 @@ private:
     std::vector<acfIID> versionIIDs;
 };
 
+// A host's controller for one instance: its rate and stem formats, and every
+// packet posted to it.
+class Controller final : public HostObject<AAX_IACFController_V3>
+{
+public:
+    explicit Controller (int offeredVersions = 3)
+        : HostObject ({ IID_IAAXControllerV1, IID_IAAXControllerV2, IID_IAAXControllerV3 }, offeredVersions)
+    {
+    }
+
+    AAX_Result GetEffectID (AAX_IString* outID) const override { return filled (outID, "com.morvid.PandrelTQ4418", "GetEffectID"); }
+    AAX_Result GetSampleRate (AAX_CSampleRate* outRate) const override { return filled (outRate, sampleRate, "GetSampleRate"); }
+    AAX_Result GetInputStemFormat (AAX_EStemFormat* outFormat) const override { return filled (outFormat, input, "GetInputStemFormat"); }
+    AAX_Result GetOutputStemFormat (AAX_EStemFormat* outFormat) const override
+    {
+        return filled (outFormat, output, "GetOutputStemFormat");
+    }
+    AAX_Result GetSignalLatency (std::int32_t* outSamples) const override { return filled (outSamples, 0, "GetSignalLatency"); }
+    AAX_Result GetCycleCount (AAX_EProperty, AAX_CPropertyValue*) const override { return called ("GetCycleCount"); }
+    AAX_Result GetTODLocation (AAX_CTimeOfDay*) const override { return called ("GetTODLocation"); }
+    AAX_Result SetSignalLatency (std::int32_t samples) override { return called ("SetSignalLatency " + std::to_string (samples)); }
+    AAX_Result SetCycleCount (const AAX_EProperty*, const AAX_CPropertyValue*, std::int32_t) override
+    {
+        return called ("SetCycleCount");
+    }
+    AAX_Result PostPacket (AAX_CFieldIndex port, const void* data, std::uint32_t size) override
+    {
+        const auto* bytes = static_cast<const unsigned char*> (data);
+        packets.emplace_back (bytes, bytes + (bytes != nullptr ? size : 0));
+        packetPorts.push_back (port);
+        return called ("PostPacket " + std::to_string (port) + " " + std::to_string (size));
+    }
+    AAX_Result GetCurrentMeterValue (AAX_CTypeID, float*) const override { return called ("GetCurrentMeterValue"); }
+    AAX_Result GetMeterPeakValue (AAX_CTypeID, float*) const override { return called ("GetMeterPeakValue"); }
+    AAX_Result ClearMeterPeakValue (AAX_CTypeID) const override { return called ("ClearMeterPeakValue"); }
+    AAX_Result GetMeterCount (std::uint32_t*) const override { return called ("GetMeterCount"); }
+    AAX_Result GetMeterClipped (AAX_CTypeID, AAX_CBoolean*) const override { return called ("GetMeterClipped"); }
+    AAX_Result ClearMeterClipped (AAX_CTypeID) const override { return called ("ClearMeterClipped"); }
+    AAX_Result GetNextMIDIPacket (AAX_CFieldIndex*, AAX_CMidiPacket*) override { return called ("GetNextMIDIPacket"); }
+    AAX_Result SendNotification (AAX_CTypeID, const void*, std::uint32_t) override
+    {
+        return called ("SendNotification");
+    }
+    AAX_Result GetHybridSignalLatency (std::int32_t*) const override { return called ("GetHybridSignalLatency"); }
+    AAX_Result GetCurrentAutomationTimestamp (AAX_CTransportCounter* outTimestamp) const override
+    {
+        return filled (outTimestamp, 4410, "GetCurrentAutomationTimestamp");
+    }
+    AAX_Result GetHostName (AAX_IString* outName) const override { return filled (outName, "Test Host", "GetHostName"); }
+    AAX_Result GetPlugInTargetPlatform (AAX_CTargetPlatform*) const override { return called ("GetPlugInTargetPlatform"); }
+    AAX_Result GetIsAudioSuite (AAX_CBoolean* out) const override { return filled (out, 0, "GetIsAudioSuite"); }
+
+    // The last packet posted to a port; null when none was.
+    const std::vector<unsigned char>* lastPacket (AAX_CFieldIndex port) const
+    {
+        for (auto i = packetPorts.size(); i-- > 0;)
+            if (packetPorts[i] == port)
+                return &packets[i];
+        return nullptr;
+    }
+
+    float sampleRate = 48000.0f;
+    AAX_EStemFormat input = AAX_eStemFormat_Stereo, output = AAX_eStemFormat_Stereo;
+    std::vector<std::vector<unsigned char>> packets; // the bytes of every posted packet
+    std::vector<AAX_CFieldIndex> packetPorts;
+};
+
+// A playing transport at a set tempo in 4/4.
+class Transport final : public HostObject<AAX_IACFTransport_V2>
+{
+public:
+    explicit Transport (int offeredVersions = 2)
+        : HostObject ({ IID_IAAXTransportV1, IID_IAAXTransportV2 }, offeredVersions)
+    {
+    }
+
+    AAX_Result GetCurrentTempo (double* outBpm) const override
+    {
+        tempoAsked += outBpm != nullptr ? 1 : 0;
+        return filled (outBpm, bpm, "GetCurrentTempo");
+    }
+    AAX_Result GetCurrentMeter (std::int32_t* outNumerator, std::int32_t* outDenominator) const override
+    {
+        if (outNumerator != nullptr && outDenominator != nullptr)
+            *outNumerator = 4, *outDenominator = 4;
+        return called ("GetCurrentMeter");
+    }
+    AAX_Result IsTransportPlaying (bool* outPlaying) const override { return filled (outPlaying, true, "IsTransportPlaying"); }
+    AAX_Result GetCurrentTickPosition (std::int64_t*) const override { return called ("GetCurrentTickPosition"); }
+    AAX_Result GetCurrentLoopPosition (bool*, std::int64_t*, std::int64_t*) const override
+    {
+        return called ("GetCurrentLoopPosition");
+    }
+    AAX_Result GetCurrentNativeSampleLocation (std::int64_t* outSample) const override
+    {
+        return filled (outSample, sample, "GetCurrentNativeSampleLocation");
+    }
+    AAX_Result GetCustomTickPosition (std::int64_t*, std::int64_t) const override
+    {
+        return called ("GetCustomTickPosition");
+    }
+    AAX_Result GetBarBeatPosition (std::int32_t*, std::int32_t*, std::int64_t*, std::int64_t) const override
+    {
+        return called ("GetBarBeatPosition");
+    }
+    AAX_Result GetTicksPerQuarter (std::uint32_t*) const override { return called ("GetTicksPerQuarter"); }
+    AAX_Result GetCurrentTicksPerBeat (std::uint32_t*) const override { return called ("GetCurrentTicksPerBeat"); }
+    AAX_Result GetTimelineSelectionStartPosition (std::int64_t*) const override
+    {
+        return called ("GetTimelineSelectionStartPosition");
+    }
+    AAX_Result GetTimeCodeInfo (AAX_EFrameRate*, std::int32_t*) const override { return called ("GetTimeCodeInfo"); }
+    AAX_Result GetFeetFramesInfo (AAX_EFeetFramesRate*, std::int64_t*) const override
+    {
+        return called ("GetFeetFramesInfo");
+    }
+    AAX_Result IsMetronomeEnabled (std::int32_t*) const override { return called ("IsMetronomeEnabled"); }
+
+    double bpm = 100.0;
+    std::int64_t sample = 0;
+    mutable std::atomic<int> tempoAsked { 0 };
+};
+
 // A property map that keeps what it is given and answers from it.
 class PropertyMap final : public HostObject<AAX_IACFPropertyMap_V2>
 {

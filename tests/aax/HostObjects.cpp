@@ -21,19 +21,6 @@ std::string textOf (const AAX_IString& s) { return s.Get() != nullptr ? s.Get() 
 
 // Controller -------------------------------------------------------------------
 
-AAX_Result Controller::SetSignalLatency (std::int32_t samples)
-{
-    return called ("SetSignalLatency " + std::to_string (samples));
-}
-
-AAX_Result Controller::PostPacket (AAX_CFieldIndex port, const void* data, std::uint32_t size)
-{
-    const auto* bytes = static_cast<const unsigned char*> (data);
-    packets.emplace_back (bytes, bytes + (bytes != nullptr ? size : 0));
-    packetPorts.push_back (port);
-    return called ("PostPacket " + std::to_string (port) + " " + std::to_string (size));
-}
-
 // View container ---------------------------------------------------------------
 
 AAX_Result ViewContainer::SetViewSize (AAX_Point& size)

@@ -200,24 +200,6 @@ void Module::unload()
 
 // Per-instance host objects ---------------------------------------------------
 
-AAX_Result Controller::PostPacket (AAX_CFieldIndex port, const void* data, std::uint32_t size)
-{
-    if (data == nullptr && size > 0)
-        return -20004;
-    const auto* bytes = static_cast<const unsigned char*> (data);
-    packets[port].assign (bytes, bytes + size);
-    return 0;
-}
-
-AAX_Result Transport::GetCurrentMeter (std::int32_t* outNumerator, std::int32_t* outDenominator) const
-{
-    if (outNumerator == nullptr || outDenominator == nullptr)
-        return -20004;
-    *outNumerator = 4;
-    *outDenominator = 4;
-    return 0;
-}
-
 void Automation::record (std::string call) const
 {
     const std::lock_guard<std::mutex> held (lock);
@@ -403,9 +385,9 @@ void Instance::render (float* const* inputs, float* const* outputs, int frames)
     for (const auto& [field, description] : component.fields)
         if (description.kind == "data in")
         {
-            const auto& packet = controller.packets[field];
-            if (packet.size() >= sizeof (bypassWord))
-                std::memcpy (&bypassWord, packet.data(), sizeof (bypassWord));
+            const auto* packet = controller.lastPacket (field);
+            if (packet != nullptr && packet->size() >= sizeof (bypassWord))
+                std::memcpy (&bypassWord, packet->data(), sizeof (bypassWord));
         }
         else if (description.kind == "audio in")
             record[static_cast<std::size_t> (field)] = const_cast<float**> (inputs);

@@ -195,66 +195,8 @@ public:
 };
 
 // Per instance: the host controller, transport and automation.
-class Controller final : public HostObject<AAX_IACFController_V3>
-{
-public:
-    Controller() : HostObject ({ IID_IAAXControllerV1, IID_IAAXControllerV2, IID_IAAXControllerV3 }, 3) {}
-    AAX_Result GetEffectID (AAX_IString* outID) const override { return give (outID, "com.morvid.PandrelTQ4418"); }
-    AAX_Result GetSampleRate (AAX_CSampleRate* outRate) const override { return give (outRate, sampleRate); }
-    AAX_Result GetInputStemFormat (AAX_EStemFormat* outFormat) const override { return give (outFormat, input); }
-    AAX_Result GetOutputStemFormat (AAX_EStemFormat* outFormat) const override { return give (outFormat, output); }
-    AAX_Result GetSignalLatency (std::int32_t* outSamples) const override { return give (outSamples, 0); }
-    AAX_Result GetCycleCount (AAX_EProperty, AAX_CPropertyValue*) const override { return -20009; }
-    AAX_Result GetTODLocation (AAX_CTimeOfDay*) const override { return -20009; }
-    AAX_Result SetSignalLatency (std::int32_t) override { return 0; }
-    AAX_Result SetCycleCount (const AAX_EProperty*, const AAX_CPropertyValue*, std::int32_t) override { return 0; }
-    AAX_Result PostPacket (AAX_CFieldIndex port, const void* data, std::uint32_t size) override;
-    AAX_Result GetCurrentMeterValue (AAX_CTypeID, float*) const override { return -20009; }
-    AAX_Result GetMeterPeakValue (AAX_CTypeID, float*) const override { return -20009; }
-    AAX_Result ClearMeterPeakValue (AAX_CTypeID) const override { return -20009; }
-    AAX_Result GetMeterCount (std::uint32_t*) const override { return -20009; }
-    AAX_Result GetMeterClipped (AAX_CTypeID, AAX_CBoolean*) const override { return -20009; }
-    AAX_Result ClearMeterClipped (AAX_CTypeID) const override { return -20009; }
-    AAX_Result GetNextMIDIPacket (AAX_CFieldIndex*, AAX_CMidiPacket*) override { return -20009; }
-    AAX_Result SendNotification (AAX_CTypeID, const void*, std::uint32_t) override { return 0; }
-    AAX_Result GetHybridSignalLatency (std::int32_t*) const override { return -20009; }
-    AAX_Result GetCurrentAutomationTimestamp (AAX_CTransportCounter*) const override { return -20009; }
-    AAX_Result GetHostName (AAX_IString* outName) const override { return give (outName, "Stand-in host"); }
-    AAX_Result GetPlugInTargetPlatform (AAX_CTargetPlatform*) const override { return -20009; }
-    AAX_Result GetIsAudioSuite (AAX_CBoolean* out) const override { return give (out, 0); }
-
-    float sampleRate = 48000.0f;
-    AAX_EStemFormat input = AAX_eStemFormat_Stereo, output = AAX_eStemFormat_Stereo;
-    std::map<AAX_CFieldIndex, std::vector<unsigned char>> packets; // the last posted to each port
-};
-
-class Transport final : public HostObject<AAX_IACFTransport_V2>
-{
-public:
-    Transport() : HostObject ({ IID_IAAXTransportV1, IID_IAAXTransportV2 }, 2) {}
-    AAX_Result GetCurrentTempo (double* outBpm) const override
-    {
-        tempoAsked += outBpm != nullptr ? 1 : 0;
-        return give (outBpm, bpm);
-    }
-    AAX_Result GetCurrentMeter (std::int32_t* outNumerator, std::int32_t* outDenominator) const override;
-    AAX_Result IsTransportPlaying (bool* outPlaying) const override { return give (outPlaying, true); }
-    AAX_Result GetCurrentTickPosition (std::int64_t*) const override { return -20009; }
-    AAX_Result GetCurrentLoopPosition (bool*, std::int64_t*, std::int64_t*) const override { return -20009; }
-    AAX_Result GetCurrentNativeSampleLocation (std::int64_t* outSample) const override { return give (outSample, sample); }
-    AAX_Result GetCustomTickPosition (std::int64_t*, std::int64_t) const override { return -20009; }
-    AAX_Result GetBarBeatPosition (std::int32_t*, std::int32_t*, std::int64_t*, std::int64_t) const override { return -20009; }
-    AAX_Result GetTicksPerQuarter (std::uint32_t*) const override { return -20009; }
-    AAX_Result GetCurrentTicksPerBeat (std::uint32_t*) const override { return -20009; }
-    AAX_Result GetTimelineSelectionStartPosition (std::int64_t*) const override { return -20009; }
-    AAX_Result GetTimeCodeInfo (AAX_EFrameRate*, std::int32_t*) const override { return -20009; }
-    AAX_Result GetFeetFramesInfo (AAX_EFeetFramesRate*, std::int64_t*) const override { return -20009; }
-    AAX_Result IsMetronomeEnabled (std::int32_t*) const override { return -20009; }
-
-    double bpm = 100.0;
-    std::int64_t sample = 0;
-    mutable std::atomic<int> tempoAsked { 0 };
-};
+using aaxhost::Controller;
+using aaxhost::Transport;
 
 // Records every call as text ("touch 2", "request 2 0.5", "release 2",
 // "current 2 0.5") and keeps set requests until the host answers them.
