@@ -23,25 +23,6 @@
 namespace standin
 {
 using aaxhost::HostObject;
-
-// An answer through a host's output pointer, refused when that is null.
-template <typename T, typename V>
-AAX_Result give (T* out, const V& value)
-{
-    if (out == nullptr)
-        return -20004;
-    *out = static_cast<T> (value);
-    return 0;
-}
-
-inline AAX_Result give (AAX_IString* out, const char* text)
-{
-    if (out == nullptr)
-        return -20004;
-    out->Set (text);
-    return 0;
-}
-
 using aaxhost::PropertyMap;
 
 // One processing component: its context fields, procs and properties.
@@ -236,7 +217,7 @@ public:
 
     std::int32_t GetType() override { return AAX_eViewContainer_Type_X11Window; }
     void* GetPtr() override { return reinterpret_cast<void*> (window); }
-    AAX_Result GetModifiers (std::uint32_t* out) override { return give (out, 0); }
+    AAX_Result GetModifiers (std::uint32_t* out) override { return filled (out, 0, "GetModifiers"); }
     AAX_Result SetViewSize (AAX_Point& size) override;
     AAX_Result HandleParameterMouseDown (AAX_CParamID, std::uint32_t) override { return 0; }
     AAX_Result HandleParameterMouseDrag (AAX_CParamID, std::uint32_t) override { return 0; }
