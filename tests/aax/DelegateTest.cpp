@@ -43,17 +43,12 @@ Read readNumber (const char* text)
 
 TEST (AaxTaper, LinearClampsToItsRangeAndTurnsNotANumberIntoTheMinimum)
 {
-    const AAX_CLinearTaperDelegate<float, 0> unit (0.0f, 1.0f);
-    EXPECT_EQ (unit.NormalizedToReal (1.5), 1.0f);
-    EXPECT_EQ (unit.NormalizedToReal (-0.2), 0.0f);
-    EXPECT_EQ (unit.NormalizedToReal (0.3), 0.3f);
-    EXPECT_EQ (unit.RealToNormalized (2.0f), 1.0);
-    EXPECT_EQ (unit.RealToNormalized (0.25f), 0.25);
-
     const AAX_CLinearTaperDelegate<float, 0> range (-12.0f, 36.0f);
     EXPECT_EQ (range.NormalizedToReal (0.5), 12.0f);
     EXPECT_EQ (range.RealToNormalized (0.0f), 0.25);
     EXPECT_EQ (range.NormalizedToReal (1e300), 36.0f);
+    EXPECT_EQ (range.NormalizedToReal (-0.2), -12.0f);
+    EXPECT_EQ (range.RealToNormalized (40.0f), 1.0);
 
     // A value that is not a number, from a host or a restored chunk, must not
     // become the stored value: it reads as the minimum.
@@ -72,9 +67,6 @@ TEST (AaxTaper, BinaryIsOnForAnyPositiveValue)
     EXPECT_FALSE (taper.NormalizedToReal (-1.0));
     EXPECT_FALSE (taper.NormalizedToReal (notANumber));
     EXPECT_EQ (taper.RealToNormalized (true), 1.0);
-    EXPECT_EQ (taper.RealToNormalized (false), 0.0);
-    EXPECT_TRUE (taper.GetMaximumValue());
-    EXPECT_FALSE (taper.GetMinimumValue());
 }
 
 TEST (AaxDisplay, NumberShowsThreeDecimalsCutToTheRoomGiven)
@@ -96,9 +88,8 @@ TEST (AaxDisplay, NumberShowsThreeDecimalsCutToTheRoomGiven)
 
 TEST (AaxDisplay, NumberReadsTheLeadingNumberOnly)
 {
-    EXPECT_TRUE (readNumber ("  0.75").ok);
-    EXPECT_EQ (readNumber ("  0.75").value, 0.75f);
-    EXPECT_EQ (readNumber ("0.75 Hz").value, 0.75f);
+    EXPECT_TRUE (readNumber ("  0.75 Hz").ok);
+    EXPECT_EQ (readNumber ("  0.75 Hz").value, 0.75f);
     EXPECT_EQ (readNumber ("0.1").value, 0.1f); // rounded to float
     EXPECT_FALSE (readNumber ("Hz").ok);
     EXPECT_EQ (readNumber ("Hz").value, 0.0f);

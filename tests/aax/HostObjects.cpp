@@ -17,73 +17,11 @@ std::string number (double v)
 }
 } // namespace
 
-bool CallLog::contains (const std::string& call) const
-{
-    return std::find (calls.begin(), calls.end(), call) != calls.end();
-}
-
 std::string textOf (const AAX_IString& s) { return s.Get() != nullptr ? s.Get() : ""; }
 
 // Controller -------------------------------------------------------------------
 
-AAX_Result Controller::GetEffectID (AAX_IString* outID) const
-{
-    if (outID != nullptr)
-        outID->Set ("com.morvid.PandrelTQ4418");
-    return called ("GetEffectID");
-}
-
-AAX_Result Controller::GetSampleRate (AAX_CSampleRate* outRate) const
-{
-    if (outRate != nullptr)
-        *outRate = 48000.0f;
-    return called ("GetSampleRate");
-}
-
-AAX_Result Controller::SetSignalLatency (std::int32_t samples)
-{
-    return called ("SetSignalLatency " + std::to_string (samples));
-}
-
-AAX_Result Controller::PostPacket (AAX_CFieldIndex port, const void* data, std::uint32_t size)
-{
-    const auto* bytes = static_cast<const unsigned char*> (data);
-    packets.emplace_back (bytes, bytes + (bytes != nullptr ? size : 0));
-    packetPorts.push_back (port);
-    return called ("PostPacket " + std::to_string (port) + " " + std::to_string (size));
-}
-
-AAX_Result Controller::GetCurrentAutomationTimestamp (AAX_CTransportCounter* outTimestamp) const
-{
-    if (outTimestamp != nullptr)
-        *outTimestamp = 4410;
-    return called ("GetCurrentAutomationTimestamp");
-}
-
-AAX_Result Controller::GetHostName (AAX_IString* outName) const
-{
-    if (outName != nullptr)
-        outName->Set ("Test Host");
-    return called ("GetHostName");
-}
-
-// Transport --------------------------------------------------------------------
-
-AAX_Result Transport::GetCurrentTempo (double* outBpm) const
-{
-    if (outBpm != nullptr)
-        *outBpm = 120.0;
-    return called ("GetCurrentTempo");
-}
-
 // View container ---------------------------------------------------------------
-
-AAX_Result ViewContainer::GetModifiers (std::uint32_t* outModifiers)
-{
-    if (outModifiers != nullptr)
-        *outModifiers = 4;
-    return called ("GetModifiers");
-}
 
 AAX_Result ViewContainer::SetViewSize (AAX_Point& size)
 {
@@ -125,36 +63,6 @@ AAX_Result AutomationDelegate::GetTouchState (AAX_CParamID id, AAX_CBoolean* out
     if (outTouched != nullptr)
         *outTouched = 1;
     return called ("GetTouchState " + orNull (id));
-}
-
-// Property map -----------------------------------------------------------------
-
-AAX_CBoolean PropertyMap::GetProperty (AAX_EProperty property, AAX_CPropertyValue* outValue) const
-{
-    asked.push_back (property);
-    const auto found = properties.find (property);
-    if (found == properties.end())
-        return false;
-    if (outValue != nullptr)
-        *outValue = found->second;
-    return true;
-}
-
-AAX_Result PropertyMap::AddProperty (AAX_EProperty property, AAX_CPropertyValue value)
-{
-    properties[property] = value;
-    return called ("AddProperty " + std::to_string (property) + " " + std::to_string (value));
-}
-
-AAX_Result PropertyMap::RemoveProperty (AAX_EProperty property)
-{
-    properties.erase (property);
-    return called ("RemoveProperty " + std::to_string (property));
-}
-
-AAX_Result PropertyMap::AddPropertyWithIDArray (AAX_EProperty, const AAX_SPlugInIdentifierTriad*, std::uint32_t count)
-{
-    return called ("AddPropertyWithIDArray " + std::to_string (count));
 }
 
 // Descriptors and collection ---------------------------------------------------
@@ -327,33 +235,15 @@ ACFRESULT Host::queryOther (const acfIID& iid, void** out)
 
 int Host::referencesHeld() const
 {
-    int total = references + controller.references + transport.references + automation.references + effectParameters->references
-                + factory->references;
-    auto add = [&total] (const auto& objects) {
-        for (const auto& o : objects)
-            total += o->references;
-    };
-    add (collections);
-    add (effectDescriptors);
-    add (componentDescriptors);
-    add (propertyMaps);
-    add (hostServices);
-    return total;
+    return references + controller.references + transport.references + automation.references + effectParameters->references
+           + factory->references + referencesOnMade();
 }
 
 bool Host::anyOverReleased() const
 {
     bool any = overReleased || controller.overReleased || transport.overReleased || automation.overReleased
                || effectParameters->overReleased || factory->overReleased;
-    auto check = [&any] (const auto& objects) {
-        for (const auto& o : objects)
-            any = any || o->overReleased;
-    };
-    check (collections);
-    check (effectDescriptors);
-    check (componentDescriptors);
-    check (propertyMaps);
-    check (hostServices);
+    visitMade ([&any] (const auto& o) { any = any || o.overReleased; });
     return any;
 }
 } // namespace aaxhost

@@ -1,17 +1,14 @@
 #pragma once
 
-// A host of our own for the AAX layer, written on the raw interfaces alone.
-// Every object offers a chosen number of versions of its interface family,
-// records the calls it gets, and counts the references others hold on it.
-// Objects belong to the host and never delete themselves, so a reference
-// released once too often shows up as a negative count instead of a crash.
+// A host of our own for the AAX layer's unit tests: each object answers what
+// a test sets and records every call.
 
 #include "AAX_ACFEffect.h"
 #include "AAX_ACFHostInterfaces.h"
 #include "AAX_ACFIdentifiers.h"
 #include "EffectParametersStub.h"
+#include "HostObject.h"
 
-#include <atomic>
 #include <map>
 #include <memory>
 #include <optional>
@@ -20,166 +17,6 @@
 
 namespace aaxhost
 {
-// The result every recorded operation answers with, unless a test sets another.
-inline constexpr AAX_Result defaultAnswer = 0;
-
-class CallLog
-{
-public:
-    void record (std::string call) { calls.push_back (std::move (call)); }
-    std::vector<std::string> calls;
-    std::string last() const { return calls.empty() ? std::string() : calls.back(); }
-    bool contains (const std::string& call) const;
-};
-
-// Reference counting and version-limited interface queries. `versionIIDs`
-// lists the family's IDs from version 1 up; the object answers the first
-// `versions` of them.
-template <class Interface>
-class HostObject : public Interface
-{
-public:
-    HostObject (std::vector<acfIID> familyIIDs, int offeredVersions)
-        : versions (offeredVersions), versionIIDs (std::move (familyIIDs))
-    {
-    }
-    virtual ~HostObject() = default;
-    HostObject (const HostObject&) = delete;
-    HostObject& operator= (const HostObject&) = delete;
-
-    ACFRESULT QueryInterface (const acfIID& iid, void** out) override
-    {
-        if (out == nullptr)
-            return ACF_E_POINTER;
-        *out = nullptr;
-        if (iid == IID_IACFUnknown)
-            return hand (static_cast<Interface*> (this), out);
-        for (int i = 0; i < versions && i < static_cast<int> (versionIIDs.size()); ++i)
-            if (iid == versionIIDs[static_cast<std::size_t> (i)])
-                return hand (static_cast<Interface*> (this), out);
-        return queryOther (iid, out);
-    }
-
-    std::uint32_t AddRef() override { return static_cast<std::uint32_t> (++references); }
-    std::uint32_t Release() override
-    {
-        if (--references < 0)
-            overReleased = true;
-        return static_cast<std::uint32_t> (references.load());
-    }
-
-    int versions;
-    std::atomic<int> references { 0 };
-    bool overReleased = false;
-    mutable CallLog log;
-    AAX_Result answer = defaultAnswer;
-
-protected:
-    // Further interfaces an object offers beside its own family.
-    virtual ACFRESULT queryOther (const acfIID&, void**) { return ACF_E_NOINTERFACE; }
-
-    template <class T>
-    static ACFRESULT hand (T* object, void** out)
-    {
-        object->AddRef();
-        *out = object;
-        return ACF_OK;
-    }
-
-    AAX_Result called (std::string call) const
-    {
-        log.record (std::move (call));
-        return answer;
-    }
-
-private:
-    std::vector<acfIID> versionIIDs;
-};
-
-class Controller final : public HostObject<AAX_IACFController_V3>
-{
-public:
-    explicit Controller (int offeredVersions)
-        : HostObject ({ IID_IAAXControllerV1, IID_IAAXControllerV2, IID_IAAXControllerV3 }, offeredVersions)
-    {
-    }
-
-    AAX_Result GetEffectID (AAX_IString* outID) const override;
-    AAX_Result GetSampleRate (AAX_CSampleRate* outRate) const override;
-    AAX_Result GetInputStemFormat (AAX_EStemFormat*) const override { return called ("GetInputStemFormat"); }
-    AAX_Result GetOutputStemFormat (AAX_EStemFormat*) const override { return called ("GetOutputStemFormat"); }
-    AAX_Result GetSignalLatency (std::int32_t*) const override { return called ("GetSignalLatency"); }
-    AAX_Result GetCycleCount (AAX_EProperty, AAX_CPropertyValue*) const override { return called ("GetCycleCount"); }
-    AAX_Result GetTODLocation (AAX_CTimeOfDay*) const override { return called ("GetTODLocation"); }
-    AAX_Result SetSignalLatency (std::int32_t samples) override;
-    AAX_Result SetCycleCount (const AAX_EProperty*, const AAX_CPropertyValue*, std::int32_t) override
-    {
-        return called ("SetCycleCount");
-    }
-    AAX_Result PostPacket (AAX_CFieldIndex port, const void* data, std::uint32_t size) override;
-    AAX_Result GetCurrentMeterValue (AAX_CTypeID, float*) const override { return called ("GetCurrentMeterValue"); }
-    AAX_Result GetMeterPeakValue (AAX_CTypeID, float*) const override { return called ("GetMeterPeakValue"); }
-    AAX_Result ClearMeterPeakValue (AAX_CTypeID) const override { return called ("ClearMeterPeakValue"); }
-    AAX_Result GetMeterCount (std::uint32_t*) const override { return called ("GetMeterCount"); }
-    AAX_Result GetMeterClipped (AAX_CTypeID, AAX_CBoolean*) const override { return called ("GetMeterClipped"); }
-    AAX_Result ClearMeterClipped (AAX_CTypeID) const override { return called ("ClearMeterClipped"); }
-    AAX_Result GetNextMIDIPacket (AAX_CFieldIndex*, AAX_CMidiPacket*) override { return called ("GetNextMIDIPacket"); }
-    AAX_Result SendNotification (AAX_CTypeID, const void*, std::uint32_t) override
-    {
-        return called ("SendNotification");
-    }
-    AAX_Result GetHybridSignalLatency (std::int32_t*) const override { return called ("GetHybridSignalLatency"); }
-    AAX_Result GetCurrentAutomationTimestamp (AAX_CTransportCounter* outTimestamp) const override;
-    AAX_Result GetHostName (AAX_IString* outName) const override;
-    AAX_Result GetPlugInTargetPlatform (AAX_CTargetPlatform*) const override { return called ("GetPlugInTargetPlatform"); }
-    AAX_Result GetIsAudioSuite (AAX_CBoolean*) const override { return called ("GetIsAudioSuite"); }
-
-    std::vector<std::vector<unsigned char>> packets; // the bytes of every posted packet
-    std::vector<AAX_CFieldIndex> packetPorts;
-};
-
-class Transport final : public HostObject<AAX_IACFTransport_V2>
-{
-public:
-    explicit Transport (int offeredVersions)
-        : HostObject ({ IID_IAAXTransportV1, IID_IAAXTransportV2 }, offeredVersions)
-    {
-    }
-
-    AAX_Result GetCurrentTempo (double* outBpm) const override;
-    AAX_Result GetCurrentMeter (std::int32_t*, std::int32_t*) const override { return called ("GetCurrentMeter"); }
-    AAX_Result IsTransportPlaying (bool*) const override { return called ("IsTransportPlaying"); }
-    AAX_Result GetCurrentTickPosition (std::int64_t*) const override { return called ("GetCurrentTickPosition"); }
-    AAX_Result GetCurrentLoopPosition (bool*, std::int64_t*, std::int64_t*) const override
-    {
-        return called ("GetCurrentLoopPosition");
-    }
-    AAX_Result GetCurrentNativeSampleLocation (std::int64_t*) const override
-    {
-        return called ("GetCurrentNativeSampleLocation");
-    }
-    AAX_Result GetCustomTickPosition (std::int64_t*, std::int64_t) const override
-    {
-        return called ("GetCustomTickPosition");
-    }
-    AAX_Result GetBarBeatPosition (std::int32_t*, std::int32_t*, std::int64_t*, std::int64_t) const override
-    {
-        return called ("GetBarBeatPosition");
-    }
-    AAX_Result GetTicksPerQuarter (std::uint32_t*) const override { return called ("GetTicksPerQuarter"); }
-    AAX_Result GetCurrentTicksPerBeat (std::uint32_t*) const override { return called ("GetCurrentTicksPerBeat"); }
-    AAX_Result GetTimelineSelectionStartPosition (std::int64_t*) const override
-    {
-        return called ("GetTimelineSelectionStartPosition");
-    }
-    AAX_Result GetTimeCodeInfo (AAX_EFrameRate*, std::int32_t*) const override { return called ("GetTimeCodeInfo"); }
-    AAX_Result GetFeetFramesInfo (AAX_EFeetFramesRate*, std::int64_t*) const override
-    {
-        return called ("GetFeetFramesInfo");
-    }
-    AAX_Result IsMetronomeEnabled (std::int32_t*) const override { return called ("IsMetronomeEnabled"); }
-};
-
 class ViewContainer final : public HostObject<AAX_IACFViewContainer_V2>
 {
 public:
@@ -190,7 +27,7 @@ public:
 
     std::int32_t GetType() override { return AAX_eViewContainer_Type_X11Window; }
     void* GetPtr() override { return &window; }
-    AAX_Result GetModifiers (std::uint32_t* outModifiers) override;
+    AAX_Result GetModifiers (std::uint32_t* outModifiers) override { return filled (outModifiers, 4, "GetModifiers"); }
     AAX_Result SetViewSize (AAX_Point& size) override;
     AAX_Result HandleParameterMouseDown (AAX_CParamID id, std::uint32_t) override;
     AAX_Result HandleParameterMouseDrag (AAX_CParamID, std::uint32_t) override { return called ("MouseDrag"); }
@@ -222,28 +59,6 @@ public:
     AAX_Result PostTouchRequest (AAX_CParamID id) override;
     AAX_Result PostReleaseRequest (AAX_CParamID id) override;
     AAX_Result GetTouchState (AAX_CParamID id, AAX_CBoolean* outTouched) override;
-};
-
-class PropertyMap final : public HostObject<AAX_IACFPropertyMap_V2>
-{
-public:
-    explicit PropertyMap (int offeredVersions)
-        : HostObject ({ IID_IAAXPropertyMapV1, IID_IAAXPropertyMapV2 }, offeredVersions)
-    {
-    }
-
-    AAX_CBoolean GetProperty (AAX_EProperty property, AAX_CPropertyValue* outValue) const override;
-    AAX_Result AddProperty (AAX_EProperty property, AAX_CPropertyValue value) override;
-    AAX_Result RemoveProperty (AAX_EProperty property) override;
-    AAX_Result AddPropertyWithIDArray (AAX_EProperty, const AAX_SPlugInIdentifierTriad*, std::uint32_t count) override;
-    AAX_CBoolean GetPropertyWithIDArray (AAX_EProperty, const AAX_SPlugInIdentifierTriad**,
-                                         std::uint32_t*) const override
-    {
-        return true;
-    }
-
-    std::map<std::int32_t, AAX_CPropertyValue> properties;
-    mutable std::vector<std::int32_t> asked; // every ID GetProperty was asked for
 };
 
 class ComponentDescriptor final : public HostObject<AAX_IACFComponentDescriptor_V2>
@@ -394,7 +209,8 @@ private:
 // objects. It hands out its controller, transport, automation delegate and
 // effect parameters (each offering its own `versions`, 0 = not at all) and
 // its component factory; what the factory makes is kept here.
-class Host final : public HostObject<IACFUnknown>
+class Host final : public HostObject<IACFUnknown>,
+                   public MadeComponents<Collection, EffectDescriptor, ComponentDescriptor, PropertyMap, HostServices>
 {
 public:
     Host();
@@ -412,13 +228,6 @@ public:
     AutomationDelegate automation { 1 };
     std::unique_ptr<EffectParameters> effectParameters;
     std::unique_ptr<ComponentFactory> factory;
-
-    // What the factory made, in order.
-    std::vector<std::unique_ptr<Collection>> collections;
-    std::vector<std::unique_ptr<EffectDescriptor>> effectDescriptors;
-    std::vector<std::unique_ptr<ComponentDescriptor>> componentDescriptors;
-    std::vector<std::unique_ptr<PropertyMap>> propertyMaps;
-    std::vector<std::unique_ptr<HostServices>> hostServices;
 
     // References anyone holds on any object of this host, the host included.
     int referencesHeld() const;

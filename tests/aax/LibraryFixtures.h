@@ -1,8 +1,8 @@
 #pragma once
 
-// Plug-in side stand-ins for the library's tests: an automation delegate and
-// a controller that record what reaches them, and parameters built the way
-// the plug-in builds its own.
+// Plug-in side stand-ins for the library's tests: an automation delegate that
+// records what reaches it, and parameters built the way the plug-in builds
+// its own.
 
 #include "AAX_CBinaryDisplayDelegate.h"
 #include "AAX_CBinaryTaperDelegate.h"
@@ -12,7 +12,6 @@
 #include "AAX_IAutomationDelegate.h"
 
 #include <memory>
-#include <mutex>
 #include <sstream>
 #include <string>
 #include <utility>

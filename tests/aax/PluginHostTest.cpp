@@ -4,11 +4,12 @@
 // unloaded again.
 #include "PandrelTQ4418AudioProcessor.h"
 #include "PandrelVersion.h"
+#include "ReferenceProcessor.h"
 #include "StandInHost.h"
 
 #include <gtest/gtest.h>
 
-#include <X11/Xlib.h>
+#include "HostWindow.h" // after gtest: Xlib defines None and Bool
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +17,6 @@
 #include <cstring>
 
 using namespace standin;
-using Channels = std::vector<std::vector<float>>;
 
 namespace
 {
@@ -29,29 +29,6 @@ constexpr AAX_CTypeID stateChunk = 0x50747153;
 const std::vector<std::pair<int, float>> settings { { 2, 0.3f }, { 4, 0.7f }, { 5, 0.3f }, { 6, 0.75f }, { 7, 0.5f },
                                                     { 9, 1.0f } };
 
-Channels noise (int channels, int frames, int seed)
-{
-    juce::Random random (seed);
-    Channels audio (static_cast<std::size_t> (channels), std::vector<float> (static_cast<std::size_t> (frames)));
-    for (auto& channel : audio)
-        for (auto& sample : channel)
-            sample = 0.3f * (random.nextFloat() * 2.0f - 1.0f);
-    return audio;
-}
-
-double residualDb (const Channels& take, const Channels& reference)
-{
-    double error = 0.0, energy = 0.0;
-    for (std::size_t c = 0; c < reference.size(); ++c)
-        for (std::size_t i = 0; i < reference[c].size(); ++i)
-        {
-            const double d = take[c][i] - reference[c][i];
-            error += d * d;
-            energy += double (reference[c][i]) * reference[c][i];
-        }
-    return error == 0.0 ? -400.0 : 10.0 * std::log10 (error / energy);
-}
-
 std::vector<float*> pointers (Channels& audio, int start)
 {
     std::vector<float*> result;
@@ -61,58 +38,17 @@ std::vector<float*> pointers (Channels& audio, int start)
 }
 
 // The processor driven as the wrapper drives it: prepared first, values set
-// afterwards, the tempo given only while it processes.
-class Reference : private juce::AudioPlayHead
+// afterwards; a mono input feeds both outputs of a (1, 2) layout.
+Channels reference (int ins, int outs, Channels audio)
 {
-public:
-    Reference (int ins, int outs)
-        : processor (static_cast<PandrelTQ4418AudioProcessor*> (createPluginFilter()))
-    {
-        juce::AudioProcessor::BusesLayout layout;
-        layout.inputBuses.add (juce::AudioChannelSet::canonicalChannelSet (ins));
-        layout.outputBuses.add (juce::AudioChannelSet::canonicalChannelSet (outs));
-        processor->setBusesLayout (layout);
-        processor->setPlayHead (this);
-        processor->setRateAndBufferSizeDetails (hostRate, 1024);
-        processor->prepareToPlay (hostRate, 1024);
-        for (auto [index, value] : settings)
-            processor->getParameters()[index]->setValue (value);
-    }
-
-    // In place; a mono input feeds both outputs of a (1, 2) layout.
-    Channels render (Channels audio, int outs)
-    {
-        audio.resize (static_cast<std::size_t> (outs), audio[0]);
-        for (int start = 0; start < static_cast<int> (audio[0].size()); start += hostBlock)
-        {
-            const int n = std::min (hostBlock, static_cast<int> (audio[0].size()) - start);
-            auto channels = pointers (audio, start);
-            if (outs == 2 && processor->getTotalNumInputChannels() == 1)
-                std::fill_n (channels[1], n, 0.0f);
-            juce::AudioBuffer<float> buffer (channels.data(), outs, n);
-            juce::MidiBuffer midi;
-            processing = true;
-            processor->processBlock (buffer, midi);
-            processing = false;
-        }
-        return audio;
-    }
-
-private:
-    juce::Optional<PositionInfo> getPosition() const override
-    {
-        if (! processing)
-            return {};
-        PositionInfo position;
-        position.setBpm (100.0);
-        position.setTimeSignature (TimeSignature { 4, 4 });
-        position.setIsPlaying (true);
-        return position;
-    }
-
-    std::unique_ptr<PandrelTQ4418AudioProcessor> processor;
-    bool processing = false;
-};
+    ReferenceProcessor processor;
+    processor.setLayout (ins, outs);
+    processor.prepare (hostRate, 1024);
+    for (auto [index, value] : settings)
+        processor.set (index, value);
+    audio.resize (static_cast<std::size_t> (outs), std::vector<float> (audio[0].size()));
+    return processor.render (audio, hostBlock);
+}
 
 // The module loaded, started and registered.
 struct Session
@@ -306,7 +242,7 @@ TEST (AaxPlugin, RendersLikeTheProcessorInEachLayout)
     {
         const auto [ins, outs] = layouts[k];
         const auto dry = noise (ins, 48000 / 5, k + 1);
-        const auto expected = Reference (ins, outs).render (dry, outs);
+        const auto expected = reference (ins, outs, dry);
         EXPECT_GT (residualDb (expected, Channels (static_cast<std::size_t> (outs), dry[0])), -10.0); // flanged
         for (const bool inPlace : { true, false })
         {
@@ -410,21 +346,9 @@ TEST (AaxPlugin, ChunksMoveEverythingIntoASecondInstance)
 
 TEST (AaxPlugin, ShowsItsEditorInTheHostsWindow)
 {
-    Display* display = std::getenv ("DISPLAY") != nullptr ? XOpenDisplay (nullptr) : nullptr;
-    if (display == nullptr)
+    HostWindow host;
+    if (host.display == nullptr)
         GTEST_SKIP() << "no display for the editor";
-    const ::Window window = XCreateSimpleWindow (display, DefaultRootWindow (display), 0, 0, 325, 454, 0, 0, 0);
-    XMapWindow (display, window);
-    XFlush (display);
-    const auto children = [&] {
-        ::Window root = 0, parent = 0, *list = nullptr;
-        unsigned count = 0;
-        XSync (display, False);
-        XQueryTree (display, window, &root, &parent, &list, &count);
-        if (list != nullptr)
-            XFree (list);
-        return count;
-    };
 
     {
         Session session;
@@ -433,23 +357,21 @@ TEST (AaxPlugin, ShowsItsEditorInTheHostsWindow)
         ASSERT_TRUE (instance.isReady()) << instance.error;
         for (int round = 0; round < 2; ++round)
         {
-            ASSERT_TRUE (instance.openGUI (window));
+            ASSERT_TRUE (instance.openGUI (host.window));
             AAX_Point size;
             EXPECT_EQ (instance.gui->GetViewSize (&size), 0);
             EXPECT_EQ (size.horz, 325.0f);
             EXPECT_EQ (size.vert, 454.0f);
             for (int i = 0; i < 10; ++i)
                 EXPECT_EQ (instance.gui->TimerWakeup(), 0);
-            EXPECT_EQ (children(), 1u);
+            EXPECT_EQ (host.children(), 1u);
             instance.closeGUI();
-            EXPECT_EQ (children(), 0u);
+            EXPECT_EQ (host.children(), 0u);
         }
 
         // Left open: the instance's end takes it down.
-        ASSERT_TRUE (instance.openGUI (window));
+        ASSERT_TRUE (instance.openGUI (host.window));
         instance.gui->TimerWakeup();
     }
-    EXPECT_EQ (children(), 0u);
-    XDestroyWindow (display, window);
-    XCloseDisplay (display);
+    EXPECT_EQ (host.children(), 0u);
 }

@@ -27,40 +27,6 @@ void* make (std::vector<std::unique_ptr<T>>& made)
 }
 } // namespace
 
-// Property map ----------------------------------------------------------------
-
-AAX_CBoolean PropertyMap::GetProperty (AAX_EProperty property, AAX_CPropertyValue* outValue) const
-{
-    const auto found = properties.find (property);
-    if (found == properties.end() || outValue == nullptr)
-        return 0;
-    *outValue = found->second;
-    return 1;
-}
-
-AAX_Result PropertyMap::AddProperty (AAX_EProperty property, AAX_CPropertyValue value)
-{
-    properties[property] = value;
-    return 0;
-}
-
-AAX_Result PropertyMap::RemoveProperty (AAX_EProperty property)
-{
-    properties.erase (property);
-    return 0;
-}
-
-AAX_CPropertyValue PropertyMap::get (AAX_EProperty property) const
-{
-    const auto found = properties.find (property);
-    return found != properties.end() ? found->second : 0;
-}
-
-void* PropertyMap::find (const acfIID& iid)
-{
-    return iid == IID_IAAXPropertyMapV1 || iid == IID_IAAXPropertyMapV2 ? static_cast<AAX_IACFPropertyMap_V2*> (this) : nullptr;
-}
-
 // Descriptors -----------------------------------------------------------------
 
 AAX_Result ComponentDescriptor::Clear()
@@ -102,13 +68,6 @@ AAX_Result ComponentDescriptor::AddProcessProc_Native (AAX_CProcessProc processP
     return process != nullptr && properties != nullptr ? 0 : -20004;
 }
 
-void* ComponentDescriptor::find (const acfIID& iid)
-{
-    return iid == IID_IAAXComponentDescriptorV1 || iid == IID_IAAXComponentDescriptorV2
-               ? static_cast<AAX_IACFComponentDescriptor_V2*> (this)
-               : nullptr;
-}
-
 AAX_Result EffectDescriptor::AddComponent (IACFUnknown* component)
 {
     auto* descriptor = dynamic_cast<ComponentDescriptor*> (component);
@@ -134,13 +93,6 @@ AAX_Result EffectDescriptor::AddProcPtr (void* procPtr, AAX_CProcPtrID procID)
 {
     procs[text (procID)] = procPtr;
     return 0;
-}
-
-void* EffectDescriptor::find (const acfIID& iid)
-{
-    return iid == IID_IAAXEffectDescriptorV1 || iid == IID_IAAXEffectDescriptorV2
-               ? static_cast<AAX_IACFEffectDescriptor_V2*> (this)
-               : nullptr;
 }
 
 AAX_Result Collection::AddEffect (const char* effectID, IACFUnknown* descriptor)
@@ -170,33 +122,9 @@ AAX_Result Collection::SetPackageVersion (std::uint32_t version)
     return 0;
 }
 
-void* Collection::find (const acfIID& iid)
+ACFRESULT Collection::queryOther (const acfIID& iid, void** out)
 {
-    if (iid == IID_IAAXCollectionV1)
-        return static_cast<AAX_IACFCollection*> (this);
-    if (iid == IID_IACFPluginDefinition)
-        return static_cast<IACFPluginDefinition*> (this);
-    return nullptr;
-}
-
-AAX_Result HostServices::Assert (const char*, std::int32_t, const char* note)
-{
-    const std::lock_guard<std::mutex> held (lock);
-    messages.push_back ("assert " + text (note));
-    return 0;
-}
-
-AAX_Result HostServices::Trace (std::int32_t, const char* message)
-{
-    const std::lock_guard<std::mutex> held (lock);
-    messages.push_back (text (message));
-    return 0;
-}
-
-void* HostServices::find (const acfIID& iid)
-{
-    return iid == IID_IAAXHostServicesV1 || iid == IID_IAAXHostServicesV2 ? static_cast<AAX_IACFHostServices_V2*> (this)
-                                                                        : nullptr;
+    return iid == IID_IACFPluginDefinition ? hand (static_cast<IACFPluginDefinition*> (this), out) : ACF_E_NOINTERFACE;
 }
 
 // Host and its factory --------------------------------------------------------
@@ -220,33 +148,17 @@ ACFRESULT ComponentFactory::CreateComponent (IACFUnknown*, const acfCLSID& compo
     return made != nullptr ? made->QueryInterface (iid, out) : ACF_E_NOINTERFACE;
 }
 
-void* ComponentFactory::find (const acfIID& iid)
-{
-    return iid == IID_IACFComponentFactory ? static_cast<IACFComponentFactory*> (this) : nullptr;
-}
-
-Host::Host() = default;
+Host::Host() : HostObject ({}, 0) {}
 Host::~Host() = default;
 
-void* Host::find (const acfIID& iid)
+ACFRESULT Host::queryOther (const acfIID& iid, void** out)
 {
-    return iid == IID_IACFComponentFactory ? static_cast<IACFComponentFactory*> (&factory) : nullptr;
+    return iid == IID_IACFComponentFactory ? hand (&factory, out) : ACF_E_NOINTERFACE;
 }
 
 int Host::referencesHeld() const
 {
-    int held = references + factory.references;
-    for (const auto& c : collections)
-        held += c->references;
-    for (const auto& e : effectDescriptors)
-        held += e->references;
-    for (const auto& c : componentDescriptors)
-        held += c->references;
-    for (const auto& p : propertyMaps)
-        held += p->references;
-    for (const auto& s : hostServices)
-        held += s->references;
-    return held;
+    return references + factory.references + referencesOnMade();
 }
 
 // Module ----------------------------------------------------------------------
@@ -287,118 +199,6 @@ void Module::unload()
 }
 
 // Per-instance host objects ---------------------------------------------------
-
-AAX_Result Controller::GetEffectID (AAX_IString* outID) const
-{
-    if (outID == nullptr)
-        return -20004;
-    outID->Set ("com.morvid.PandrelTQ4418");
-    return 0;
-}
-
-AAX_Result Controller::GetSampleRate (AAX_CSampleRate* outRate) const
-{
-    if (outRate == nullptr)
-        return -20004;
-    *outRate = sampleRate;
-    return 0;
-}
-
-AAX_Result Controller::GetInputStemFormat (AAX_EStemFormat* outFormat) const
-{
-    if (outFormat == nullptr)
-        return -20004;
-    *outFormat = input;
-    return 0;
-}
-
-AAX_Result Controller::GetOutputStemFormat (AAX_EStemFormat* outFormat) const
-{
-    if (outFormat == nullptr)
-        return -20004;
-    *outFormat = output;
-    return 0;
-}
-
-AAX_Result Controller::GetSignalLatency (std::int32_t* outSamples) const
-{
-    if (outSamples == nullptr)
-        return -20004;
-    *outSamples = 0;
-    return 0;
-}
-
-AAX_Result Controller::PostPacket (AAX_CFieldIndex port, const void* data, std::uint32_t size)
-{
-    if (data == nullptr && size > 0)
-        return -20004;
-    const auto* bytes = static_cast<const unsigned char*> (data);
-    packets[port].assign (bytes, bytes + size);
-    ++posts;
-    return 0;
-}
-
-AAX_Result Controller::GetHostName (AAX_IString* outName) const
-{
-    if (outName == nullptr)
-        return -20004;
-    outName->Set ("Stand-in host");
-    return 0;
-}
-
-AAX_Result Controller::GetIsAudioSuite (AAX_CBoolean* out) const
-{
-    if (out == nullptr)
-        return -20004;
-    *out = 0;
-    return 0;
-}
-
-void* Controller::find (const acfIID& iid)
-{
-    return iid == IID_IAAXControllerV1 || iid == IID_IAAXControllerV2 || iid == IID_IAAXControllerV3
-               ? static_cast<AAX_IACFController_V3*> (this)
-               : nullptr;
-}
-
-AAX_Result Transport::GetCurrentTempo (double* outBpm) const
-{
-    if (outBpm == nullptr)
-        return -20004;
-    ++tempoAsked;
-    *outBpm = bpm;
-    return 0;
-}
-
-AAX_Result Transport::GetCurrentMeter (std::int32_t* outNumerator, std::int32_t* outDenominator) const
-{
-    if (outNumerator == nullptr || outDenominator == nullptr)
-        return -20004;
-    *outNumerator = 4;
-    *outDenominator = 4;
-    return 0;
-}
-
-AAX_Result Transport::IsTransportPlaying (bool* outPlaying) const
-{
-    if (outPlaying == nullptr)
-        return -20004;
-    *outPlaying = true;
-    return 0;
-}
-
-AAX_Result Transport::GetCurrentNativeSampleLocation (std::int64_t* outSample) const
-{
-    if (outSample == nullptr)
-        return -20004;
-    *outSample = sample;
-    return 0;
-}
-
-void* Transport::find (const acfIID& iid)
-{
-    return iid == IID_IAAXTransportV1 || iid == IID_IAAXTransportV2 ? static_cast<AAX_IACFTransport_V2*> (this) : nullptr;
-}
 
 void Automation::record (std::string call) const
 {
@@ -477,29 +277,10 @@ std::vector<std::string> Automation::registered() const
     return registeredIDs;
 }
 
-void* Automation::find (const acfIID& iid)
-{
-    return iid == IID_IAAXAutomationDelegateV1 ? static_cast<AAX_IACFAutomationDelegate*> (this) : nullptr;
-}
-
-AAX_Result ViewContainer::GetModifiers (std::uint32_t* out)
-{
-    if (out == nullptr)
-        return -20004;
-    *out = 0;
-    return 0;
-}
-
 AAX_Result ViewContainer::SetViewSize (AAX_Point& size)
 {
     asked = size;
     return 0;
-}
-
-void* ViewContainer::find (const acfIID& iid)
-{
-    return iid == IID_IAAXViewContainerV1 || iid == IID_IAAXViewContainerV2 ? static_cast<AAX_IACFViewContainer_V2*> (this)
-                                                                          : nullptr;
 }
 
 // Instance ----------------------------------------------------------------------
@@ -509,18 +290,17 @@ ACFRESULT Instance::Services::QueryInterface (const acfIID& iid, void** out)
     // A GUI asks its host object for the effect's parameters.
     if (iid == IID_IAAXEffectParametersV1 && instance.parameters != nullptr)
         return instance.parameters->QueryInterface (iid, out);
-    return Object::QueryInterface (iid, out);
+    return HostObject::QueryInterface (iid, out);
 }
 
-void* Instance::Services::find (const acfIID& iid)
+// The instance's controller, transport and automation.
+ACFRESULT Instance::Services::queryOther (const acfIID& iid, void** out)
 {
-    if (iid == IID_IAAXControllerV1 || iid == IID_IAAXControllerV2 || iid == IID_IAAXControllerV3)
-        return static_cast<AAX_IACFController_V3*> (&instance.controller);
-    if (iid == IID_IAAXTransportV1 || iid == IID_IAAXTransportV2)
-        return static_cast<AAX_IACFTransport_V2*> (&instance.transport);
-    if (iid == IID_IAAXAutomationDelegateV1)
-        return static_cast<AAX_IACFAutomationDelegate*> (&instance.automation);
-    return nullptr;
+    for (IACFUnknown* object : { static_cast<IACFUnknown*> (&instance.controller), static_cast<IACFUnknown*> (&instance.transport),
+                                 static_cast<IACFUnknown*> (&instance.automation) })
+        if (object->QueryInterface (iid, out) == ACF_OK)
+            return ACF_OK;
+    return ACF_E_NOINTERFACE;
 }
 
 Instance::Instance (const EffectDescriptor& effectToMake, const ComponentDescriptor& componentToRun, float sampleRate)
@@ -605,9 +385,9 @@ void Instance::render (float* const* inputs, float* const* outputs, int frames)
     for (const auto& [field, description] : component.fields)
         if (description.kind == "data in")
         {
-            const auto& packet = controller.packets[field];
-            if (packet.size() >= sizeof (bypassWord))
-                std::memcpy (&bypassWord, packet.data(), sizeof (bypassWord));
+            const auto* packet = controller.lastPacket (field);
+            if (packet != nullptr && packet->size() >= sizeof (bypassWord))
+                std::memcpy (&bypassWord, packet->data(), sizeof (bypassWord));
         }
         else if (description.kind == "audio in")
             record[static_cast<std::size_t> (field)] = const_cast<float**> (inputs);

@@ -10,6 +10,7 @@
 #include "AAX_ACFHostInterfaces.h"
 #include "AAX_ACFIdentifiers.h"
 #include "ACFModule.h"
+#include "HostObject.h"
 
 #include <atomic>
 #include <map>
@@ -21,57 +22,14 @@
 
 namespace standin
 {
-// Counted references and the interfaces an object answers. Objects belong to
-// the host; a count below zero marks a reference released once too often.
-template <class Interface>
-class Object : public Interface
-{
-public:
-    ACFRESULT QueryInterface (const acfIID& iid, void** out) override
-    {
-        if (out == nullptr)
-            return ACF_E_POINTER;
-        *out = nullptr;
-        void* found = iid == IID_IACFUnknown ? static_cast<IACFUnknown*> (static_cast<Interface*> (this)) : find (iid);
-        if (found == nullptr)
-            return ACF_E_NOINTERFACE;
-        AddRef();
-        *out = found;
-        return ACF_OK;
-    }
-    std::uint32_t AddRef() override { return static_cast<std::uint32_t> (++references); }
-    std::uint32_t Release() override { return static_cast<std::uint32_t> (--references); }
-    virtual ~Object() = default;
-
-    std::atomic<int> references { 0 };
-
-protected:
-    virtual void* find (const acfIID& iid) = 0;
-};
-
-class PropertyMap final : public Object<AAX_IACFPropertyMap_V2>
-{
-public:
-    AAX_CBoolean GetProperty (AAX_EProperty property, AAX_CPropertyValue* outValue) const override;
-    AAX_Result AddProperty (AAX_EProperty property, AAX_CPropertyValue value) override;
-    AAX_Result RemoveProperty (AAX_EProperty property) override;
-    AAX_Result AddPropertyWithIDArray (AAX_EProperty, const AAX_SPlugInIdentifierTriad*, std::uint32_t) override { return 0; }
-    AAX_CBoolean GetPropertyWithIDArray (AAX_EProperty, const AAX_SPlugInIdentifierTriad**, std::uint32_t*) const override
-    {
-        return 0;
-    }
-    AAX_CPropertyValue get (AAX_EProperty property) const;
-
-    std::map<std::int32_t, AAX_CPropertyValue> properties;
-
-private:
-    void* find (const acfIID& iid) override;
-};
+using aaxhost::HostObject;
+using aaxhost::PropertyMap;
 
 // One processing component: its context fields, procs and properties.
-class ComponentDescriptor final : public Object<AAX_IACFComponentDescriptor_V2>
+class ComponentDescriptor final : public HostObject<AAX_IACFComponentDescriptor_V2>
 {
 public:
+    ComponentDescriptor() : HostObject ({ IID_IAAXComponentDescriptorV1, IID_IAAXComponentDescriptorV2 }, 2) {}
     AAX_Result Clear() override;
     AAX_Result AddAudioIn (AAX_CFieldIndex field) override { return add (field, "audio in"); }
     AAX_Result AddAudioOut (AAX_CFieldIndex field) override { return add (field, "audio out"); }
@@ -109,12 +67,12 @@ public:
 
 private:
     AAX_Result add (AAX_CFieldIndex field, std::string kind, std::uint32_t size = 0);
-    void* find (const acfIID& iid) override;
 };
 
-class EffectDescriptor final : public Object<AAX_IACFEffectDescriptor_V2>
+class EffectDescriptor final : public HostObject<AAX_IACFEffectDescriptor_V2>
 {
 public:
+    EffectDescriptor() : HostObject ({ IID_IAAXEffectDescriptorV1, IID_IAAXEffectDescriptorV2 }, 2) {}
     AAX_Result AddComponent (IACFUnknown* component) override;
     AAX_Result AddName (const char* name) override;
     AAX_Result AddCategory (std::uint32_t category) override;
@@ -129,18 +87,16 @@ public:
     std::uint32_t categories = 0;
     std::map<std::string, void*> procs;
     std::vector<ComponentDescriptor*> components;
-
-private:
-    void* find (const acfIID& iid) override;
 };
 
 // The collection is also what the module hands back as its plug-in definition.
-class Collection final : public Object<AAX_IACFCollection>, public IACFPluginDefinition
+class Collection final : public HostObject<AAX_IACFCollection>, public IACFPluginDefinition
 {
 public:
-    ACFRESULT QueryInterface (const acfIID& iid, void** out) override { return Object::QueryInterface (iid, out); }
-    std::uint32_t AddRef() override { return Object::AddRef(); }
-    std::uint32_t Release() override { return Object::Release(); }
+    Collection() : HostObject ({ IID_IAAXCollectionV1 }, 1) {}
+    ACFRESULT QueryInterface (const acfIID& iid, void** out) override { return HostObject::QueryInterface (iid, out); }
+    std::uint32_t AddRef() override { return HostObject::AddRef(); }
+    std::uint32_t Release() override { return HostObject::Release(); }
 
     AAX_Result AddEffect (const char* effectID, IACFUnknown* descriptor) override;
     AAX_Result SetManufacturerName (const char* name) override;
@@ -153,56 +109,47 @@ public:
     std::vector<std::string> packageNames;
     std::uint32_t packageVersion = 0;
 
-private:
-    void* find (const acfIID& iid) override;
+protected:
+    ACFRESULT queryOther (const acfIID& iid, void** out) override;
 };
 
-class HostServices final : public Object<AAX_IACFHostServices_V2>
+class HostServices final : public HostObject<AAX_IACFHostServices_V2>
 {
 public:
-    AAX_Result Assert (const char*, std::int32_t, const char* note) override;
-    AAX_Result Trace (std::int32_t, const char* message) override;
+    HostServices() : HostObject ({ IID_IAAXHostServicesV1, IID_IAAXHostServicesV2 }, 2) {}
+    // Heard and let go: no test reads a module's traces.
+    AAX_Result Assert (const char*, std::int32_t, const char*) override { return 0; }
+    AAX_Result Trace (std::int32_t, const char*) override { return 0; }
     AAX_Result StackTrace (std::int32_t, std::int32_t, const char*) override { return 0; }
-
-    std::mutex lock;
-    std::vector<std::string> messages;
-
-private:
-    void* find (const acfIID& iid) override;
 };
 
 class Host;
 
-class ComponentFactory final : public Object<IACFComponentFactory>
+class ComponentFactory final : public HostObject<IACFComponentFactory>
 {
 public:
-    explicit ComponentFactory (Host& owner) : host (owner) {}
+    explicit ComponentFactory (Host& owner) : HostObject ({ IID_IACFComponentFactory }, 1), host (owner) {}
     ACFRESULT CreateComponent (IACFUnknown* outer, const acfCLSID& component, const acfIID& iid, void** out) override;
 
 private:
-    void* find (const acfIID& iid) override;
     Host& host;
 };
 
 // What the host passes to ACFStartup and ACFRegisterPlugin: its factory.
-class Host final : public Object<IACFUnknown>
+class Host final : public HostObject<IACFUnknown>,
+                   public aaxhost::MadeComponents<Collection, EffectDescriptor, ComponentDescriptor, PropertyMap, HostServices>
 {
 public:
     Host();
     ~Host() override;
 
     ComponentFactory factory { *this };
-    std::vector<std::unique_ptr<Collection>> collections;
-    std::vector<std::unique_ptr<EffectDescriptor>> effectDescriptors;
-    std::vector<std::unique_ptr<ComponentDescriptor>> componentDescriptors;
-    std::vector<std::unique_ptr<PropertyMap>> propertyMaps;
-    std::vector<std::unique_ptr<HostServices>> hostServices;
 
     // References the module still holds on anything of this host.
     int referencesHeld() const;
 
-private:
-    void* find (const acfIID& iid) override;
+protected:
+    ACFRESULT queryOther (const acfIID& iid, void** out) override;
 };
 
 // The module: its seven entry points from the .so.
@@ -229,73 +176,15 @@ public:
 };
 
 // Per instance: the host controller, transport and automation.
-class Controller final : public Object<AAX_IACFController_V3>
-{
-public:
-    AAX_Result GetEffectID (AAX_IString* outID) const override;
-    AAX_Result GetSampleRate (AAX_CSampleRate* outRate) const override;
-    AAX_Result GetInputStemFormat (AAX_EStemFormat* outFormat) const override;
-    AAX_Result GetOutputStemFormat (AAX_EStemFormat* outFormat) const override;
-    AAX_Result GetSignalLatency (std::int32_t* outSamples) const override;
-    AAX_Result GetCycleCount (AAX_EProperty, AAX_CPropertyValue*) const override { return -20009; }
-    AAX_Result GetTODLocation (AAX_CTimeOfDay*) const override { return -20009; }
-    AAX_Result SetSignalLatency (std::int32_t) override { return 0; }
-    AAX_Result SetCycleCount (const AAX_EProperty*, const AAX_CPropertyValue*, std::int32_t) override { return 0; }
-    AAX_Result PostPacket (AAX_CFieldIndex port, const void* data, std::uint32_t size) override;
-    AAX_Result GetCurrentMeterValue (AAX_CTypeID, float*) const override { return -20009; }
-    AAX_Result GetMeterPeakValue (AAX_CTypeID, float*) const override { return -20009; }
-    AAX_Result ClearMeterPeakValue (AAX_CTypeID) const override { return -20009; }
-    AAX_Result GetMeterCount (std::uint32_t*) const override { return -20009; }
-    AAX_Result GetMeterClipped (AAX_CTypeID, AAX_CBoolean*) const override { return -20009; }
-    AAX_Result ClearMeterClipped (AAX_CTypeID) const override { return -20009; }
-    AAX_Result GetNextMIDIPacket (AAX_CFieldIndex*, AAX_CMidiPacket*) override { return -20009; }
-    AAX_Result SendNotification (AAX_CTypeID, const void*, std::uint32_t) override { return 0; }
-    AAX_Result GetHybridSignalLatency (std::int32_t*) const override { return -20009; }
-    AAX_Result GetCurrentAutomationTimestamp (AAX_CTransportCounter*) const override { return -20009; }
-    AAX_Result GetHostName (AAX_IString* outName) const override;
-    AAX_Result GetPlugInTargetPlatform (AAX_CTargetPlatform*) const override { return -20009; }
-    AAX_Result GetIsAudioSuite (AAX_CBoolean* out) const override;
-
-    float sampleRate = 48000.0f;
-    AAX_EStemFormat input = AAX_eStemFormat_Stereo, output = AAX_eStemFormat_Stereo;
-    std::map<AAX_CFieldIndex, std::vector<unsigned char>> packets; // the last posted to each port
-    int posts = 0;
-
-private:
-    void* find (const acfIID& iid) override;
-};
-
-class Transport final : public Object<AAX_IACFTransport_V2>
-{
-public:
-    AAX_Result GetCurrentTempo (double* outBpm) const override;
-    AAX_Result GetCurrentMeter (std::int32_t* outNumerator, std::int32_t* outDenominator) const override;
-    AAX_Result IsTransportPlaying (bool* outPlaying) const override;
-    AAX_Result GetCurrentTickPosition (std::int64_t*) const override { return -20009; }
-    AAX_Result GetCurrentLoopPosition (bool*, std::int64_t*, std::int64_t*) const override { return -20009; }
-    AAX_Result GetCurrentNativeSampleLocation (std::int64_t* outSample) const override;
-    AAX_Result GetCustomTickPosition (std::int64_t*, std::int64_t) const override { return -20009; }
-    AAX_Result GetBarBeatPosition (std::int32_t*, std::int32_t*, std::int64_t*, std::int64_t) const override { return -20009; }
-    AAX_Result GetTicksPerQuarter (std::uint32_t*) const override { return -20009; }
-    AAX_Result GetCurrentTicksPerBeat (std::uint32_t*) const override { return -20009; }
-    AAX_Result GetTimelineSelectionStartPosition (std::int64_t*) const override { return -20009; }
-    AAX_Result GetTimeCodeInfo (AAX_EFrameRate*, std::int32_t*) const override { return -20009; }
-    AAX_Result GetFeetFramesInfo (AAX_EFeetFramesRate*, std::int64_t*) const override { return -20009; }
-    AAX_Result IsMetronomeEnabled (std::int32_t*) const override { return -20009; }
-
-    double bpm = 100.0;
-    std::int64_t sample = 0;
-    mutable std::atomic<int> tempoAsked { 0 };
-
-private:
-    void* find (const acfIID& iid) override;
-};
+using aaxhost::Controller;
+using aaxhost::Transport;
 
 // Records every call as text ("touch 2", "request 2 0.5", "release 2",
 // "current 2 0.5") and keeps set requests until the host answers them.
-class Automation final : public Object<AAX_IACFAutomationDelegate>
+class Automation final : public HostObject<AAX_IACFAutomationDelegate>
 {
 public:
+    Automation() : HostObject ({ IID_IAAXAutomationDelegateV1 }, 1) {}
     AAX_Result RegisterParameter (AAX_CParamID id) override;
     AAX_Result UnregisterParameter (AAX_CParamID id) override;
     AAX_Result PostSetValueRequest (AAX_CParamID id, double value) const override;
@@ -310,7 +199,6 @@ public:
 
 private:
     void record (std::string call) const;
-    void* find (const acfIID& iid) override;
 
     mutable std::mutex lock;
     mutable std::vector<std::string> log;
@@ -319,14 +207,17 @@ private:
 };
 
 // The X11 window the host gives a GUI.
-class ViewContainer final : public Object<AAX_IACFViewContainer_V2>
+class ViewContainer final : public HostObject<AAX_IACFViewContainer_V2>
 {
 public:
-    explicit ViewContainer (unsigned long windowToGive) : window (windowToGive) {}
+    explicit ViewContainer (unsigned long windowToGive)
+        : HostObject ({ IID_IAAXViewContainerV1, IID_IAAXViewContainerV2 }, 2), window (windowToGive)
+    {
+    }
 
     std::int32_t GetType() override { return AAX_eViewContainer_Type_X11Window; }
     void* GetPtr() override { return reinterpret_cast<void*> (window); }
-    AAX_Result GetModifiers (std::uint32_t* out) override;
+    AAX_Result GetModifiers (std::uint32_t* out) override { return filled (out, 0, "GetModifiers"); }
     AAX_Result SetViewSize (AAX_Point& size) override;
     AAX_Result HandleParameterMouseDown (AAX_CParamID, std::uint32_t) override { return 0; }
     AAX_Result HandleParameterMouseDrag (AAX_CParamID, std::uint32_t) override { return 0; }
@@ -337,9 +228,6 @@ public:
 
     unsigned long window;
     AAX_Point asked {};
-
-private:
-    void* find (const acfIID& iid) override;
 };
 
 // One instance of a component: its parameter object initialised on a host
@@ -376,14 +264,16 @@ public:
     std::int32_t initResult = -1;
 
 private:
-    class Services final : public Object<IACFUnknown>
+    class Services final : public HostObject<IACFUnknown>
     {
     public:
-        explicit Services (Instance& owner) : instance (owner) {}
+        explicit Services (Instance& owner) : HostObject ({}, 0), instance (owner) {}
         ACFRESULT QueryInterface (const acfIID& iid, void** out) override;
 
+    protected:
+        ACFRESULT queryOther (const acfIID& iid, void** out) override;
+
     private:
-        void* find (const acfIID& iid) override;
         Instance& instance;
     };
 

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 namespace
 {
@@ -128,36 +129,22 @@ TEST (AaxString, AppendsNumbersExactlyWithTiesToEven)
 
 TEST (AaxString, ReadsNumbersOfItsOwnGrammarOnly)
 {
-    auto expectRead = [] (const char* text, double expected) {
+    const std::pair<const char*, double> numbers[] {
+        { " 2.5dB", 2.5 },  { "-3", -3.0 },        { "\t+0.75 Hz", 0.75 }, { ".5", 0.5 },
+        { "5.", 5.0 },      { "1.5e3x", 1500.0 },  { "2E-1", 0.2 },        { "7e", 7.0 },
+        { "7e+", 7.0 },     { "0x10", 0.0 }, // the number ends at the x
+        { "1e999", HUGE_VAL }, { "-1e999", -HUGE_VAL }, { "1e-999", 0.0 }, { "0.00001e-320", 0.0 },
+    };
+    for (const auto& [text, expected] : numbers)
+    {
         const auto r = read (text);
         EXPECT_TRUE (r.ok) << text;
         EXPECT_EQ (r.value, expected) << text;
-    };
-    auto expectFail = [] (const char* text) {
+    }
+    for (const char* text : { "abc", "", ".", "-", " .e5", "inf", "nan", "e5" })
+    {
         const auto r = read (text);
         EXPECT_FALSE (r.ok) << text;
         EXPECT_EQ (r.value, 0.0) << text;
-    };
-    expectRead (" 2.5dB", 2.5);
-    expectRead ("-3", -3.0);
-    expectRead ("\t+0.75 Hz", 0.75);
-    expectRead (".5", 0.5);
-    expectRead ("5.", 5.0);
-    expectRead ("1.5e3x", 1500.0);
-    expectRead ("2E-1", 0.2);
-    expectRead ("7e", 7.0);
-    expectRead ("7e+", 7.0);
-    expectRead ("0x10", 0.0); // the number ends at the x
-    expectRead ("1e999", HUGE_VAL);
-    expectRead ("-1e999", -HUGE_VAL);
-    expectRead ("1e-999", 0.0);
-    expectRead ("0.00001e-320", 0.0);
-    expectFail ("abc");
-    expectFail ("");
-    expectFail (".");
-    expectFail ("-");
-    expectFail (" .e5");
-    expectFail ("inf");
-    expectFail ("nan");
-    expectFail ("e5");
+    }
 }

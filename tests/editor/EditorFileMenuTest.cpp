@@ -1,6 +1,7 @@
 // The file menu's items, loading presets the user picks or steps to, and
 // the editor closed while its panels are open.
 #include "EditorFixture.h"
+#include "PresetMenuTestFolder.h"
 
 #include <PresetDocumentGuard.h>
 
@@ -67,9 +68,7 @@ TEST_F (EditorTest, ALoadThatAppliesNothingKeepsTheSlotNameAndSaysWhy)
 
     // Picked from the menu: applied, then the newer-version message.
     auto& menu = child<MorvidPresetMenu> ("presetMenu_");
-    MorvidOptionMenuTree::MenuContents shown;
-    for (int i = 0; i < menu.getNumOfFiles() - 1; ++i)
-        shown.filePaths.add (menu.getFilePath (i)), shown.fileNames.add (menu.getFileName (i));
+    const auto shown = shownContents (menu);
     menu.applyMenuPick (shown.fileNames.indexOf ("Newer") + 1, shown);
     EXPECT_EQ (program().name[0], "Newer.mdtz");
     EXPECT_FLOAT_EQ (processor->getParameter (7), 0.8f);
@@ -111,8 +110,7 @@ TEST_F (EditorTest, SavePresetAsksBeforeOverwritingAndOtherwiseOpensTheBrowser)
     EXPECT_TRUE (presetFolder.isDirectory());
     ASSERT_TRUE (paneltest::isOpen (browser));
     list.setFileName ("Lead");
-    ASSERT_TRUE (paneltest::pumpUntil ([&] { return paneltest::usable (paneltest::child (browser, "OK")); }));
-    paneltest::click (browser, "OK");
+    ASSERT_TRUE (paneltest::clickWhenUsable (browser, "OK"));
     EXPECT_FALSE (browser.isVisible());
     EXPECT_EQ (program().name[0], "Lead.mdtz");
 
@@ -177,14 +175,12 @@ TEST_F (EditorTest, ClosedWhileAPanelIsOpen)
               paneltest::click (b, "New Folder");
               auto& newFolder = paneltest::child (b, "newFolderComponent_");
               paneltest::child<juce::TextEditor> (newFolder, "textEditor_").setText ("Lead.mdtz");
-              paneltest::pumpUntil ([&] { return paneltest::usable (paneltest::child (newFolder, "OK")); });
-              paneltest::click (newFolder, "OK");
+              paneltest::clickWhenUsable (newFolder, "OK");
               return paneltest::child (newFolder, "alertComponent_"); } },
         { "browser's question", [&browser] () -> juce::Component& {
               auto& b = browser();
               paneltest::child<juce::FileBrowserComponent> (b, "fileBrowser_").setFileName ("Lead");
-              paneltest::pumpUntil ([&] { return paneltest::usable (paneltest::child (b, "OK")); });
-              paneltest::click (b, "OK");
+              paneltest::clickWhenUsable (b, "OK");
               return paneltest::child (b, "overwriteComponent_"); } },
     };
 

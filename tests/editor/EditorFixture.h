@@ -4,22 +4,20 @@
 // listener that records what the host is told.
 #include "PanelTestKit.h"
 #include "PandrelTQ4418AudioProcessorEditor.h"
+#include "ThrowAwayHome.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <unistd.h>
 
 class EditorTest : public ::testing::Test, private juce::AudioProcessorListener
 {
 protected:
     EditorTest()
     {
-        for (auto [name, saved] : { std::pair { "HOME", &savedHome }, std::pair { "PATH", &savedPath } })
-            if (const char* current = std::getenv (name))
-                *saved = current;
+        if (const char* current = std::getenv ("PATH"))
+            savedPath = current;
         EXPECT_TRUE (home.getChildFile ("bin").createDirectory());
-        setenv ("HOME", home.getFullPathName().toRawUTF8(), 1);
         setenv ("PATH", (home.getFullPathName() + "/bin:" + savedPath).toRawUTF8(), 1);
 
         const auto opener = home.getChildFile ("bin/xdg-open");
@@ -36,9 +34,7 @@ protected:
         editor.reset();
         processor->removeListener (this);
         processor.reset();
-        home.deleteRecursively (false);
         setenv ("PATH", savedPath.toRawUTF8(), 1);
-        savedHome.isNotEmpty() ? setenv ("HOME", savedHome.toRawUTF8(), 1) : unsetenv ("HOME");
     }
 
     PandrelTQ4418AudioProcessorEditor& open()
@@ -83,10 +79,10 @@ protected:
 
     std::vector<std::pair<int, float>> sent; // what the host was told
 
-    juce::String savedHome, savedPath;
-    juce::File home = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                          .getNonexistentChildFile ("editor-home-" + juce::String (getpid()), {});
-    juce::File presetFolder = home.getChildFile ("Music/Audio Music Apps/Morvid/Presets/PandrelTQ4418");
+    juce::String savedPath;
+    ThrowAwayHome throwAwayHome { "editor-home-" };
+    juce::File home = throwAwayHome.folder;
+    juce::File presetFolder = throwAwayHome.presetFolder();
     juce::File opened = home.getChildFile ("opened.txt");
     std::unique_ptr<PandrelTQ4418AudioProcessor> processor { static_cast<PandrelTQ4418AudioProcessor*> (createPluginFilter()) };
     std::unique_ptr<PandrelTQ4418AudioProcessorEditor> editor;

@@ -522,6 +522,20 @@ protected:
         }
     }
 
+    // `count` seeded mutations of the text, numbered from `index` on; stops
+    // at the first fatal failure.
+    template <typename Case>
+    void mutations (std::uint32_t kind, size_t index, size_t count, const std::string& text, Case&& run)
+    {
+        for (const auto end = index + count; index < end && ! HasFatalFailure(); ++index)
+        {
+            Mutator m (seed, kind, static_cast<std::uint32_t> (index));
+            std::string applied;
+            const auto mutated = m.mutate (text, applied);
+            run (mutated, m, applied, index);
+        }
+    }
+
     void TearDown() override { std::printf ("%d cases, %d taken by the guard\n", cases, taken); }
 
     PandrelTQ4418AudioProcessor p, q;
@@ -532,14 +546,9 @@ protected:
 
 TEST_F (DocumentFuzz, BankState)
 {
-    const auto text = documentOf (bankOf (p));
-    for (size_t index = 0; index < 5000; ++index)
-    {
-        Mutator m (seed, 1, static_cast<std::uint32_t> (index));
-        std::string applied;
-        const auto mutated = m.mutate (text, applied);
-        ASSERT_NO_FATAL_FAILURE (hostStateCase (true, mutated, m, applied, index));
-    }
+    mutations (1, 0, 5000, documentOf (bankOf (p)), [this] (const std::string& mutated, Mutator& m, const std::string& applied, size_t index) {
+        hostStateCase (true, mutated, m, applied, index);
+    });
 }
 
 TEST_F (DocumentFuzz, ProgramState)
@@ -553,13 +562,9 @@ TEST_F (DocumentFuzz, ProgramState)
         const std::string piece = at % 2 == 0 ? "<?x?>y" : "<!--c-->";
         ASSERT_NO_FATAL_FAILURE (hostStateCase (false, std::string (text).insert (at, piece), m, piece + "@" + std::to_string (at) + " ", index));
     }
-    for (const auto end = index + 8000; index < end; ++index)
-    {
-        Mutator m (seed, 2, static_cast<std::uint32_t> (index));
-        std::string applied;
-        const auto mutated = m.mutate (text, applied);
-        ASSERT_NO_FATAL_FAILURE (hostStateCase (false, mutated, m, applied, index));
-    }
+    mutations (2, index, 8000, text, [this] (const std::string& mutated, Mutator& m, const std::string& applied, size_t i) {
+        hostStateCase (false, mutated, m, applied, i);
+    });
 }
 
 TEST_F (DocumentFuzz, PresetFile)
@@ -569,13 +574,9 @@ TEST_F (DocumentFuzz, PresetFile)
     for (const std::string piece : { "<?x?>", "<?x?>y", "<!--c-->" })
         for (size_t at = 0; at <= text.size(); ++at, ++index)
             ASSERT_NO_FATAL_FAILURE (presetCase (std::string (text).insert (at, piece), piece + "@" + std::to_string (at), index));
-    for (const auto end = index + 15000; index < end; ++index)
-    {
-        Mutator m (seed, 3, static_cast<std::uint32_t> (index));
-        std::string applied;
-        const auto mutated = m.mutate (text, applied);
-        ASSERT_NO_FATAL_FAILURE (presetCase (mutated, applied, index));
-    }
+    mutations (3, index, 15000, text, [this] (const std::string& mutated, Mutator&, const std::string& applied, size_t i) {
+        presetCase (mutated, applied, i);
+    });
 }
 
 TEST_F (DocumentFuzz, PresetFileThroughTheMenu)
@@ -588,11 +589,7 @@ TEST_F (DocumentFuzz, PresetFileThroughTheMenu)
     menu.setSelectedFilePath ("Fuzz.mdtz");
     const auto file = root.getChildFile ("Fuzz.mdtz");
 
-    for (size_t index = 0; index < 1000; ++index)
-    {
-        Mutator m (seed, 4, static_cast<std::uint32_t> (index));
-        std::string applied;
-        const auto mutated = m.mutate (text, applied);
+    mutations (4, 0, 1000, text, [&] (const std::string& mutated, Mutator&, const std::string& applied, size_t index) {
         ASSERT_TRUE (file.replaceWithData (mutated.data(), mutated.size()));
         const auto where = describe ("menu", index, applied, mutated);
         ++cases;
@@ -612,5 +609,5 @@ TEST_F (DocumentFuzz, PresetFileThroughTheMenu)
             ASSERT_TRUE (Snapshot (p) == before) << "refused, yet changed: " << where;
         }
         ASSERT_NO_FATAL_FAILURE (expectSafeValues (where));
-    }
+    });
 }

@@ -39,26 +39,23 @@ struct Editor : juce::Component
     juce::Image background;
 };
 
-// Runs posted messages and timers until `done` holds; false after `limitMs`.
-inline bool pumpUntil (const std::function<bool()>& done, int limitMs = 5000)
-{
-    for (const auto start = juce::Time::getMillisecondCounter();;)
-    {
-        while (juce::dispatchNextMessageOnSystemQueue (true))
-        {
-        }
-        if (done())
-            return true;
-        if (juce::Time::getMillisecondCounter() - start > (juce::uint32) limitMs)
-            return false;
-        juce::Thread::sleep (1);
-    }
-}
-
 inline void pump()
 {
     while (juce::dispatchNextMessageOnSystemQueue (true))
     {
+    }
+}
+
+// Runs posted messages and timers until `done` holds; false after `limitMs`.
+inline bool pumpUntil (const std::function<bool()>& done, int limitMs = 5000)
+{
+    for (const auto start = juce::Time::getMillisecondCounter();; juce::Thread::sleep (1))
+    {
+        pump();
+        if (done())
+            return true;
+        if (juce::Time::getMillisecondCounter() - start > (juce::uint32) limitMs)
+            return false;
     }
 }
 
@@ -83,6 +80,16 @@ inline void click (juce::Component& panel, const juce::String& buttonName)
 // A button's state as the panels' timers set it; alpha is kept in eight bits.
 inline bool usable (juce::Component& button) { return button.isEnabled() && button.getAlpha() == 1.0f; }
 inline bool unusable (juce::Component& button) { return ! button.isEnabled() && std::abs (button.getAlpha() - 0.5f) < 0.01f; }
+
+// Clicks the button once the panel's timer has made it usable; false if it
+// never became so.
+inline bool clickWhenUsable (juce::Component& panel, const juce::String& buttonName)
+{
+    if (! pumpUntil ([&] { return usable (child (panel, buttonName)); }))
+        return false;
+    click (panel, buttonName);
+    return true;
+}
 
 inline bool isOpen (juce::Component& panel) { return panel.isVisible() && panel.isCurrentlyModal (false); }
 

@@ -36,8 +36,7 @@ protected:
     void save (const juce::String& name)
     {
         list().setFileName (name);
-        ASSERT_TRUE (pumpUntil ([&] { return usable (saveButton()); })) << name;
-        click (browser, "OK");
+        ASSERT_TRUE (clickWhenUsable (browser, "OK")) << name;
     }
 
     // The editor builds the browser before it makes the Preset folder.

@@ -2,11 +2,13 @@
 // would load it, compared with the processor run in-process.
 #include "PandrelTQ4418AudioProcessor.h"
 #include "PandrelVersion.h"
+#include "ReferenceProcessor.h"
 #include "Vst2TestHost.h"
 
 #include <gtest/gtest.h>
 
-#include <X11/Xlib.h>
+#include "HostWindow.h" // after gtest: Xlib defines None and Bool
+
 #include <dlfcn.h>
 
 #include <chrono>
@@ -16,7 +18,6 @@
 #include <thread>
 
 namespace Op = VstEffectOpcode;
-using Channels = std::vector<std::vector<float>>;
 
 namespace
 {
@@ -26,29 +27,6 @@ constexpr double bpm = 100.0;
 
 // "Type 2", tempo sync, stereo spread, feedback and some delay.
 const std::vector<float> settings { 1.0f, 0.5f, 0.3f, 6.0f / 18.0f, 0.7f, 0.3f, 0.75f, 0.5f, 0.5f, 1.0f, 1.0f };
-
-Channels noise (int frames, int seed)
-{
-    juce::Random random (seed);
-    Channels channels (2, std::vector<float> (static_cast<size_t> (frames)));
-    for (auto& channel : channels)
-        for (auto& sample : channel)
-            sample = 0.3f * (random.nextFloat() * 2.0f - 1.0f);
-    return channels;
-}
-
-double residualDb (const Channels& take, const Channels& reference)
-{
-    double error = 0.0, energy = 0.0;
-    for (size_t c = 0; c < reference.size(); ++c)
-        for (size_t i = 0; i < reference[c].size(); ++i)
-        {
-            const double d = take[c][i] - reference[c][i];
-            error += d * d;
-            energy += static_cast<double> (reference[c][i]) * reference[c][i];
-        }
-    return error == 0.0 ? -400.0 : 10.0 * std::log10 (error / energy);
-}
 
 bool allFinite (const Channels& channels)
 {
@@ -63,26 +41,6 @@ void sleepMs (int ms)
 {
     std::this_thread::sleep_for (std::chrono::milliseconds (ms));
 }
-
-// A top-level X window of the editor's size, as a host gives the editor.
-// A window of the editor's size, as a host gives one (none without a display).
-struct HostWindow
-{
-    Display* display = std::getenv ("DISPLAY") != nullptr ? XOpenDisplay (nullptr) : nullptr;
-    ::Window window = display != nullptr ? XCreateSimpleWindow (display, DefaultRootWindow (display), 0, 0, 325, 454, 0, 0, 0) : 0;
-
-    HostWindow()
-    {
-        if (display != nullptr)
-            XMapWindow (display, window), XFlush (display);
-    }
-    ~HostWindow()
-    {
-        if (display != nullptr)
-            XDestroyWindow (display, window), XCloseDisplay (display);
-    }
-    void* handle() const { return reinterpret_cast<void*> (window); }
-};
 
 // The plug-in in our test host, with a transport at 100 BPM.
 struct Plugin : Vst2TestHost
@@ -109,54 +67,15 @@ struct Plugin : Vst2TestHost
 };
 
 // The processor fed as the wrapper feeds it: parameters set before it is
-// prepared, the tempo reported only while it processes.
-class Reference : private juce::AudioPlayHead
+// prepared.
+struct Reference : ReferenceProcessor
 {
-public:
     explicit Reference (const std::vector<float>& values)
-        : processor (static_cast<PandrelTQ4418AudioProcessor*> (createPluginFilter()))
     {
-        processor->setPlayHead (this);
         for (size_t i = 0; i < values.size(); ++i)
             set (static_cast<int> (i), values[i]);
-        processor->setRateAndBufferSizeDetails (hostRate, hostBlock);
-        processor->prepareToPlay (hostRate, hostBlock);
+        prepare (hostRate, hostBlock);
     }
-
-    void set (int index, float value) { processor->getParameters()[index]->setValue (value); }
-
-    // The model switch the processor's timer makes on the message thread.
-    void runTimer() { processor->timerCallback(); }
-
-    void process (Channels& io, int start, int frames)
-    {
-        float* pointers[] = { io[0].data() + start, io[1].data() + start };
-        juce::AudioBuffer<float> buffer (pointers, 2, frames);
-        juce::MidiBuffer midi;
-        processing = true;
-        processor->processBlock (buffer, midi);
-        processing = false;
-    }
-
-    Channels render (Channels audio)
-    {
-        for (int start = 0; start < static_cast<int> (audio[0].size()); start += hostBlock)
-            process (audio, start, std::min (hostBlock, static_cast<int> (audio[0].size()) - start));
-        return audio;
-    }
-
-private:
-    juce::Optional<PositionInfo> getPosition() const override
-    {
-        if (! processing)
-            return {};
-        PositionInfo position;
-        position.setBpm (bpm);
-        return position;
-    }
-
-    std::unique_ptr<PandrelTQ4418AudioProcessor> processor;
-    bool processing = false;
 };
 
 // A document in the framing the processor's host state uses.
@@ -232,8 +151,8 @@ TEST (Vst2Plugin, ReportsTheTailInSamples)
 
 TEST (Vst2Plugin, PlaysLikeTheProcessor)
 {
-    const auto dry = noise (4 * 48000 / 10, 1);
-    const auto expected = Reference (settings).render (dry);
+    const auto dry = noise (2, 4 * 48000 / 10, 1);
+    const auto expected = Reference (settings).render (dry, hostBlock);
     ASSERT_TRUE (allFinite (expected));
     EXPECT_GT (residualDb (expected, dry), -10.0); // flanged
 
@@ -268,7 +187,7 @@ TEST (Vst2Plugin, PlaysLikeTheProcessor)
 // timer; with one open, the host's idle calls do.
 TEST (Vst2Plugin, ModelSwitchFollowsTheMessageLoop)
 {
-    auto audio = noise (48000, 2);
+    auto audio = noise (2, 48000, 2);
     auto expected = audio;
     Plugin plugin;
     plugin.startWith ({});
@@ -461,14 +380,14 @@ TEST (Vst2Plugin, TakesTheThreeChannelLayouts)
 
     EXPECT_EQ (set (1, 2), 1);
     EXPECT_EQ (current(), std::make_pair (1, 2));
-    auto audio = noise (2048, 3);
+    auto audio = noise (2, 2048, 3);
     plugin.process (audio, audio);
     EXPECT_TRUE (allFinite (audio));
     EXPECT_NE (audio[0], audio[1]); // stereo spread out of one input
 
     EXPECT_EQ (set (1, 1), 1);
     EXPECT_EQ (current(), std::make_pair (1, 1));
-    audio = noise (2048, 4);
+    audio = noise (2, 2048, 4);
     plugin.process (audio, audio);
     EXPECT_EQ (audio[1], std::vector<float> (2048, 0.0f)); // no second output
 
@@ -502,14 +421,7 @@ TEST (Vst2Plugin, EditorOpensIntoTheHostsWindow)
         for (int i = 0; i < 10; ++i, sleepMs (10))
             plugin.dispatch (Op::editorIdle);
 
-        // The editor is a child of the host's window.
-        ::Window root = 0, parent = 0, *children = nullptr;
-        unsigned count = 0;
-        XSync (host.display, False);
-        ASSERT_TRUE (XQueryTree (host.display, host.window, &root, &parent, &children, &count));
-        EXPECT_EQ (count, 1u);
-        if (children != nullptr)
-            XFree (children);
+        EXPECT_EQ (host.children(), 1u); // the editor is a child of the host's window
 
         plugin.dispatch (Op::editorClose);
         plugin.dispatch (Op::editorIdle);
@@ -524,7 +436,7 @@ TEST (Vst2Plugin, SurvivesHostileCalls)
 {
     Plugin plugin;
     ASSERT_EQ (plugin.error(), "");
-    auto audio = noise (1024, 5);
+    auto audio = noise (2, 1024, 5);
 
     // Before it is prepared: silence, whatever the host hands.
     plugin.process (audio, audio);
@@ -563,7 +475,7 @@ TEST (Vst2Plugin, SurvivesHostileCalls)
     plugin.dispatch (Op::setActive, 0, 0);
     plugin.dispatch (Op::setBlockSize, 0, std::numeric_limits<int>::max());
     plugin.dispatch (Op::setActive, 0, 1);
-    auto longBlock = noise (70000, 7), played = longBlock;
+    auto longBlock = noise (2, 70000, 7), played = longBlock;
     plugin.process (played, played);
     EXPECT_TRUE (allFinite (played));
     EXPECT_GT (residualDb (played, longBlock), -20.0);
@@ -571,7 +483,7 @@ TEST (Vst2Plugin, SurvivesHostileCalls)
     // After it is suspended: silence again.
     plugin.dispatch (Op::setActive, 0, 0);
     plugin.dispatch (Op::setActive, 0, 0);
-    audio = noise (1024, 6);
+    audio = noise (2, 1024, 6);
     plugin.process (audio, audio);
     EXPECT_EQ (audio[1], std::vector<float> (1024, 0.0f));
     plugin.close();

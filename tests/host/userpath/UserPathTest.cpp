@@ -2,6 +2,7 @@
 // bundle in JUCE's hosting classes and the VST 2 .so in our own test host,
 // each in a host window on the X server, driven with real pointer and key
 // events. Captures go to user-path-vst3/ and user-path-vst2/ beside the test.
+#include "ThrowAwayHome.h"
 #include "UserPath.h"
 #include "Vst2TestHost.h"
 
@@ -9,9 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <thread>
-#include <unistd.h>
 
 namespace juce
 {
@@ -20,28 +19,6 @@ bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages); // JUCE'
 
 namespace
 {
-// A fresh HOME (so a fresh preset folder) for the plug-in.
-struct ThrowAwayHome
-{
-    ThrowAwayHome()
-    {
-        if (const char* current = std::getenv ("HOME"))
-            saved = current;
-        folder.createDirectory();
-        setenv ("HOME", folder.getFullPathName().toRawUTF8(), 1);
-    }
-    ~ThrowAwayHome()
-    {
-        folder.deleteRecursively (false);
-        saved.isNotEmpty() ? setenv ("HOME", saved.toRawUTF8(), 1) : unsetenv ("HOME");
-    }
-    juce::File presetFolder() const { return folder.getChildFile ("Music/Audio Music Apps/Morvid/Presets/PandrelTQ4418"); }
-
-    juce::String saved;
-    juce::File folder = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                            .getNonexistentChildFile ("user-path-home-" + juce::String (getpid()), {});
-};
-
 juce::File capturesFolder (const char* name)
 {
     auto folder = juce::File::getCurrentWorkingDirectory().getChildFile (name);
@@ -49,11 +26,25 @@ juce::File capturesFolder (const char* name)
     return folder;
 }
 
-void dispatchPending()
+// One turn of a host's loop, every few milliseconds for a while.
+template <typename Turn>
+void repeatFor (int ms, Turn turn)
 {
-    while (juce::dispatchNextMessageOnSystemQueue (true))
+    for (const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) ms; juce::Time::getMillisecondCounter() < end;)
     {
+        turn();
+        std::this_thread::sleep_for (std::chrono::milliseconds (5));
     }
+}
+
+// The whole path in a fresh home, when the X server has the test extension.
+template <class Hosted>
+void walk (Hosted& host, const ThrowAwayHome& home, const char* captures)
+{
+    XDriver x ([&host] (int ms) { host.pump (ms); });
+    if (! x.ok())
+        GTEST_SKIP() << "no X display with the test extension";
+    runUserPath (host, x, capturesFolder (captures), home.presetFolder());
 }
 
 // The VST 2 plug-in in our host: the host's idle calls run the editor.
@@ -68,11 +59,7 @@ struct Vst2Hosted : HostedPlugin
     void closeEditor() override { plugin.dispatch (VstEffectOpcode::editorClose); }
     void pump (int ms) override
     {
-        for (const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) ms; juce::Time::getMillisecondCounter() < end;)
-        {
-            plugin.dispatch (VstEffectOpcode::editorIdle);
-            std::this_thread::sleep_for (std::chrono::milliseconds (5));
-        }
+        repeatFor (ms, [this] { plugin.dispatch (VstEffectOpcode::editorIdle); });
     }
     float value (int index) override { return plugin.getParameter (index); }
     void setValue (int index, float v) override { plugin.setParameter (index, v); }
@@ -108,11 +95,11 @@ struct Vst3Hosted : HostedPlugin
     void closeEditor() override { editor.reset(); }
     void pump (int ms) override
     {
-        for (const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) ms; juce::Time::getMillisecondCounter() < end;)
-        {
-            dispatchPending();
-            std::this_thread::sleep_for (std::chrono::milliseconds (5));
-        }
+        repeatFor (ms, [] {
+            while (juce::dispatchNextMessageOnSystemQueue (true))
+            {
+            }
+        });
     }
     float value (int index) override { return plugin->getParameters()[index]->getValue(); }
     void setValue (int index, float v) override { plugin->getParameters()[index]->setValueNotifyingHost (v); }
@@ -135,22 +122,16 @@ struct Vst3Hosted : HostedPlugin
 
 TEST (UserPath, Vst2PluginInOurHost)
 {
-    ThrowAwayHome home;
+    ThrowAwayHome home { "user-path-home-" };
     Vst2Hosted host;
     ASSERT_EQ (host.plugin.error(), "");
-    XDriver x ([&host] (int ms) { host.pump (ms); });
-    if (! x.ok())
-        GTEST_SKIP() << "no X display with the test extension";
-    runUserPath (host, x, capturesFolder ("user-path-vst2"), home.presetFolder());
+    walk (host, home, "user-path-vst2");
 }
 
 TEST (UserPath, Vst3PluginInJuceHosting)
 {
-    ThrowAwayHome home;
+    ThrowAwayHome home { "user-path-home-" };
     Vst3Hosted host;
     ASSERT_NE (host.plugin, nullptr);
-    XDriver x ([&host] (int ms) { host.pump (ms); });
-    if (! x.ok())
-        GTEST_SKIP() << "no X display with the test extension";
-    runUserPath (host, x, capturesFolder ("user-path-vst3"), home.presetFolder());
+    walk (host, home, "user-path-vst3");
 }

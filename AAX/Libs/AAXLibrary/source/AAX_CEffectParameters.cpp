@@ -14,6 +14,39 @@ namespace
 {
 // Longest short name the host is offered, in bytes.
 constexpr std::uint32_t maxNameChars = 255;
+
+// An operation on one parameter: a null output is refused first, then an
+// unknown ID; the answer decides the rest.
+template <typename Manager, typename Out, typename Answer>
+AAX_Result answer (Manager& manager, AAX_CParamID id, Out* out, AAX_Result nullOutput, Answer&& fill)
+{
+    if (out == nullptr)
+        return nullOutput;
+    auto* parameter = manager.GetParameterByID (id);
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+    return fill (*parameter, *out);
+}
+
+// The common answer: one value read from the parameter.
+template <typename Manager, typename Out, typename Read>
+AAX_Result give (Manager& manager, AAX_CParamID id, Out* out, Read&& read)
+{
+    return answer (manager, id, out, AAX_ERROR_NULL_OBJECT, [&] (auto& parameter, Out& value) {
+        value = read (parameter);
+        return AAX_SUCCESS;
+    });
+}
+
+template <typename Act>
+AAX_Result onParameter (AAX_CParameterManager& manager, AAX_CParamID id, Act&& act)
+{
+    auto* parameter = manager.GetParameterByID (id);
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+    act (*parameter);
+    return AAX_SUCCESS;
+}
 } // namespace
 
 AAX_CEffectParameters::AAX_CEffectParameters() = default;
@@ -93,28 +126,23 @@ AAX_Result AAX_CEffectParameters::GetMasterBypassParameter (AAX_IString* outID) 
 
 AAX_Result AAX_CEffectParameters::GetParameterIsAutomatable (AAX_CParamID id, AAX_CBoolean* outAutomatable) const
 {
-    if (outAutomatable == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-    *outAutomatable = 0;
-    const auto* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    *outAutomatable = parameter->Automatable() ? 1 : 0;
-    return AAX_SUCCESS;
+    if (outAutomatable != nullptr)
+        *outAutomatable = 0;
+    return answer (mParameterManager, id, outAutomatable, AAX_ERROR_NULL_OBJECT, [] (auto& parameter, auto& out) {
+        out = parameter.Automatable() ? 1 : 0;
+        return AAX_SUCCESS;
+    });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterNumberOfSteps (AAX_CParamID id, std::int32_t* outSteps) const
 {
-    if (outSteps == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-    const auto* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    const auto steps = static_cast<std::int32_t> (parameter->GetNumberOfSteps());
-    if (steps < 0)
-        return AAX_ERROR_INVALID_STEP_COUNT;
-    *outSteps = steps;
-    return AAX_SUCCESS;
+    return answer (mParameterManager, id, outSteps, AAX_ERROR_NULL_OBJECT, [] (auto& parameter, auto& out) {
+        const auto steps = static_cast<std::int32_t> (parameter.GetNumberOfSteps());
+        if (steps < 0)
+            return AAX_ERROR_INVALID_STEP_COUNT;
+        out = steps;
+        return AAX_SUCCESS;
+    });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterName (AAX_CParamID id, AAX_IString* outName) const
@@ -164,45 +192,23 @@ AAX_Result AAX_CEffectParameters::GetParameterNameOfLength (AAX_CParamID id, AAX
 
 AAX_Result AAX_CEffectParameters::GetParameterDefaultNormalizedValue (AAX_CParamID id, double* outValue) const
 {
-    if (outValue == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-    const auto* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    *outValue = parameter->GetNormalizedDefaultValue();
-    return AAX_SUCCESS;
+    return give (mParameterManager, id, outValue, [] (auto& parameter) { return parameter.GetNormalizedDefaultValue(); });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterDefaultNormalizedValue (AAX_CParamID id, double value)
 {
-    auto* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    parameter->SetNormalizedDefaultValue (value);
-    return AAX_SUCCESS;
+    return onParameter (mParameterManager, id, [&] (AAX_IParameter& parameter) { parameter.SetNormalizedDefaultValue (value); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterType (AAX_CParamID id, AAX_EParameterType* outType) const
 {
-    if (outType == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-    const auto* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    *outType = parameter->GetType();
-    return AAX_SUCCESS;
+    return give (mParameterManager, id, outType, [] (auto& parameter) { return parameter.GetType(); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterOrientation (AAX_CParamID id,
                                                           AAX_EParameterOrientation* outOrientation) const
 {
-    if (outOrientation == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-    const auto* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    *outOrientation = parameter->GetOrientation();
-    return AAX_SUCCESS;
+    return give (mParameterManager, id, outOrientation, [] (auto& parameter) { return parameter.GetOrientation(); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameter (AAX_CParamID id, AAX_IParameter** outParameter)
@@ -241,65 +247,46 @@ AAX_Result AAX_CEffectParameters::GetParameterValueInfo (AAX_CParamID, std::int3
 AAX_Result AAX_CEffectParameters::GetParameterValueFromString (AAX_CParamID id, double* outValue,
                                                               const AAX_IString& text) const
 {
-    if (outValue == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-    const auto* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    double value = 0.0;
-    if (! parameter->GetNormalizedValueFromString (AAX_CString (text), &value))
-        return AAX_ERROR_INVALID_STRING_CONVERSION;
-    *outValue = value;
-    return AAX_SUCCESS;
+    return answer (mParameterManager, id, outValue, AAX_ERROR_NULL_OBJECT, [&] (auto& parameter, auto& out) {
+        double value = 0.0;
+        if (! parameter.GetNormalizedValueFromString (AAX_CString (text), &value))
+            return AAX_ERROR_INVALID_STRING_CONVERSION;
+        out = value;
+        return AAX_SUCCESS;
+    });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterStringFromValue (AAX_CParamID id, double value, AAX_IString* outText,
                                                               std::int32_t maxLength) const
 {
-    if (outText == nullptr)
-        return AAX_ERROR_INVALID_STRING_CONVERSION;
-    const auto* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    AAX_CString text;
-    if (! parameter->GetStringFromNormalizedValue (value, maxLength, text))
-        return AAX_ERROR_INVALID_STRING_CONVERSION;
-    outText->Set (text.Get());
-    return AAX_SUCCESS;
+    return answer (mParameterManager, id, outText, AAX_ERROR_INVALID_STRING_CONVERSION, [&] (auto& parameter, auto& out) {
+        AAX_CString text;
+        if (! parameter.GetStringFromNormalizedValue (value, maxLength, text))
+            return AAX_ERROR_INVALID_STRING_CONVERSION;
+        out.Set (text.Get());
+        return AAX_SUCCESS;
+    });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterValueString (AAX_CParamID id, AAX_IString* outText,
                                                           std::int32_t maxLength) const
 {
-    if (outText == nullptr)
-        return AAX_ERROR_INVALID_STRING_CONVERSION;
-    const auto* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    AAX_CString text;
-    parameter->GetValueString (maxLength, &text);
-    outText->Set (text.Get());
-    return AAX_SUCCESS;
+    return answer (mParameterManager, id, outText, AAX_ERROR_INVALID_STRING_CONVERSION, [&] (auto& parameter, auto& out) {
+        AAX_CString text;
+        parameter.GetValueString (maxLength, &text);
+        out.Set (text.Get());
+        return AAX_SUCCESS;
+    });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterNormalizedValue (AAX_CParamID id, double* outValue) const
 {
-    if (outValue == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-    const auto* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    *outValue = parameter->GetNormalizedValue();
-    return AAX_SUCCESS;
+    return give (mParameterManager, id, outValue, [] (auto& parameter) { return parameter.GetNormalizedValue(); });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterNormalizedValue (AAX_CParamID id, double value)
 {
-    auto* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    parameter->SetNormalizedValue (value);
-    return AAX_SUCCESS;
+    return onParameter (mParameterManager, id, [&] (AAX_IParameter& parameter) { parameter.SetNormalizedValue (value); });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterNormalizedRelative (AAX_CParamID id, double delta)
@@ -312,20 +299,12 @@ AAX_Result AAX_CEffectParameters::SetParameterNormalizedRelative (AAX_CParamID i
 
 AAX_Result AAX_CEffectParameters::TouchParameter (AAX_CParamID id)
 {
-    auto* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    parameter->Touch();
-    return AAX_SUCCESS;
+    return onParameter (mParameterManager, id, [&] (AAX_IParameter& parameter) { parameter.Touch(); });
 }
 
 AAX_Result AAX_CEffectParameters::ReleaseParameter (AAX_CParamID id)
 {
-    auto* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    parameter->Release();
-    return AAX_SUCCESS;
+    return onParameter (mParameterManager, id, [&] (AAX_IParameter& parameter) { parameter.Release(); });
 }
 
 AAX_Result AAX_CEffectParameters::UpdateParameterTouch (AAX_CParamID, AAX_CBoolean)

@@ -18,6 +18,19 @@ ACFPtr<T> query (IACFUnknown* object, const acfIID& iid)
     return result;
 }
 
+// A reference of the wrapper's own on the host object, kept for the children
+// it makes.
+inline ACFPtr<IACFUnknown> hold (IACFUnknown* object)
+{
+    ACFPtr<IACFUnknown> result;
+    if (object != nullptr)
+    {
+        object->AddRef();
+        result.attach (object);
+    }
+    return result;
+}
+
 // Creates a host component through the host object's component factory; the
 // factory's reference is dropped again before returning.
 template <class T>

@@ -6,13 +6,9 @@
 #include "AAX_VPropertyMap.h"
 
 AAX_VCollection::AAX_VCollection (IACFUnknown* hostObject)
-    : v1 (AAX_HostQuery::create<AAX_IACFCollection> (hostObject, AAXCompID_AAXCollection, IID_IAAXCollectionV1))
+    : host (AAX_HostQuery::hold (hostObject)),
+      v1 (AAX_HostQuery::create<AAX_IACFCollection> (hostObject, AAXCompID_AAXCollection, IID_IAAXCollectionV1))
 {
-    if (hostObject != nullptr)
-    {
-        hostObject->AddRef();
-        host.attach (hostObject);
-    }
 }
 
 // Children go first: they hold references of their own to the host.

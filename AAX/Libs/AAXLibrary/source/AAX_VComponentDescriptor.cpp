@@ -5,15 +5,11 @@
 #include "AAX_VPropertyMap.h"
 
 AAX_VComponentDescriptor::AAX_VComponentDescriptor (IACFUnknown* hostObject)
-    : v1 (AAX_HostQuery::create<AAX_IACFComponentDescriptor> (hostObject, AAXCompID_AAXComponentDescriptor,
+    : host (AAX_HostQuery::hold (hostObject)),
+      v1 (AAX_HostQuery::create<AAX_IACFComponentDescriptor> (hostObject, AAXCompID_AAXComponentDescriptor,
                                                                IID_IAAXComponentDescriptorV1)),
       v2 (AAX_HostQuery::query<AAX_IACFComponentDescriptor_V2> (v1.get(), IID_IAAXComponentDescriptorV2))
 {
-    if (hostObject != nullptr)
-    {
-        hostObject->AddRef();
-        host.attach (hostObject);
-    }
 }
 
 AAX_VComponentDescriptor::~AAX_VComponentDescriptor() = default;

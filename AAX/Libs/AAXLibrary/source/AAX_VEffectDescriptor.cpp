@@ -6,15 +6,11 @@
 #include "AAX_VPropertyMap.h"
 
 AAX_VEffectDescriptor::AAX_VEffectDescriptor (IACFUnknown* hostObject)
-    : v1 (AAX_HostQuery::create<AAX_IACFEffectDescriptor> (hostObject, AAXCompID_AAXEffectDescriptor,
+    : host (AAX_HostQuery::hold (hostObject)),
+      v1 (AAX_HostQuery::create<AAX_IACFEffectDescriptor> (hostObject, AAXCompID_AAXEffectDescriptor,
                                                             IID_IAAXEffectDescriptorV1)),
       v2 (AAX_HostQuery::query<AAX_IACFEffectDescriptor_V2> (v1.get(), IID_IAAXEffectDescriptorV2))
 {
-    if (hostObject != nullptr)
-    {
-        hostObject->AddRef();
-        host.attach (hostObject);
-    }
 }
 
 // Children go first: they hold references of their own to the host.
