@@ -60,7 +60,11 @@ TEST_F (EditorTest, ALoadThatAppliesNothingKeepsTheSlotNameAndSaysWhy)
     EXPECT_EQ (child<juce::Label> ("presetMenu_").getText(), "Good*"); // the resync shows the slot again
     alert.hide();
 
-    // Back from Good wraps to Other.
+    // Back from Junk lands on Good again, and on back wraps to Other.
+    paneltest::click (e, "presetDecButton_");
+    EXPECT_FALSE (alert.isVisible());
+    EXPECT_EQ (program().name[0], "Good.mdtz");
+    EXPECT_FLOAT_EQ (processor->getParameter (7), 0.8f);
     paneltest::click (e, "presetDecButton_");
     EXPECT_EQ (program().name[0], "Good.mdtz");
     EXPECT_EQ (message(), "\"Other.mdtz\"\nwas made for another product and cannot be loaded.");
@@ -76,6 +80,41 @@ TEST_F (EditorTest, ALoadThatAppliesNothingKeepsTheSlotNameAndSaysWhy)
     EXPECT_EQ (message(), "\"Newer.mdtz\"\nwas made using a newer version of Pandrel TQ4418.\n"
                           "To use this preset correctly, please install the newest version from: "
                           "https://www.example.com/morvid/download");
+}
+
+TEST_F (EditorTest, SteppingGoesOnPastAFileThatIsNoPreset)
+{
+    processor->setParameter (7, 0.3f);
+    preset ("C.mdtz", presetText());
+    processor->setParameter (7, 0.7f);
+    preset ("A.mdtz", presetText());
+    preset ("Broken.mdtz", "<notAPreset/>");
+    program().name[0] = "A.mdtz";
+    auto& e = open();
+    tick();
+    auto& alert = child<MorvidAlertComponent> ("alert_");
+    auto& label = child<juce::Label> ("presetMenu_");
+
+    // A, Broken, C: each direction stops at Broken, then goes on past it
+    // while the slot and its label stay where they were.
+    const auto stepTwice = [&] (const char* button, const juce::String& from, const juce::String& to, float toValue)
+    {
+        paneltest::click (e, button);
+        EXPECT_TRUE (paneltest::isOpen (alert));
+        alert.hide();
+        tick();
+        EXPECT_EQ (program().name[0], from + ".mdtz");
+        EXPECT_EQ (label.getText(), from);
+
+        paneltest::click (e, button);
+        EXPECT_FALSE (alert.isVisible());
+        EXPECT_EQ (program().name[0], to + ".mdtz");
+        EXPECT_FLOAT_EQ (processor->getParameter (7), toValue);
+        tick();
+        EXPECT_EQ (label.getText(), to);
+    };
+    stepTwice ("presetIncButton_", "A", "C", 0.3f);
+    stepTwice ("presetDecButton_", "C", "A", 0.7f);
 }
 
 TEST_F (EditorTest, SteppedValuesSavedFromTheEditorReadBackUnchanged)

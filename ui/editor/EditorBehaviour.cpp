@@ -111,13 +111,11 @@ void PandrelTQ4418AudioProcessorEditor::buttonClicked (juce::Button* button)
     }
     else if (button == presetDecButton_.get())
     {
-        presetMenu_->previousResult();
-        loadSelectedPreset();
+        stepPreset (false);
     }
     else if (button == presetIncButton_.get())
     {
-        presetMenu_->nextResult();
-        loadSelectedPreset();
+        stepPreset (true);
     }
     else if (button == abButton_.get())
     {
@@ -179,6 +177,22 @@ void PandrelTQ4418AudioProcessorEditor::labelTextChanged (juce::Label* label)
         loadSelectedPreset();
 }
 
+void PandrelTQ4418AudioProcessorEditor::stepPreset (bool forward)
+{
+    // The resync puts the selection back on the slot's file after a file
+    // that loaded nothing: step on from that file, or the next step would
+    // land on it again and the user could never get past it.
+    if (unloadedSelection_.isNotEmpty() && unloadedSlotName_ == slotName())
+        presetMenu_->setSelectedFilePath (unloadedSelection_);
+
+    if (forward)
+        presetMenu_->nextResult();
+    else
+        presetMenu_->previousResult();
+
+    loadSelectedPreset();
+}
+
 void PandrelTQ4418AudioProcessorEditor::loadSelectedPreset()
 {
     auto& p = owner();
@@ -188,7 +202,15 @@ void PandrelTQ4418AudioProcessorEditor::loadSelectedPreset()
     // Only a preset that was applied names the slot; otherwise the slot
     // keeps its name and the resync below shows it again.
     if (result == 1 || result == 4)
+    {
         slotName() = selected;
+        unloadedSelection_.clear();
+    }
+    else
+    {
+        unloadedSelection_ = selected;
+        unloadedSlotName_ = slotName();
+    }
 
     if (result == 4)
     {

@@ -58,6 +58,7 @@ private:
     void refreshControls();
     void showRateKnobForSync();
     void showCopyImageForSlot (bool slotB);
+    void stepPreset (bool forward);
     void loadSelectedPreset();
     void showFileMenu();
     void switchSlot();
@@ -69,6 +70,10 @@ private:
     juce::Image backgroundImage_;
     bool presetMenuSyncPending_ = false;
     int presetMenuSyncCount_ = 0;
+    // The last selection that loaded nothing, and the slot's name it left
+    // in place: stepping goes on from there, not from the slot's file.
+    juce::String unloadedSelection_;
+    juce::String unloadedSlotName_;
     bool fileMenuIsOpen_ = false;
 
     // Owning pointers in this order: the panels go before the preset menu
