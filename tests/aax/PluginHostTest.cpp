@@ -1,7 +1,8 @@
 // The built AAX bundle in our stand-in host: loaded from its .so, described,
-// instantiated in each layout, rendered against the processor run directly,
-// automated both ways, saved and restored through its chunks, shown, and
-// unloaded again.
+// instantiated in each layout (and at the rate a host leaves out), rendered
+// against the processor run directly, automated both ways (from the host and
+// by dragging in its editor), saved and restored through its chunks, shown,
+// and unloaded again.
 #include "PandrelTQ4418AudioProcessor.h"
 #include "PandrelVersion.h"
 #include "ReferenceProcessor.h"
@@ -10,11 +11,14 @@
 #include <gtest/gtest.h>
 
 #include "HostWindow.h" // after gtest: Xlib defines None and Bool
+#include "XDriver.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
 using namespace standin;
 
@@ -39,15 +43,15 @@ std::vector<float*> pointers (Channels& audio, int start)
 
 // The processor driven as the wrapper drives it: prepared first, values set
 // afterwards; a mono input feeds both outputs of a (1, 2) layout.
-Channels reference (int ins, int outs, Channels audio)
+Channels reference (int ins, int outs, Channels audio, double rate = hostRate, int block = hostBlock)
 {
     ReferenceProcessor processor;
     processor.setLayout (ins, outs);
-    processor.prepare (hostRate, 1024);
+    processor.prepare (rate, 1024);
     for (auto [index, value] : settings)
         processor.set (index, value);
     audio.resize (static_cast<std::size_t> (outs), std::vector<float> (audio[0].size()));
-    return processor.render (audio, hostBlock);
+    return processor.render (audio, block);
 }
 
 // The module loaded, started and registered.
@@ -72,10 +76,10 @@ struct Session
             module.shutdown (&host);
     }
 
-    Instance& make (int component)
+    Instance& make (int component, float rate = hostRate)
     {
         instances.push_back (std::make_unique<Instance> (*effect, *effect->components.at (static_cast<std::size_t> (component)),
-                                                         hostRate));
+                                                         rate));
         return *instances.back();
     }
 
@@ -101,16 +105,16 @@ struct Text : AAX_IString
 
 // Renders audio through an instance in host blocks; separate buffers unless
 // inPlace (then the outputs are the inputs, the extra output its own).
-Channels play (Instance& instance, const Channels& dry, int outs, bool inPlace)
+Channels play (Instance& instance, const Channels& dry, int outs, bool inPlace, int block = hostBlock)
 {
     Channels in = dry;
     Channels out (static_cast<std::size_t> (outs), std::vector<float> (dry[0].size(), 9.0f));
     if (inPlace)
         for (std::size_t c = 0; c < in.size() && c < out.size(); ++c)
             out[c].clear();
-    for (int start = 0; start < static_cast<int> (dry[0].size()); start += hostBlock)
+    for (int start = 0; start < static_cast<int> (dry[0].size()); start += block)
     {
-        const int n = std::min (hostBlock, static_cast<int> (dry[0].size()) - start);
+        const int n = std::min (block, static_cast<int> (dry[0].size()) - start);
         auto ins = pointers (in, start);
         auto outPointers = std::vector<float*> (static_cast<std::size_t> (outs));
         for (int c = 0; c < outs; ++c)
@@ -259,6 +263,19 @@ TEST (AaxPlugin, RendersLikeTheProcessorInEachLayout)
                 EXPECT_EQ (passed[static_cast<std::size_t> (c)], dry[static_cast<std::size_t> (std::min (c, ins - 1))]) << k;
         }
     }
+
+    // A controller that gives no sample rate: prepared at 44100 Hz for 1024
+    // frames, and a host block three times that is run in 1024-frame pieces.
+    const auto dry = noise (2, 44100 / 4, 9);
+    const auto expected = reference (2, 2, dry, 44100.0, 1024);
+    EXPECT_GT (residualDb (reference (2, 2, dry, hostRate, 1024), expected), -60.0);
+    for (const float unknownRate : { 0.0f, std::nanf ("") })
+    {
+        auto& instance = session.make (0, unknownRate);
+        ASSERT_TRUE (instance.isReady()) << instance.error;
+        setAll (instance);
+        EXPECT_LT (residualDb (play (instance, dry, 2, false, 3 * 1024), expected), -120.0) << unknownRate;
+    }
 }
 
 TEST (AaxPlugin, AutomationGoesBothWaysWithoutEcho)
@@ -374,4 +391,62 @@ TEST (AaxPlugin, ShowsItsEditorInTheHostsWindow)
         instance.gui->TimerWakeup();
     }
     EXPECT_EQ (host.children(), 0u);
+}
+
+TEST (AaxPlugin, EditorDragsReachTheHostAsGestures)
+{
+    Session session;
+    ASSERT_NE (session.effect, nullptr) << session.module.error;
+    auto& a = session.make (0);
+    ASSERT_TRUE (a.isReady()) << a.error;
+
+    // The host's timer runs the editor; requests wait for the host.
+    XDriver x ([&a] (int ms) {
+        for (int waited = 0; waited < ms; waited += 5)
+        {
+            a.gui->TimerWakeup();
+            std::this_thread::sleep_for (std::chrono::milliseconds (5));
+        }
+    });
+    if (! x.ok())
+        GTEST_SKIP() << "no X display with the test extension";
+    ASSERT_TRUE (a.openGUI (x.hostWindow()));
+    x.pump (300);
+    a.automation.takeLog();
+    double before = -1.0, value = -1.0;
+    a.parameters->GetParameterNormalizedValue ("7", &before);
+
+    // The mix knob ("7") dragged up: each step of the drag a touch, a set
+    // request and a release.
+    x.drag (50, 162, 0, -50);
+    const auto gesture = a.automation.takeLog();
+    const auto requested = a.automation.takeRequests();
+    ASSERT_GE (requested.size(), 2u);
+    ASSERT_EQ (gesture.size(), 3 * requested.size());
+    for (std::size_t i = 0; i < gesture.size(); i += 3)
+    {
+        EXPECT_EQ (gesture[i], "touch 7");
+        EXPECT_EQ (gesture[i + 1].rfind ("request 7 ", 0), 0u) << gesture[i + 1];
+        EXPECT_EQ (gesture[i + 2], "release 7");
+    }
+    a.parameters->GetParameterNormalizedValue ("7", &value);
+    EXPECT_EQ (value, before); // not yet confirmed
+
+    // Confirmed: the processor holds the host's value, and nothing is asked again.
+    const double last = requested.back().second;
+    EXPECT_GT (last, before + 0.1);
+    for (const auto& [id, v] : requested)
+        a.parameters->UpdateParameterNormalizedValue (id.c_str(), v, AAX_eUpdateSource_Parameter);
+    x.pump (100);
+    const auto reported = a.automation.takeLog();
+    EXPECT_EQ (reported.size(), requested.size());
+    for (const auto& call : reported)
+        EXPECT_EQ (call.rfind ("current 7 ", 0), 0u) << call;
+    a.parameters->GetParameterNormalizedValue ("7", &value);
+    EXPECT_EQ (value, last);
+    a.closeGUI();
+
+    auto& b = session.make (0);
+    b.parameters->UpdateParameterNormalizedValue ("7", last, AAX_eUpdateSource_Parameter);
+    EXPECT_EQ (a.chunk (stateChunk), b.chunk (stateChunk));
 }
