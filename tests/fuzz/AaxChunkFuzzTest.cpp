@@ -193,7 +193,9 @@ protected:
             ASSERT_TRUE (i < numFloats ? v >= 0.0 && v <= 1.0 : v == 0.0 || v == 1.0) << i << ": " << v << " " << where; // NaN fails too
             double d = 0.0;
             if (i < numFloats && ! parser.FindDouble (std::to_string (i).c_str(), &d))
+            {
                 ASSERT_EQ (v, before[static_cast<size_t> (i)]) << "changed without a value: " << i << " " << where;
+            }
         }
     }
 

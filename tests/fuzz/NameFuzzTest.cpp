@@ -144,7 +144,9 @@ TEST_F (NameFuzz, NothingIsMadeOutsideThePresetFolder)
         if (! browser.isVisible())
             browser.show();
         if (index == 0)
+        {
             ASSERT_TRUE (root.getChildFile ("Sub").createDirectory());
+        }
 
         ASSERT_TRUE (outsideTheFolder() == outside) << "something outside the Preset folder changed: " << where;
         ASSERT_TRUE (root.isDirectory()) << where;

@@ -64,7 +64,9 @@ protected:
         ++cases;
         taken += guardTakes (framed) ? 1 : 0;
         if (! guardTakes (framed))
+        {
             ASSERT_TRUE (after == before) << "refused, yet changed: " << where;
+        }
         ASSERT_GT (after.size(), 8u) << where;
         for (int i = 0; i < numParameters; ++i)
         {
