@@ -79,7 +79,9 @@ protected:
                 }
                 case 1: name += juce::String::charToString (static_cast<juce::juce_wchar> (1 + m.below (31))); break;
                 case 2: name += juce::String::repeatedString (m.below (2) == 0 ? "." : " ", 1 + static_cast<int> (m.below (8))); break;
-                case 3: name += juce::String::repeatedString ("n", m.below (2) == 0 ? 300 : 5000); break;
+                case 3: // "~" and a long name: a user that does not exist, so the path stays relative
+                    name += juce::String (m.below (3) == 0 ? "~" : "") + juce::String::repeatedString ("n", m.below (2) == 0 ? 300 : 5000);
+                    break;
                 case 4: name += (m.below (2) == 0 ? home : root).getFullPathName(); break;
                 default: name += m.pick (pieces); break;
             }
