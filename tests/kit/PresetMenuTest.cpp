@@ -101,7 +101,8 @@ TEST_F (PresetMenu, RefusesPathsOutsideThePresetFolderAndAnythingButPresetFiles)
     for (const auto& path : juce::StringArray { "../../../../../outside.mdtz", "..\\..\\..\\..\\..\\outside.mdtz",
                                                 "New/../../../../../../outside.mdtz", "~/outside.mdtz",
                                                 outside.getFullPathName(), rootPath + "Evil/outside.mdtz", "",
-                                                "New/..", "Folder.mdtz", "script.sh" })
+                                                "New/..", "Folder.mdtz", "script.sh",
+                                                "~" + juce::String::repeatedString ("n", 200) + "/x.mdtz" })
     {
         SCOPED_TRACE (path);
         EXPECT_EQ (menu.readPreset (&fresh, path), 0);

@@ -2,6 +2,17 @@
 
 #include "PresetFolder.h"
 
+namespace
+{
+// A "~name" path of no such user stays relative in juce::File, and its
+// isAChildOf never ends on a relative path longer than the folder's (the
+// stack runs out): only a rooted path can lie inside.
+bool isBelow (const juce::File& file, const juce::File& folder)
+{
+    return file.getFullPathName().startsWithChar ('/') && file.isAChildOf (folder);
+}
+} // namespace
+
 namespace MorvidPresetFolder
 {
 juce::File getAudioMusicAppsFolder()
@@ -30,12 +41,12 @@ juce::File resolveInside (const juce::File& root, const juce::String& path)
     if (full.endsWith ("/.") || full.endsWith ("/.."))
         return {};
 
-    return file.isAChildOf (root) ? file : juce::File();
+    return isBelow (file, root) ? file : juce::File();
 }
 
 bool isFolderOrInside (const juce::File& folder, const juce::File& file)
 {
-    return folder != juce::File() && (file == folder || file.isAChildOf (folder));
+    return folder != juce::File() && (file == folder || isBelow (file, folder));
 }
 
 bool isBefore (const juce::File& a, const juce::File& b)
