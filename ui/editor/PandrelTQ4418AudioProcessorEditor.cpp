@@ -152,6 +152,8 @@ PandrelTQ4418AudioProcessorEditor::PandrelTQ4418AudioProcessorEditor (PandrelTQ4
     alert_->needChangeParentModal (false);
     alert_->setBounds (0, 0, 325, 454);
 
+    textFieldFocus_ = std::make_unique<MorvidTextFieldFocus> (*this);
+
     p.parametersChanged.store (true);
     p.channelChanged.store (true);
     p.programChanged.store (true);

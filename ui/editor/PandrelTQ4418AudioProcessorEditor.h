@@ -14,6 +14,7 @@
 #include <MorvidPresetBrowser.h>
 #include <MorvidPresetMenu.h>
 #include <MorvidSplashScreen.h>
+#include <MorvidTextFieldFocus.h>
 #include <MorvidVerticalSwitch2.h>
 
 #include <memory>
@@ -104,6 +105,8 @@ private:
     std::unique_ptr<Morvid2StateKickButton> aboutShowButton_;
     std::unique_ptr<MorvidSplashScreen> aboutContainer_;
     juce::TooltipWindow tooltipWindow_ { nullptr, 700 };
+    // Last, so it goes first: it watches every child.
+    std::unique_ptr<MorvidTextFieldFocus> textFieldFocus_;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (PandrelTQ4418AudioProcessorEditor)
 };

@@ -1,0 +1,116 @@
+#include "MorvidTextFieldFocus.h"
+
+#include "MorvidHostKeyboard.h"
+
+namespace
+{
+juce::TextEditor* textFieldOf (juce::Component* component)
+{
+    if (auto* field = dynamic_cast<juce::TextEditor*> (component))
+        return field;
+
+    return component != nullptr ? component->findParentComponentOfClass<juce::TextEditor>() : nullptr;
+}
+
+void leaveTheKeyboardAlone (juce::Component& component)
+{
+    if (dynamic_cast<juce::TextEditor*> (&component) != nullptr)
+        return;
+
+    component.setWantsKeyboardFocus (false);
+    component.setMouseClickGrabsKeyboardFocus (false);
+
+    for (auto* child : component.getChildren())
+        leaveTheKeyboardAlone (*child);
+}
+} // namespace
+
+MorvidTextFieldFocus::MorvidTextFieldFocus (juce::Component& window_) : window (window_)
+{
+    leaveTheKeyboardAlone (window);
+    juce::Desktop::getInstance().addFocusChangeListener (this);
+    juce::Desktop::getInstance().addGlobalMouseListener (this);
+    startTimer (50);
+}
+
+MorvidTextFieldFocus::~MorvidTextFieldFocus()
+{
+    juce::Desktop::getInstance().removeGlobalMouseListener (this);
+    juce::Desktop::getInstance().removeFocusChangeListener (this);
+}
+
+bool MorvidTextFieldFocus::isOurs (const juce::Component* component) const
+{
+    return component != nullptr && (component == &window || window.isParentOf (component));
+}
+
+bool MorvidTextFieldFocus::canType (const juce::TextEditor* textField) const
+{
+    return textField != nullptr && textField->isShowing() && textField->isEnabled()
+           && ! textField->isCurrentlyBlockedByAnotherModalComponent();
+}
+
+// Pop-up menus are modal windows of their own. Taking the X focus from the
+// plug-in while one is open would close it: it takes that for the user
+// switching to another application.
+bool MorvidTextFieldFocus::isMenuOpen()
+{
+    auto* modal = juce::Component::getCurrentlyModalComponent();
+    return modal != nullptr && modal->isOnDesktop();
+}
+
+void MorvidTextFieldFocus::giveKeysBack()
+{
+    editing = nullptr;
+    MorvidHostKeyboard::giveBack (window);
+}
+
+void MorvidTextFieldFocus::mouseDown (const juce::MouseEvent& event)
+{
+    if (isOurs (event.eventComponent))
+        if (auto* clicked = textFieldOf (event.eventComponent); canType (clicked))
+            editing = clicked;
+}
+
+void MorvidTextFieldFocus::mouseUp (const juce::MouseEvent& event)
+{
+    if (isOurs (event.eventComponent) && ! canType (editing) && ! isMenuOpen())
+        giveKeysBack();
+}
+
+void MorvidTextFieldFocus::timerCallback()
+{
+    const bool menuIsOpen = isMenuOpen();
+
+    if (menuWasOpen && ! menuIsOpen && ! canType (editing))
+        giveKeysBack();
+
+    menuWasOpen = menuIsOpen;
+}
+
+void MorvidTextFieldFocus::globalFocusChanged (juce::Component* focused)
+{
+    if (! isOurs (focused))
+        focused = nullptr;
+
+    // The keyboard came back to this window and the framework gave it to
+    // what held it last, not to the field being typed into: give it back.
+    if (canType (editing) && focused != nullptr && textFieldOf (focused) != editing.getComponent())
+    {
+        editing->grabKeyboardFocus();
+        return;
+    }
+
+    // A panel that opens hands its field the keyboard.
+    if (auto* field = textFieldOf (focused))
+    {
+        editing = field;
+        return;
+    }
+
+    // With the field still open the host's window has taken the keyboard;
+    // ours gets it back with the X focus. Once its panel has closed, the
+    // keys are the host's again.
+    if (editing != nullptr && ! canType (editing))
+        giveKeysBack();
+}
