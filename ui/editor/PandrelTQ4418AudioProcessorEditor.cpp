@@ -176,8 +176,26 @@ PandrelTQ4418AudioProcessorEditor::~PandrelTQ4418AudioProcessorEditor()
 
 void PandrelTQ4418AudioProcessorEditor::paint (juce::Graphics& g)
 {
-    g.drawImage (backgroundImage_, 0, 0, backgroundImage_.getWidth(), backgroundImage_.getHeight(),
-                 0, 0, backgroundImage_.getWidth(), backgroundImage_.getHeight(), false);
+    // Margins a host adds take the colour of the picture's edge.
+    if (getLocalBounds() != backgroundImage_.getBounds())
+        g.fillAll (backgroundImage_.getPixelAt (0, backgroundImage_.getHeight() / 2));
+
+    g.drawImage (backgroundImage_, pictureOrigin_.x, pictureOrigin_.y, backgroundImage_.getWidth(),
+                 backgroundImage_.getHeight(), 0, 0, backgroundImage_.getWidth(), backgroundImage_.getHeight(), false);
+}
+
+void PandrelTQ4418AudioProcessorEditor::resized()
+{
+    const juce::Point<int> origin { juce::jmax (0, (getWidth() - backgroundImage_.getWidth()) / 2),
+                                    juce::jmax (0, (getHeight() - backgroundImage_.getHeight()) / 2) };
+    const auto shift = origin - pictureOrigin_;
+    pictureOrigin_ = origin;
+
+    if (shift.isOrigin())
+        return;
+
+    for (auto* child : getChildren())
+        child->setTopLeftPosition (child->getPosition() + shift);
 }
 
 PandrelTQ4418AudioProcessor& PandrelTQ4418AudioProcessorEditor::owner()

@@ -35,6 +35,9 @@ public:
     ~PandrelTQ4418AudioProcessorEditor() override;
 
     void paint (juce::Graphics& g) override;
+    // A host may make the window larger than the picture (a minimum width
+    // of its own): the picture and every child then sit in its middle.
+    void resized() override;
 
     void timerCallback() override;
     void buttonClicked (juce::Button* button) override;
@@ -76,6 +79,7 @@ private:
     juce::String unloadedSelection_;
     juce::String unloadedSlotName_;
     bool fileMenuIsOpen_ = false;
+    juce::Point<int> pictureOrigin_;
 
     // Owning pointers in this order: the panels go before the preset menu
     // they point to.

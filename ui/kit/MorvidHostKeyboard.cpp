@@ -8,46 +8,83 @@
 
 namespace
 {
-// The host's top-level window above ours: the first ancestor a window
-// manager manages (it carries WM_STATE), or without one the ancestor just
-// below the root.
-::Window hostTopLevel (Display* display, ::Window ours)
+Display* asDisplay (void* display) { return static_cast<Display*> (display); }
+
+::Window windowOf (juce::ComponentPeer& peer)
+{
+    return static_cast<::Window> (reinterpret_cast<juce::pointer_sized_uint> (peer.getNativeHandle()));
+}
+
+// A window the host closed meanwhile answers with an error, which Xlib hands
+// to the host's handler: ours ignores them while we ask.
+class IgnoredErrors
+{
+public:
+    explicit IgnoredErrors (Display* display_) : display (display_), previous (XSetErrorHandler (ignore)) {}
+    ~IgnoredErrors()
+    {
+        XSync (display, False);
+        XSetErrorHandler (previous);
+    }
+
+private:
+    static int ignore (Display*, XErrorEvent*) { return 0; }
+    Display* display;
+    XErrorHandler previous;
+};
+
+::Window parentOf (Display* display, ::Window window, ::Window& root)
+{
+    ::Window parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree (display, window, &root, &parent, &children, &count) == 0)
+        return 0;
+    if (children != nullptr)
+        XFree (children);
+    return parent;
+}
+
+bool isManaged (Display* display, ::Window window)
 {
     const Atom managed = XInternAtom (display, "WM_STATE", True);
-    ::Window window = ours;
+    if (managed == 0)
+        return false;
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty (display, window, managed, 0, 0, False, AnyPropertyType, &type, &format, &items, &after, &data);
+    if (data != nullptr)
+        XFree (data);
+    return type != 0;
+}
 
-    for (;;)
+// The host's top-level window above `window`: the first ancestor a window
+// manager manages, or without one the ancestor just below the root.
+::Window topLevelOf (Display* display, ::Window window)
+{
+    for (::Window root = 0;;)
     {
-        ::Window root = 0, parent = 0, *children = nullptr;
-        unsigned int count = 0;
-
-        if (XQueryTree (display, window, &root, &parent, &children, &count) == 0)
+        const auto parent = parentOf (display, window, root);
+        if (parent == 0)
             return 0;
-        if (children != nullptr)
-            XFree (children);
-        if (parent == 0 || parent == root)
-            return window != ours ? window : 0;
-
+        if (parent == root || isManaged (display, window))
+            return window;
         window = parent;
-
-        if (managed != 0)
-        {
-            Atom type = 0;
-            int format = 0;
-            unsigned long items = 0, after = 0;
-            unsigned char* data = nullptr;
-            XGetWindowProperty (display, window, managed, 0, 0, False, AnyPropertyType, &type, &format, &items, &after, &data);
-            if (data != nullptr)
-                XFree (data);
-            if (type != 0)
-                return window;
-        }
     }
 }
-// A window that takes the focus itself (toolkits keep a focus window of
-// their own inside) is asked to, as a window manager asks it; any other is
-// given the focus.
-void focus (Display* display, ::Window window)
+
+bool isInside (Display* display, ::Window window, ::Window ancestor)
+{
+    for (::Window root = 0; window != 0; window = parentOf (display, window, root))
+        if (window == ancestor)
+            return true;
+    return false;
+}
+
+// Asks a top-level window to take the focus, as a window manager does, when
+// it takes part in that; otherwise gives it the focus.
+void focusTopLevel (Display* display, ::Window window)
 {
     const Atom protocols = XInternAtom (display, "WM_PROTOCOLS", True);
     const Atom takeFocus = XInternAtom (display, "WM_TAKE_FOCUS", True);
@@ -78,38 +115,63 @@ void focus (Display* display, ::Window window)
 }
 } // namespace
 
-namespace MorvidHostKeyboard
+MorvidHostKeyboard::MorvidHostKeyboard (juce::Component& window_) : window (window_) {}
+
+MorvidHostKeyboard::~MorvidHostKeyboard()
 {
-void giveBack (juce::Component& window)
+    if (display != nullptr)
+        XCloseDisplay (asDisplay (display));
+}
+
+void MorvidHostKeyboard::watch()
 {
     auto* peer = window.getPeer();
-
-    if (peer == nullptr || ! peer->isFocused())
+    if (peer == nullptr || (display == nullptr && (display = XOpenDisplay (nullptr)) == nullptr))
         return;
 
-    // A connection of our own: the framework keeps its own to itself.
-    Display* display = XOpenDisplay (nullptr);
+    auto* d = asDisplay (display);
+    ::Window focused = 0;
+    int revert = 0;
+    XGetInputFocus (d, &focused, &revert);
+    if (focused == lastSeen)
+        return;
+    lastSeen = focused;
 
-    if (display == nullptr)
+    const IgnoredErrors errors (d);
+    const auto ours = windowOf (*peer);
+    if (focused > PointerRoot && ! isInside (d, focused, ours) && isInside (d, focused, topLevelOf (d, ours)))
+        hostFocus = focused;
+}
+
+void MorvidHostKeyboard::giveBack()
+{
+    auto* peer = window.getPeer();
+    if (peer == nullptr || ! peer->isFocused() || (display == nullptr && (display = XOpenDisplay (nullptr)) == nullptr))
         return;
 
-    const auto ours = static_cast<::Window> (reinterpret_cast<juce::pointer_sized_uint> (peer->getNativeHandle()));
+    auto* d = asDisplay (display);
+    const IgnoredErrors errors (d);
+    const auto topLevel = topLevelOf (d, windowOf (*peer));
     XWindowAttributes attributes {};
 
-    if (const auto host = hostTopLevel (display, ours);
-        host != 0 && XGetWindowAttributes (display, host, &attributes) != 0 && attributes.map_state == IsViewable)
-        focus (display, host);
-
-    XSync (display, False);
-    XCloseDisplay (display);
+    // Where the host held it inside its window, at once: a request through
+    // the host's own event loop could land after the next click and take the
+    // keyboard from what that click opened. The top-level window itself is
+    // asked instead: a toolkit that keeps a focus window of its own ignores
+    // keys given to its top-level, which a window manager's click may have
+    // focused for a moment.
+    if (hostFocus != 0 && hostFocus != topLevel && isInside (d, hostFocus, topLevel)
+        && XGetWindowAttributes (d, hostFocus, &attributes) != 0 && attributes.map_state == IsViewable)
+        XSetInputFocus (d, hostFocus, RevertToParent, CurrentTime);
+    else if (topLevel != 0 && XGetWindowAttributes (d, topLevel, &attributes) != 0 && attributes.map_state == IsViewable)
+        focusTopLevel (d, topLevel);
 }
-} // namespace MorvidHostKeyboard
 
 #else
 
-namespace MorvidHostKeyboard
-{
-void giveBack (juce::Component&) {}
-} // namespace MorvidHostKeyboard
+MorvidHostKeyboard::MorvidHostKeyboard (juce::Component& window_) : window (window_) {}
+MorvidHostKeyboard::~MorvidHostKeyboard() = default;
+void MorvidHostKeyboard::watch() {}
+void MorvidHostKeyboard::giveBack() {}
 
 #endif

@@ -2,11 +2,28 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-// The keyboard of a plug-in window embedded in a host's window.
-namespace MorvidHostKeyboard
+// The keyboard of a plug-in window embedded in a host's window. The
+// framework takes the X keyboard focus into its window with every click; the
+// host keeps it elsewhere inside its own top-level window (toolkits keep a
+// focus window of their own there). This notes where, and puts it back.
+class MorvidHostKeyboard
 {
-// When the window holds the X keyboard focus, hands it to the host's
-// top-level window, so the host's own keys work again. Does nothing
-// elsewhere, or when the window does not hold the focus.
-void giveBack (juce::Component& window);
-} // namespace MorvidHostKeyboard
+public:
+    explicit MorvidHostKeyboard (juce::Component& window);
+    ~MorvidHostKeyboard();
+
+    // Notes where the host's window holds the keyboard, while ours does not.
+    void watch();
+
+    // When our window holds the keyboard, hands it back to the host: where
+    // the host last held it, else to its top-level window the way a window
+    // manager does.
+    void giveBack();
+
+private:
+    juce::Component& window;
+    void* display = nullptr; // a connection of our own: the framework keeps its own to itself
+    unsigned long lastSeen = 0, hostFocus = 0;
+
+    JUCE_DECLARE_NON_COPYABLE (MorvidHostKeyboard)
+};

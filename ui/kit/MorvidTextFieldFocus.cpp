@@ -25,7 +25,7 @@ void leaveTheKeyboardAlone (juce::Component& component)
 }
 } // namespace
 
-MorvidTextFieldFocus::MorvidTextFieldFocus (juce::Component& window_) : window (window_)
+MorvidTextFieldFocus::MorvidTextFieldFocus (juce::Component& window_) : window (window_), hostKeyboard (window_)
 {
     leaveTheKeyboardAlone (window);
     juce::Desktop::getInstance().addFocusChangeListener (this);
@@ -62,7 +62,7 @@ bool MorvidTextFieldFocus::isMenuOpen()
 void MorvidTextFieldFocus::giveKeysBack()
 {
     editing = nullptr;
-    MorvidHostKeyboard::giveBack (window);
+    hostKeyboard.giveBack();
 }
 
 void MorvidTextFieldFocus::mouseDown (const juce::MouseEvent& event)
@@ -80,6 +80,7 @@ void MorvidTextFieldFocus::mouseUp (const juce::MouseEvent& event)
 
 void MorvidTextFieldFocus::timerCallback()
 {
+    hostKeyboard.watch();
     const bool menuIsOpen = isMenuOpen();
 
     if (menuWasOpen && ! menuIsOpen && ! canType (editing))

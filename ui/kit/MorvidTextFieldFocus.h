@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MorvidHostKeyboard.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 // Keyboard focus inside a plug-in window embedded in a host's window.
@@ -38,6 +40,7 @@ private:
     void giveKeysBack();
 
     juce::Component& window;
+    MorvidHostKeyboard hostKeyboard;
     juce::Component::SafePointer<juce::TextEditor> editing;
     bool menuWasOpen = false;
 

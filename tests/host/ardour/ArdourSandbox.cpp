@@ -39,36 +39,47 @@ ArdourSandbox::ArdourSandbox()
 {
     root = juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile (
         "pandrel-ardour-" + juce::String::toHexString (juce::Random::getSystemRandom().nextInt()), "", false);
-    home = root.getChildFile ("home");
+    homeFolder = root.getChildFile ("home");
     lxvstFolder = root.getChildFile ("plugins/lxvst");
     vst3Folder = root.getChildFile ("plugins/vst3");
     emptyFolder = root.getChildFile ("plugins/none");
     sessionFolder = root.getChildFile (sessionName);
-    for (const auto& dir : { home.getChildFile (".config/ardour7"), lxvstFolder, vst3Folder, emptyFolder })
+    for (const auto& dir : { homeFolder.getChildFile (".config/ardour7"), lxvstFolder, vst3Folder, emptyFolder })
         dir.createDirectory();
 
-    home.getChildFile (".config/ardour7/config")
+    // The Dummy backend, shown and started at once, so that ardour's own
+    // window opens a session with no dialog first; the marker file tells it
+    // this is not its first run.
+    homeFolder.getChildFile (".config/ardour7/config")
         .replaceWithText ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Ardour>\n  <Config>\n"
                           "    <Option name=\"plugin-path-lxvst\" value=\"" + lxvstFolder.getFullPathName() + "\"/>\n"
                           "    <Option name=\"plugin-path-vst3\" value=\"" + vst3Folder.getFullPathName() + "\"/>\n"
                           "    <Option name=\"export-preroll\" value=\"0\"/>\n"
-                          "  </Config>\n</Ardour>\n");
+                          "    <Option name=\"hide-dummy-backend\" value=\"0\"/>\n"
+                          "    <Option name=\"try-autostart-engine\" value=\"1\"/>\n"
+                          "  </Config>\n  <Extra>\n    <AudioMIDISetup>\n      <EngineStates>\n"
+                          "        <State backend=\"None (Dummy)\" driver=\"Normal Speed\" device=\"Silence\" input-device=\"\""
+                          " output-device=\"\" sample-rate=\"48000\" buffer-size=\"1024\" n-periods=\"0\" input-latency=\"0\""
+                          " output-latency=\"0\" lm-input=\"\" lm-output=\"\" active=\"1\" use-buffered-io=\"0\""
+                          " midi-option=\"1 in, 1 out, Silence\" lru=\"1\"><MIDIDevices/></State>\n"
+                          "      </EngineStates>\n    </AudioMIDISetup>\n  </Extra>\n</Ardour>\n");
+    homeFolder.getChildFile (".config/ardour7/.a7").create();
 
     // Nothing of the caller's environment but the basics: no display, no
     // other plug-in or configuration folders.
     for (const char* name : { "PATH", "LANG", "TMPDIR" })
         if (const char* value = std::getenv (name))
-            environment[name] = value;
-    environment["HOME"] = home.getFullPathName().toStdString();
-    environment["XDG_CONFIG_HOME"] = home.getChildFile (".config").getFullPathName().toStdString();
-    environment["XDG_CACHE_HOME"] = home.getChildFile (".cache").getFullPathName().toStdString();
-    environment["XDG_DATA_HOME"] = home.getChildFile (".local/share").getFullPathName().toStdString();
-    environment["LXVST_PATH"] = lxvstFolder.getFullPathName().toStdString();
-    environment["VST3_PATH"] = vst3Folder.getFullPathName().toStdString();
-    environment["LV2_PATH"] = emptyFolder.getFullPathName().toStdString();
-    environment["LADSPA_PATH"] = emptyFolder.getFullPathName().toStdString();
+            env[name] = value;
+    env["HOME"] = homeFolder.getFullPathName().toStdString();
+    env["XDG_CONFIG_HOME"] = homeFolder.getChildFile (".config").getFullPathName().toStdString();
+    env["XDG_CACHE_HOME"] = homeFolder.getChildFile (".cache").getFullPathName().toStdString();
+    env["XDG_DATA_HOME"] = homeFolder.getChildFile (".local/share").getFullPathName().toStdString();
+    env["LXVST_PATH"] = lxvstFolder.getFullPathName().toStdString();
+    env["VST3_PATH"] = vst3Folder.getFullPathName().toStdString();
+    env["LV2_PATH"] = emptyFolder.getFullPathName().toStdString();
+    env["LADSPA_PATH"] = emptyFolder.getFullPathName().toStdString();
     // The scanners are started directly; the other tools set these themselves.
-    environment["LD_LIBRARY_PATH"] = ardourLibraries;
+    env["LD_LIBRARY_PATH"] = ardourLibraries;
 }
 
 ArdourSandbox::~ArdourSandbox()
@@ -90,7 +101,7 @@ bool ArdourSandbox::isInstalled (std::string& problem)
 
 HostRun ArdourSandbox::run (const std::vector<std::string>& command, const std::string& logName)
 {
-    return runHostProgram (command, environment, root.getChildFile (logName).getFullPathName().toStdString(),
+    return runHostProgram (command, env, root.getChildFile (logName).getFullPathName().toStdString(),
                            stepTimeoutSeconds);
 }
 
@@ -130,7 +141,7 @@ bool ArdourSandbox::installAndScan (Format format, const juce::File& plugin)
     }
     dateBack (copy);
 
-    const auto cache = home.getChildFile (".cache/ardour7/vst");
+    const auto cache = homeFolder.getChildFile (".cache/ardour7/vst");
     return runStep ({ vst2 ? vst2Scanner : vst3Scanner, "-f", copy.getFullPathName().toStdString() },
                     vst2 ? "scan-vst2" : "scan-vst3",
                     [cache] (const HostRun&) { return cache.findChildFiles (juce::File::findFiles, false).size() > 0; },
@@ -207,4 +218,26 @@ bool ArdourSandbox::reopenSession (std::vector<float>& restoredParameters)
         if (line.startsWith ("PANDREL-PARAMETER "))
             restoredParameters.push_back (line.fromLastOccurrenceOf (" ", false, false).getFloatValue());
     return ok;
+}
+
+bool ArdourSandbox::createWindowSession (const std::vector<float>& parameters)
+{
+    std::vector<std::string> command { luaTool, scriptPath ("window_session.lua").toStdString(),
+                                       sessionFolder.getFullPathName().toStdString(), sessionName, pluginName };
+    for (size_t i = 0; i < parameters.size(); ++i)
+    {
+        char value[32];
+        std::snprintf (value, sizeof (value), "%.9g", static_cast<double> (parameters[i]));
+        command.push_back (std::to_string (i) + "=" + value);
+    }
+
+    const auto saved = sessionFile();
+    return runStep (command, "create-window-session",
+                    [saved] (const HostRun& r) { return saved.existsAsFile() && r.output.find ("PANDREL-SAVED") != std::string::npos; },
+                    [this] { sessionFolder.deleteRecursively(); });
+}
+
+juce::File ArdourSandbox::sessionFile() const
+{
+    return sessionFolder.getChildFile (juce::String (sessionName) + ".ardour");
 }

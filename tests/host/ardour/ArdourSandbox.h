@@ -41,6 +41,14 @@ public:
     // activated, and saves the session.
     bool createSession (Format format, double bpm, double seconds, const std::vector<float>& parameters);
 
+    // A session of two tracks, "VST3" and "VST2", each with the plug-in of
+    // that format, its parameters set; nothing recorded.
+    bool createWindowSession (const std::vector<float>& parameters);
+    juce::File sessionFile() const;
+    juce::File home() const { return homeFolder; }
+    // What every host program runs with.
+    const std::map<std::string, std::string>& environment() const { return env; }
+
     // The recorded take as ardour stored it, the track's dry input.
     juce::AudioBuffer<float> recordedTake() const;
 
@@ -68,8 +76,8 @@ private:
     bool runStep (const std::vector<std::string>& command, const std::string& logName,
                   const std::function<bool (const HostRun&)>& written, const std::function<void()>& clean);
 
-    juce::File root, home, lxvstFolder, vst3Folder, emptyFolder, sessionFolder;
-    std::map<std::string, std::string> environment;
+    juce::File root, homeFolder, lxvstFolder, vst3Folder, emptyFolder, sessionFolder;
+    std::map<std::string, std::string> env;
     std::string lastProblem;
     bool keepFolder = false;
 };

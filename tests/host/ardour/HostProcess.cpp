@@ -25,11 +25,13 @@ std::string HostRun::summary() const
     return text.str();
 }
 
-HostRun runHostProgram (const std::vector<std::string>& command, const std::map<std::string, std::string>& environment,
-                        const std::string& logFile, int timeoutSeconds)
+namespace
 {
-    HostRun run;
-
+// Starts the command in a process group of its own, with nothing but
+// `environment`, stdout and stderr into the log; -1 if it could not fork.
+int launch (const std::vector<std::string>& command, const std::map<std::string, std::string>& environment,
+            const std::string& logFile)
+{
     std::vector<std::string> envText;
     for (const auto& [name, value] : environment)
         envText.push_back (name + "=" + value);
@@ -42,8 +44,6 @@ HostRun runHostProgram (const std::vector<std::string>& command, const std::map<
     envp.push_back (nullptr);
 
     const pid_t pid = fork();
-    if (pid < 0)
-        return run;
     if (pid == 0)
     {
         setpgid (0, 0);
@@ -57,6 +57,19 @@ HostRun runHostProgram (const std::vector<std::string>& command, const std::map<
         execve (argv[0], argv.data(), envp.data());
         _exit (127);
     }
+    if (pid > 0)
+        setpgid (pid, pid); // also here, so that it is a group before anyone signals it
+    return pid;
+}
+} // namespace
+
+HostRun runHostProgram (const std::vector<std::string>& command, const std::map<std::string, std::string>& environment,
+                        const std::string& logFile, int timeoutSeconds)
+{
+    HostRun run;
+    const pid_t pid = launch (command, environment, logFile);
+    if (pid < 0)
+        return run;
     run.started = true;
 
     int status = 0;
@@ -88,4 +101,33 @@ HostRun runHostProgram (const std::vector<std::string>& command, const std::map<
     text << log.rdbuf();
     run.output = text.str();
     return run;
+}
+
+RunningProgram::RunningProgram (const std::vector<std::string>& command,
+                                const std::map<std::string, std::string>& environment, const std::string& logFile)
+    : pid (launch (command, environment, logFile))
+{
+}
+
+bool RunningProgram::running()
+{
+    int status = 0;
+    if (pid > 0 && waitpid (pid, &status, WNOHANG) == pid)
+        pid = -1;
+    return pid > 0;
+}
+
+void RunningProgram::stop()
+{
+    if (! running())
+        return;
+    kill (-pid, SIGTERM);
+    for (int waited = 0; waited < 1000 && running(); waited += 20)
+        std::this_thread::sleep_for (std::chrono::milliseconds (20));
+    if (pid > 0)
+    {
+        kill (-pid, SIGKILL);
+        waitpid (pid, nullptr, 0);
+        pid = -1;
+    }
 }

@@ -20,3 +20,23 @@ struct HostRun
 
 HostRun runHostProgram (const std::vector<std::string>& command, const std::map<std::string, std::string>& environment,
                         const std::string& logFile, int timeoutSeconds);
+
+// A program left running beside the test: its own process group, an
+// environment of our choosing, its output in a log file. Ended, with all it
+// started, by its id when the object goes, whatever happened meanwhile.
+class RunningProgram
+{
+public:
+    RunningProgram (const std::vector<std::string>& command, const std::map<std::string, std::string>& environment,
+                    const std::string& logFile);
+    ~RunningProgram() { stop(); }
+    RunningProgram (const RunningProgram&) = delete;
+    RunningProgram& operator= (const RunningProgram&) = delete;
+
+    bool running();
+    // Asks it to end, then ends it after a second if it has not.
+    void stop();
+
+private:
+    int pid = -1;
+};

@@ -29,29 +29,13 @@ juce::Point<int> centre (juce::Rectangle<int> r) { return r.getCentre(); }
 
 juce::Image strip (const char* data, int size) { return juce::ImageFileFormat::loadFrom (data, (size_t) size); }
 
-// True when the screen shows frame `frame` of the strip at `place`: all but
-// a few pixels within a few levels (anti-aliased edges of the pop-up aside).
-bool shows (const juce::Image& screen, juce::Rectangle<int> place, const juce::Image& strip, int frame)
-{
-    int differing = 0;
-    for (int y = 0; y < place.getHeight(); ++y)
-        for (int x = 0; x < place.getWidth(); ++x)
-        {
-            const auto a = screen.getPixelAt (place.getX() + x, place.getY() + y);
-            const auto b = strip.getPixelAt (x, frame * place.getHeight() + y);
-            differing += std::abs (a.getRed() - b.getRed()) > 6 || std::abs (a.getGreen() - b.getGreen()) > 6
-                         || std::abs (a.getBlue() - b.getBlue()) > 6;
-        }
-    return differing * 50 < place.getWidth() * place.getHeight();
-}
-
 // Milliseconds until the screen shows the frame at the place; -1 after a second.
 int msUntilShown (HostedPlugin& host, XDriver& x, juce::Rectangle<int> place, const juce::Image& image, int frame)
 {
     const auto start = juce::Time::getMillisecondCounter();
     for (;;)
     {
-        if (shows (x.capture(), place, image, frame))
+        if (XDriver::shows (x.capture(), place, image, frame))
             return (int) (juce::Time::getMillisecondCounter() - start);
         if (juce::Time::getMillisecondCounter() - start > 1000)
             return -1;
@@ -69,7 +53,7 @@ void runUserPath (HostedPlugin& host, XDriver& x, const juce::File& captures, co
     host.openEditor (x.hostWindow());
     host.pump (300);
     const auto opened = x.captureTo (captures, "01-opened");
-    EXPECT_TRUE (shows (opened, mixPlace, mixStrip, 50)) << "the mix knob at its default";
+    EXPECT_TRUE (XDriver::shows (opened, mixPlace, mixStrip, 50)) << "the mix knob at its default";
 
     // Every knob turned up by dragging.
     for (const auto& knob : knobs)
@@ -102,9 +86,9 @@ void runUserPath (HostedPlugin& host, XDriver& x, const juce::File& captures, co
 
     // The about panel opens over everything and a click closes it.
     x.click (69, 408);
-    EXPECT_TRUE (shows (x.captureTo (captures, "03-about"), { 0, 200, 325, 60 }, aboutPicture.getClippedImage ({ 0, 200, 325, 60 }), 0));
+    EXPECT_TRUE (XDriver::shows (x.captureTo (captures, "03-about"), { 0, 200, 325, 60 }, aboutPicture.getClippedImage ({ 0, 200, 325, 60 }), 0));
     x.click (160, 300);
-    EXPECT_TRUE (shows (x.capture(), mixPlace, mixStrip, (int) std::ceil (100.0f * host.value (mix))));
+    EXPECT_TRUE (XDriver::shows (x.capture(), mixPlace, mixStrip, (int) std::ceil (100.0f * host.value (mix))));
 
     // A copied to B, for later.
     x.click (200, 42);
@@ -167,7 +151,7 @@ void runUserPath (HostedPlugin& host, XDriver& x, const juce::File& captures, co
     host.openEditor (x.hostWindow());
     host.pump (300);
     const auto reopened = x.captureTo (captures, "10-reopened");
-    EXPECT_TRUE (shows (reopened, abPlace, abStrip, 1));
+    EXPECT_TRUE (XDriver::shows (reopened, abPlace, abStrip, 1));
 
     // Host automation and a host program change show within 200 ms.
     host.setValue (mix, 0.9f);
@@ -178,7 +162,7 @@ void runUserPath (HostedPlugin& host, XDriver& x, const juce::File& captures, co
     const int toA = msUntilShown (host, x, abPlace, abStrip, 0);
     EXPECT_GE (toA, 0);
     EXPECT_LE (toA, 200);
-    EXPECT_TRUE (shows (x.capture(), mixPlace, mixStrip, 50));
+    EXPECT_TRUE (XDriver::shows (x.capture(), mixPlace, mixStrip, 50));
     host.setProgram (0);
     const int toB = msUntilShown (host, x, abPlace, abStrip, 1);
     EXPECT_GE (toB, 0);

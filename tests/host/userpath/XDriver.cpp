@@ -15,22 +15,131 @@ XDriver::XDriver (std::function<void (int)> pump) : pumpHost (std::move (pump))
 
     int event = 0, error = 0, major = 0, minor = 0;
     hasXTest = XTestQueryExtension (display, &event, &error, &major, &minor);
-    window = XCreateSimpleWindow (display, DefaultRootWindow (display), originX, originY, 325, 454, 0, 0, 0);
+    window = XCreateSimpleWindow (display, DefaultRootWindow (display), origin.x, origin.y, 325, 454, 0, 0, 0);
+    ownWindow = true;
     XMapWindow (display, window);
     XSync (display, False);
+}
+
+XDriver::XDriver (const juce::String& displayName, std::function<void (int)> pump) : pumpHost (std::move (pump))
+{
+    if ((display = XOpenDisplay (displayName.toRawUTF8())) == nullptr)
+        return;
+
+    // Another program's windows come and go between two questions about them.
+    XSetErrorHandler ([] (Display*, XErrorEvent*) { return 0; });
+
+    int event = 0, error = 0, major = 0, minor = 0;
+    hasXTest = XTestQueryExtension (display, &event, &error, &major, &minor);
+    window = DefaultRootWindow (display);
+    origin = {};
 }
 
 XDriver::~XDriver()
 {
     if (display == nullptr)
         return;
-    XDestroyWindow (display, window);
+    if (ownWindow)
+        XDestroyWindow (display, window);
     XCloseDisplay (display);
+}
+
+XWindowId XDriver::findWindow (const juce::String& title)
+{
+    std::vector<::Window> toVisit { DefaultRootWindow (display) };
+    while (! toVisit.empty())
+    {
+        const auto candidate = toVisit.back();
+        toVisit.pop_back();
+        char* name = nullptr;
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes (display, candidate, &attributes) != 0 && attributes.map_state == IsViewable
+            && XFetchName (display, candidate, &name) != 0 && name != nullptr)
+        {
+            const bool found = juce::String::fromUTF8 (name).contains (title);
+            XFree (name);
+            if (found)
+                return candidate;
+        }
+        ::Window root = 0, parent = 0, *children = nullptr;
+        unsigned count = 0;
+        if (XQueryTree (display, candidate, &root, &parent, &children, &count) != 0 && children != nullptr)
+        {
+            toVisit.insert (toVisit.end(), children, children + count);
+            XFree (children);
+        }
+    }
+    return 0;
+}
+
+std::vector<XDriver::Placed> XDriver::windowAndBelow (XWindowId top)
+{
+    std::vector<Placed> found;
+    std::vector<::Window> toVisit { top };
+    while (! toVisit.empty())
+    {
+        const auto candidate = toVisit.back();
+        toVisit.pop_back();
+        XWindowAttributes attributes;
+        int x = 0, y = 0;
+        ::Window child = 0;
+        if (XGetWindowAttributes (display, candidate, &attributes) == 0
+            || XTranslateCoordinates (display, candidate, DefaultRootWindow (display), 0, 0, &x, &y, &child) == 0)
+            continue;
+        found.push_back ({ candidate, { x, y, attributes.width, attributes.height } });
+        ::Window root = 0, parent = 0, *children = nullptr;
+        unsigned count = 0;
+        if (XQueryTree (display, candidate, &root, &parent, &children, &count) != 0 && children != nullptr)
+        {
+            toVisit.insert (toVisit.end(), children, children + count);
+            XFree (children);
+        }
+    }
+    return found;
+}
+
+void XDriver::closeWindow (XWindowId top)
+{
+    XEvent event {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = top;
+    event.xclient.message_type = XInternAtom (display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long> (XInternAtom (display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent (display, top, False, NoEventMask, &event);
+    XFlush (display);
+}
+
+bool XDriver::shows (const juce::Image& screen, juce::Rectangle<int> place, const juce::Image& strip, int frame)
+{
+    // Only the strip's opaque pixels: the others show what lies below.
+    int differing = 0, compared = 0;
+    for (int y = 0; y < place.getHeight(); ++y)
+        for (int x = 0; x < place.getWidth(); ++x)
+        {
+            const auto b = strip.getPixelAt (x, frame * place.getHeight() + y);
+            if (b.getAlpha() < 255)
+                continue;
+            const auto a = screen.getPixelAt (place.getX() + x, place.getY() + y);
+            ++compared;
+            differing += std::abs (a.getRed() - b.getRed()) > 6 || std::abs (a.getGreen() - b.getGreen()) > 6
+                         || std::abs (a.getBlue() - b.getBlue()) > 6;
+        }
+    return compared > 0 && differing * 50 < compared;
+}
+
+XWindowId XDriver::focusedWindow()
+{
+    ::Window focused = 0;
+    int revert = 0;
+    XGetInputFocus (display, &focused, &revert);
+    return focused;
 }
 
 void XDriver::moveTo (int x, int y)
 {
-    XTestFakeMotionEvent (display, DefaultScreen (display), originX + x, originY + y, CurrentTime);
+    XTestFakeMotionEvent (display, DefaultScreen (display), origin.x + x, origin.y + y, CurrentTime);
     XSync (display, False);
     pumpHost (50);
 }
@@ -82,6 +191,16 @@ void XDriver::key (unsigned long keysym)
     pumpHost (60);
 }
 
+void XDriver::chord (unsigned long modifierKeysym, unsigned long keysym)
+{
+    const auto modifier = XKeysymToKeycode (display, modifierKeysym);
+    XTestFakeKeyEvent (display, modifier, True, CurrentTime);
+    key (keysym);
+    XTestFakeKeyEvent (display, modifier, False, CurrentTime);
+    XFlush (display);
+    pumpHost (60);
+}
+
 void XDriver::type (const juce::String& text)
 {
     for (auto c : text)
@@ -114,7 +233,7 @@ juce::Rectangle<int> XDriver::shownMenu()
         if (children[i] != window && XGetWindowAttributes (display, children[i], &attributes)
             && attributes.map_state == IsViewable && attributes.override_redirect)
         {
-            found = { attributes.x - originX, attributes.y - originY, attributes.width, attributes.height };
+            found = { attributes.x - origin.x, attributes.y - origin.y, attributes.width, attributes.height };
             break;
         }
     }
@@ -138,12 +257,21 @@ void XDriver::clickMenuItem (int itemCentre)
 
 juce::Image XDriver::capture (int width, int height)
 {
+    return captureScreen ({ origin.x, origin.y, width, height });
+}
+
+juce::Image XDriver::captureScreen (juce::Rectangle<int> area)
+{
     XSync (display, False);
-    juce::Image picture (juce::Image::RGB, width, height, true);
-    if (auto* shot = XGetImage (display, window, 0, 0, (unsigned) width, (unsigned) height, AllPlanes, ZPixmap))
+    // A window of its own is read directly; anything else through the root.
+    const auto source = ownWindow ? window : DefaultRootWindow (display);
+    const auto at = ownWindow ? area.getPosition() - origin : area.getPosition();
+    juce::Image picture (juce::Image::RGB, area.getWidth(), area.getHeight(), true);
+    if (auto* shot = XGetImage (display, source, at.x, at.y, (unsigned) area.getWidth(), (unsigned) area.getHeight(),
+                                AllPlanes, ZPixmap))
     {
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
+        for (int y = 0; y < area.getHeight(); ++y)
+            for (int x = 0; x < area.getWidth(); ++x)
             {
                 const auto p = XGetPixel (shot, x, y);
                 picture.setPixelAt (x, y, juce::Colour ((juce::uint8) ((p >> 16) & 0xff), (juce::uint8) ((p >> 8) & 0xff),

@@ -5,6 +5,7 @@
 
 
 #include <functional>
+#include <vector>
 
 // X11's own types stay out of this header: its macros clash with others'.
 using XWindowId = unsigned long;
@@ -14,6 +15,9 @@ class XDriver
 public:
     // `pump` runs the host's loop for a while (message loop, idle calls).
     explicit XDriver (std::function<void (int ms)> pump);
+    // Drives the windows of another program on the named display: no host
+    // window of its own, points relative to an origin set on the screen.
+    XDriver (const juce::String& displayName, std::function<void (int ms)> pump);
     ~XDriver();
 
     XDriver (const XDriver&) = delete;
@@ -26,13 +30,26 @@ public:
     // gives a plug-in's editor; the editor's point (x, y) is then at
     // origin + (x, y) on the screen.
     XWindowId hostWindow() const { return window; }
-    static constexpr int originX = 40, originY = 40;
+    void setOrigin (juce::Point<int> onScreen) { origin = onScreen; }
+
+    // Windows of any program: the first shown whose title contains `title`, and
+    // where a window and each window below it lie on the screen.
+    XWindowId findWindow (const juce::String& title);
+    struct Placed
+    {
+        XWindowId id;
+        juce::Rectangle<int> screen;
+    };
+    std::vector<Placed> windowAndBelow (XWindowId top);
+    XWindowId focusedWindow();
 
     // Points are in editor coordinates.
     void click (int x, int y);
     void doubleClick (int x, int y);
     void drag (int x, int y, int dx, int dy);
     void key (unsigned long keysym);
+    // A key pressed while a modifier key (Control_L, Alt_L, ...) is held.
+    void chord (unsigned long modifierKeysym, unsigned long keysym);
     void type (const juce::String& text);
 
     // The pop-up menu shown last (the top-most override-redirect window), in
@@ -45,17 +62,25 @@ public:
 
     // What the screen shows of the host window.
     juce::Image capture (int width = 325, int height = 454);
+    juce::Image captureScreen (juce::Rectangle<int> area);
     // The capture written as PNG into `folder`, for people to look at.
     juce::Image captureTo (const juce::File& folder, const juce::String& name);
 
     void pump (int ms) { pumpHost (ms); }
 
+    // Asks a top-level window to close, as its close box does.
+    void closeWindow (XWindowId top);
+
+    // True when `screen` shows frame `frame` of the image strip at `place`:
+    // all but a few pixels within a few levels (anti-aliased edges aside).
+    static bool shows (const juce::Image& screen, juce::Rectangle<int> place, const juce::Image& strip, int frame);
+
     // Pumps until `done` holds, for five seconds at most; whether it came to.
-    bool pumpUntil (const std::function<bool()>& done)
+    bool pumpUntil (const std::function<bool()>& done, int limitMs = 5000)
     {
         for (int waited = 0; ! done(); waited += 10)
         {
-            if (waited >= 5000)
+            if (waited >= limitMs)
                 return false;
             pumpHost (10);
         }
@@ -69,5 +94,7 @@ private:
     std::function<void (int)> pumpHost;
     struct _XDisplay* display = nullptr;
     XWindowId window = 0;
+    bool ownWindow = false;
+    juce::Point<int> origin { 40, 40 };
     bool hasXTest = false;
 };

@@ -1,0 +1,127 @@
+#include "ArdourScreen.h"
+
+#include <X11/Xlib.h>
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+namespace
+{
+// Polls until `done` holds, for at most `seconds`.
+bool within (double seconds, const std::function<bool()>& done)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double> (seconds);
+    while (! done())
+    {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for (std::chrono::milliseconds (50));
+    }
+    return true;
+}
+
+// Asks the display something once it answers at all.
+bool withDisplay (const std::string& name, const std::function<bool (Display*)>& ask)
+{
+    Display* display = XOpenDisplay (name.c_str());
+    if (display == nullptr)
+        return false;
+    const bool answer = ask (display);
+    XCloseDisplay (display);
+    return answer;
+}
+
+bool hasWindowManager (Display* display)
+{
+    const Atom check = XInternAtom (display, "_NET_SUPPORTING_WM_CHECK", True);
+    if (check == None)
+        return false;
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty (display, DefaultRootWindow (display), check, 0, 1, False, AnyPropertyType, &type, &format,
+                        &items, &after, &data);
+    if (data != nullptr)
+        XFree (data);
+    return items == 1;
+}
+
+bool hasWindowNamed (Display* display, ::Window window, const std::string& title)
+{
+    char* name = nullptr;
+    if (XFetchName (display, window, &name) != 0 && name != nullptr)
+    {
+        const bool found = std::string (name).find (title) != std::string::npos;
+        XFree (name);
+        if (found)
+            return true;
+    }
+    ::Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    bool found = false;
+    if (XQueryTree (display, window, &root, &parent, &children, &count) != 0 && children != nullptr)
+    {
+        for (unsigned i = 0; i < count && ! found; ++i)
+            found = hasWindowNamed (display, children[i], title);
+        XFree (children);
+    }
+    return found;
+}
+} // namespace
+
+ArdourScreen::ArdourScreen (ArdourSandbox& sandbox_) : sandbox (sandbox_) {}
+
+ArdourScreen::~ArdourScreen()
+{
+    // ardour first: it should not see its display go.
+    ardour.reset();
+    windowManager.reset();
+    server.reset();
+}
+
+bool ArdourScreen::fail (const std::string& why)
+{
+    lastProblem = why + " (logs in " + sandbox.folder().getFullPathName().toStdString() + ")";
+    return false;
+}
+
+bool ArdourScreen::start()
+{
+    for (const char* program : { "/usr/bin/Xvfb", "/usr/bin/openbox", "/usr/bin/ardour" })
+        if (! juce::File (program).existsAsFile())
+            return fail (std::string (program) + " is missing (scripts/setup-debian.sh installs it)");
+
+    // A display number nobody holds: its lock file tells.
+    int number = 120;
+    while (juce::File ("/tmp/.X" + juce::String (number) + "-lock").exists())
+        ++number;
+    display = ":" + std::to_string (number);
+
+    const auto log = [this] (const char* name) { return sandbox.folder().getChildFile (name).getFullPathName().toStdString(); };
+    auto environment = sandbox.environment();
+    server = std::make_unique<RunningProgram> (
+        std::vector<std::string> { "/usr/bin/Xvfb", display, "-screen", "0",
+                                   std::to_string (width) + "x" + std::to_string (height) + "x24", "-nolisten", "tcp" },
+        environment, log ("xvfb.log"));
+    if (! within (10, [this] { return withDisplay (display, [] (Display*) { return true; }); }))
+        return fail ("the X server " + display + " did not start");
+
+    environment["DISPLAY"] = display;
+    windowManager = std::make_unique<RunningProgram> (std::vector<std::string> { "/usr/bin/openbox", "--sm-disable" },
+                                                      environment, log ("openbox.log"));
+    if (! within (10, [this] { return withDisplay (display, hasWindowManager); }))
+        return fail ("openbox did not start");
+
+    ardour = std::make_unique<RunningProgram> (
+        std::vector<std::string> { "/usr/bin/ardour", "--no-splash", "--no-announcements",
+                                   sandbox.sessionFile().getFullPathName().toStdString() },
+        environment, log ("ardour-window.log"));
+    const std::string title = std::string (ArdourSandbox::sessionName) + " - Ardour";
+    if (! within (60, [this, &title] {
+            return withDisplay (display, [&title] (Display* d) { return hasWindowNamed (d, DefaultRootWindow (d), title); });
+        }))
+        return fail ("ardour's window did not open");
+    return true;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ArdourSandbox.h"
+
+#include <memory>
+#include <string>
+
+// ardour's own window, on an X display of the test's own with a window
+// manager (openbox), opening the sandbox's saved session. The X server, the
+// window manager and ardour are each ended by their id when the object goes,
+// also when a step failed.
+class ArdourScreen
+{
+public:
+    explicit ArdourScreen (ArdourSandbox& sandbox);
+    ~ArdourScreen();
+
+    // Starts all three and waits, bounded, for ardour's main window; false
+    // with a reason in problem() if any of them does not come up.
+    bool start();
+
+    const std::string& displayName() const { return display; }
+    const std::string& problem() const { return lastProblem; }
+    static constexpr int width = 1280, height = 1024;
+
+private:
+    bool fail (const std::string& why);
+
+    ArdourSandbox& sandbox;
+    std::string display, lastProblem;
+    std::unique_ptr<RunningProgram> server, windowManager, ardour;
+};
