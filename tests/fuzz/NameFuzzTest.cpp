@@ -13,6 +13,7 @@
 #include "PresetMenuTestFolder.h"
 
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <string>
 
@@ -57,9 +58,12 @@ protected:
         return found;
     }
 
-    // One to four pieces of trouble.
-    juce::String hostileName (Mutator& m)
+    // Names that once did harm first, then one to four pieces of trouble.
+    juce::String hostileName (Mutator& m, std::uint32_t index)
     {
+        static const char* const known[] { "Sub\\..\\Keep", "\\Keep.mdtz" };
+        if (index < std::size (known))
+            return known[index];
         static const char* const pieces[] { "/", "\\", "..", ".", "../", "/..", "../..", "~", "~/x", " ", "...", ". .",
                                             "PandrelTQ4418", "pandreltq4418", "PANDRELTQ4418", "../PandrelTQ4418 old",
                                             "../Elsewhere", "Presets", "../../../../../../tmp", "Lead", "Lead.mdtz",
@@ -122,7 +126,7 @@ TEST_F (NameFuzz, NothingIsMadeOutsideThePresetFolder)
     for (std::uint32_t index = 0; index < 250 && ! HasFatalFailure(); ++index, ++cases)
     {
         Mutator m (seed, 30, index);
-        const auto name = hostileName (m);
+        const auto name = hostileName (m, index);
         const auto where = "name case " + std::to_string (index) + " of PANDREL_FUZZ_SEED=" + std::to_string (seed) + ": "
                          + excerpt (name.toStdString());
         // Sometimes from a folder made inside.
@@ -152,5 +156,6 @@ TEST_F (NameFuzz, NothingIsMadeOutsideThePresetFolder)
 
         ASSERT_TRUE (outsideTheFolder() == outside) << "something outside the Preset folder changed: " << where;
         ASSERT_TRUE (root.isDirectory()) << where;
+        ASSERT_EQ (root.getChildFile ("Keep.mdtz").loadFileAsString(), "x") << "overwritten unasked: " << where;
     }
 }

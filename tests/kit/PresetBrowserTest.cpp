@@ -94,14 +94,17 @@ TEST_F (SaveBrowser, AsksBeforeOverwritingAndCancelLeavesEverythingAsItWas)
     put ("Bass/Lead.mdtz", "old bass");
     browser.show();
 
-    save ("Lead");
-    EXPECT_TRUE (isOpen (question()));
-    EXPECT_TRUE (browser.isVisible() && ! browser.isCurrentlyModal (false));
-    EXPECT_EQ (child<juce::Label> (question(), "titleText_").getText(),
-               "Are you sure you want to overwrite this preset?\n\n\"Lead.mdtz\"");
-    click (question(), "CANCEL");
-    EXPECT_TRUE (isOpen (browser));
-    EXPECT_EQ (root.getChildFile ("Lead.mdtz").loadFileAsString(), "old lead");
+    for (const juce::String typed : { "Lead", "Bass\\Lead", "Bass\\Lead.mdtz" }) // a backslash saves as "/"
+    {
+        save (typed);
+        EXPECT_TRUE (isOpen (question())) << typed;
+        EXPECT_TRUE (browser.isVisible() && ! browser.isCurrentlyModal (false));
+        EXPECT_EQ (child<juce::Label> (question(), "titleText_").getText(), "Are you sure you want to overwrite this preset?\n\n\""
+                                                                                + juce::String (typed == "Lead" ? "Lead" : "Bass/Lead") + ".mdtz\"");
+        click (question(), "CANCEL");
+        EXPECT_TRUE (isOpen (browser));
+    }
+    EXPECT_EQ (root.getChildFile ("Lead.mdtz").loadFileAsString() + root.getChildFile ("Bass/Lead.mdtz").loadFileAsString(), "old leadold bass");
     EXPECT_EQ (slot(), "Init.mdtz");
 
     list().setRoot (root.getChildFile ("Bass"));

@@ -40,10 +40,10 @@ juce::File MorvidPresetBrowser::saveTarget() const
     if (! path.endsWith (MorvidPresetFolder::extension))
         path += MorvidPresetFolder::extension;
 
-    // The folder's own name typed in the folder above it would become a
-    // sibling file "<folder>.mdtz".
-    const juce::File target (path);
-    return target.isAChildOf (folder) ? target : juce::File();
+    // Resolved as the write resolves it (a backslash as "/"), so that the
+    // question comes for the file that would be overwritten. The folder's own
+    // name typed in the folder above it would be a sibling file: outside.
+    return MorvidPresetFolder::resolveInside (folder, path);
 }
 
 void MorvidPresetBrowser::timerCallback()
