@@ -61,7 +61,7 @@ protected:
     // Names that once did harm first, then one to four pieces of trouble.
     juce::String hostileName (Mutator& m, std::uint32_t index)
     {
-        static const char* const known[] { "Sub\\..\\Keep", "\\Keep.mdtz" };
+        static const char* const known[] { "Sub\\..\\Keep", "\\Keep.mdtz", "   ", " .mdtz", ".Keep", "Sub/.x" };
         if (index < std::size (known))
             return known[index];
         static const char* const pieces[] { "/", "\\", "..", ".", "../", "/..", "../..", "~", "~/x", " ", "...", ". .",
@@ -157,5 +157,10 @@ TEST_F (NameFuzz, NothingIsMadeOutsideThePresetFolder)
         ASSERT_TRUE (outsideTheFolder() == outside) << "something outside the Preset folder changed: " << where;
         ASSERT_TRUE (root.isDirectory()) << where;
         ASSERT_EQ (root.getChildFile ("Keep.mdtz").loadFileAsString(), "x") << "overwritten unasked: " << where;
+        for (const auto& entry : juce::RangedDirectoryIterator (root, true, "*", juce::File::findFilesAndDirectories))
+        {
+            const auto made = entry.isDirectory() ? entry.getFile().getFileName() : entry.getFile().getFileNameWithoutExtension();
+            ASSERT_FALSE (made.trim().isEmpty() || made.startsWithChar ('.')) << "unlisted name made: " << where;
+        }
     }
 }

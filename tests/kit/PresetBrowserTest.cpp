@@ -153,7 +153,8 @@ TEST_F (SaveBrowser, SavesOnlyInsideThePresetFolder)
     EXPECT_TRUE (usable (newFolderButton));
 
     const juce::String typed[] { "../Lead", elsewhere.getFullPathName(), "../PandrelTQ4418 old/Lead",
-                                 "../PandrelTQ4418_2/Lead", "../pandreltq4418/Lead", "",
+                                 "../PandrelTQ4418_2/Lead", "../pandreltq4418/Lead", "", "   ", "  .mdtz", ".Lead",
+                                 " /Lead", ".Bass/Lead", // blank or hidden: the browser would not list them
                                  "~" + juce::String::repeatedString ("n", 200) }; // no such user: stays relative
     for (const auto& name : typed)
     {

@@ -43,7 +43,21 @@ juce::File MorvidPresetBrowser::saveTarget() const
     // Resolved as the write resolves it (a backslash as "/"), so that the
     // question comes for the file that would be overwritten. The folder's own
     // name typed in the folder above it would be a sibling file: outside.
-    return MorvidPresetFolder::resolveInside (folder, path);
+    const auto target = MorvidPresetFolder::resolveInside (folder, path);
+
+    if (target == juce::File())
+        return {};
+
+    // A blank name looks empty in the preset menu and a hidden one is not
+    // listed here: neither is saved, nor a folder of such a name made for it.
+    for (auto file = target; file != folder; file = file.getParentDirectory())
+    {
+        const auto name = file == target ? file.getFileNameWithoutExtension() : file.getFileName();
+        if (! MorvidNewFolderComponent::isListableName (name))
+            return {};
+    }
+
+    return target;
 }
 
 void MorvidPresetBrowser::timerCallback()
