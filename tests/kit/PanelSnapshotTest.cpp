@@ -103,11 +103,14 @@ TEST_F (PanelSnapshots, QuestionsBrowserNewFolderAndNestedError)
 
     put ("System", {}, juce::File ("/proc/self/fdinfo"));
     list.setRoot (root.getChildFile ("System"));
-    list.setFileName ("Jet Plane Over The Hills (long tail)");
+    list.setFileName ("Jet Plane Over The Hills (long tail) " + juce::String::repeatedString ("and more ", 22));
     browser.okButtonClicked();
     auto& alert = child<MorvidAlertComponent> (browser, "alertComponent_");
     ASSERT_TRUE (isOpen (alert));
-    snapshot (editor, "kit-panel-save-failed.png");
+    picture = snapshot (editor, "kit-panel-save-failed.png");
+    EXPECT_EQ (lightPixels (picture, { 16, 290, 293, 14 }), 0); // nothing over the divider
+    const auto shown = child<juce::Label> (alert, "titleText_").getText(); // shortened in the middle of the path
+    EXPECT_TRUE (shown.startsWith ("Couldn't save") && shown.contains ("...") && shown.endsWith ("and more .mdtz\"")) << shown;
     click (alert, "OK");
     browser.hide();
     EXPECT_EQ (modalCount(), 0);
