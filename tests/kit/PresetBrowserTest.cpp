@@ -217,3 +217,35 @@ TEST_F (SaveBrowser, AFailedSaveKeepsThePanelOpenAndSaysSo)
     EXPECT_EQ (slot() + " " + menu.getSelectedFilePath() + " " + menu.getText(), "Init.mdtz Init.mdtz Init*");
     click (browser, "CANCEL");
 }
+
+TEST_F (SaveBrowser, APresetFolderThatVanishesOrIsAFileSaysWhyAndSavesNothing)
+{
+    put ("Lead.mdtz");
+    auto& alert = child<MorvidAlertComponent> (browser, "alertComponent_");
+    auto& alertText = child<juce::Label> (alert, "titleText_");
+    const auto& contents = list().getDisplayComponent()->directoryContentsList;
+    const auto cannotSave = [&] { return unusable (saveButton()) && unusable (child (browser, "New Folder")); };
+    browser.show();
+    list().setFileName ("Pad");
+    ASSERT_TRUE (pumpUntil ([&] { return contents.getNumFiles() == 1 && usable (saveButton()); }));
+
+    ASSERT_TRUE (root.deleteRecursively());
+    ASSERT_TRUE (pumpUntil ([&] { return isOpen (alert); })); // the timer notices
+    EXPECT_EQ (alertText.getText(), "Can't save here: the folder is missing.\n\n\"" + root.getFullPathName() + "\"");
+    click (alert, "OK");
+    EXPECT_TRUE (isOpen (browser) && cannotSave());
+    EXPECT_EQ (dynamic_cast<juce::ListBox&> (*list().getDisplayComponent()).getRowContainingPosition (9, 9), -1); // no stale row
+    snapshot (editor, "kit-panel-save-folder-missing.png");
+
+    put ("Lead.mdtz"); // back again
+    ASSERT_TRUE (pumpUntil ([&] { return contents.getNumFiles() == 1 && usable (saveButton()); }));
+    browser.hide();
+
+    ASSERT_TRUE (root.deleteRecursively() && root.replaceWithText ("x"));
+    browser.show();
+    EXPECT_TRUE (isOpen (alert));
+    EXPECT_EQ (alertText.getText(), "Can't save here: the folder is a file.\n\n\"" + root.getFullPathName() + "\"");
+    click (alert, "OK");
+    EXPECT_TRUE (cannotSave());
+    click (browser, "CANCEL");
+}

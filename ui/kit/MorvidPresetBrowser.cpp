@@ -60,10 +60,46 @@ juce::File MorvidPresetBrowser::saveTarget() const
     return target;
 }
 
+juce::File MorvidPresetBrowser::brokenFolder() const
+{
+    const auto folder = MorvidPresetFolder::getPresetFolder();
+    const auto shown = fileBrowser_->getRoot();
+    return ! folder.isDirectory() ? folder : shown.isDirectory() ? juce::File() : shown;
+}
+
+void MorvidPresetBrowser::show()
+{
+    reportedFolder = juce::File();
+    MorvidFileBrowser::show();
+}
+
 void MorvidPresetBrowser::timerCallback()
 {
     if (browserMode != 5 || fileBrowser_ == nullptr)
         return;
+
+    // Said from the browser itself, not from under a question it has open.
+    if (const auto broken = brokenFolder(); broken != reportedFolder && (broken == juce::File() || isCurrentlyModal (false)))
+    {
+        reportedFolder = broken;
+        // The framework keeps listing what was there.
+        fileBrowser_->refresh();
+        fileBrowser_->getDisplayComponent()->directoryContentsList.sendChangeMessage();
+
+        if (broken != juce::File())
+        {
+            const auto* why = broken.exists() ? "Can't save here: the folder is a file." : "Can't save here: the folder is missing.";
+            alertComponent_->setTitle (why + juce::String ("\n\n\"") + broken.getFullPathName() + "\"");
+            alertComponent_->show (1, 4);
+        }
+    }
+
+    if (reportedFolder != juce::File())
+    {
+        setUsable (newFolderButton_.get(), false);
+        setUsable (okButton_.get(), false);
+        return;
+    }
 
     const auto inside = MorvidPresetFolder::isFolderOrInside (MorvidPresetFolder::getPresetFolder(),
                                                               fileBrowser_->getSelectedFile (0));
