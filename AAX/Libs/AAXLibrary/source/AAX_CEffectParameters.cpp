@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace
@@ -323,8 +324,9 @@ AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedValue (AAX_CParamID i
     const double old = parameter->GetNormalizedValue();
     parameter->UpdateNormalizedValue (value);
     const AAX_Result result = mPacketDispatcher.SetDirty (id, true);
+    // Past the largest count the host sees 0 again, never a negative count.
     if (old != value)
-        ++mNumPlugInChanges;
+        mNumPlugInChanges = mNumPlugInChanges < std::numeric_limits<std::int32_t>::max() ? mNumPlugInChanges + 1 : 0;
     return result;
 }
 
