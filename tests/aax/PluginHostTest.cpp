@@ -136,6 +136,13 @@ void setAll (Instance& instance)
                                                             AAX_eUpdateSource_Parameter);
 }
 
+double valueOf (Instance& instance, const char* id)
+{
+    double value = -1.0;
+    instance.parameters->GetParameterNormalizedValue (id, &value);
+    return value;
+}
+
 int exportedFunctions()
 {
     const std::string command = std::string ("nm -D --defined-only '") + PANDREL_AAX_PLUGIN + "'";
@@ -359,6 +366,26 @@ TEST (AaxPlugin, ChunksMoveEverythingIntoASecondInstance)
     std::memset (garbage.data() + AAX_PLUGIN_CHUNK_HEADER_SIZE, 'x', garbage.size() - AAX_PLUGIN_CHUNK_HEADER_SIZE);
     EXPECT_EQ (b.setChunk (stateChunk, garbage), 0);
     EXPECT_EQ (b.chunk (stateChunk), state);
+
+    // 16 MiB of fields no parameter reads, and of one value again and again:
+    // the instance holds no more memory for them, nor afterwards.
+    const int size = 16 << 20;
+    std::vector<char> hostile (AAX_PLUGIN_CHUNK_HEADER_SIZE + size, 0);
+    auto* chunk = reinterpret_cast<AAX_SPlugInChunk*> (hostile.data());
+    chunk->fSize = size;
+    chunk->fChunkID = elck;
+    for (int at = 4; at + 16 <= size; at += 16)
+        std::memcpy (chunk->fData + at, "q_\0\0d_0\0\x3f\xd0\0\0\0\0\0", 16);
+    std::memset (chunk->fData, 1, 4);
+    const long before = residentBytes();
+    EXPECT_EQ (b.setChunk (elck, hostile), 0);
+    equal = 1;
+    EXPECT_EQ (b.parameters->CompareActiveChunk (chunk, &equal), 0);
+    EXPECT_FALSE (b.chunk (elck).empty());
+    EXPECT_LT (residentBytes() - before, 8 << 20);
+    b.answerRequests();
+    EXPECT_EQ (valueOf (b, "0"), 0.25);
+    EXPECT_EQ (valueOf (b, "2"), double (0.3f));
 }
 
 TEST (AaxPlugin, ShowsItsEditorInTheHostsWindow)

@@ -142,7 +142,10 @@ protected:
     void SetUp() override
     {
         for (int i = 0; i < numFloats; ++i)
+        {
             source.set (i, (i + 1) / 16.0);
+            names.insert (std::to_string (i));
+        }
         original = dataOf (source);
         ends = entryEnds (original);
         ASSERT_EQ (ends.back(), static_cast<std::int64_t> (original.size()));
@@ -193,12 +196,14 @@ protected:
         watchdog.disarm();
         ASSERT_TRUE (equal == 0 || equal == 1) << where;
 
+        AAX_CChunkDataParser named; // what the effect reads: the first value of each name
+        named.LoadChunk (record.get(), names);
         for (int i = 0; i <= numFloats; ++i)
         {
             const auto v = target.value (i);
             ASSERT_TRUE (i < numFloats ? v >= 0.0 && v <= 1.0 : v == 0.0 || v == 1.0) << i << ": " << v << " " << where; // NaN fails too
             double d = 0.0;
-            if (i < numFloats && ! parser.FindDouble (std::to_string (i).c_str(), &d))
+            if (i < numFloats && ! named.FindDouble (std::to_string (i).c_str(), &d))
             {
                 ASSERT_EQ (v, before[static_cast<size_t> (i)]) << "changed without a value: " << i << " " << where;
             }
@@ -209,6 +214,7 @@ protected:
     std::string original;
     std::vector<std::int64_t> ends;
     AAX_CChunkDataParser reference;
+    AAX_CChunkDataParser::Names names;
     Watchdog watchdog;
     const std::uint32_t seed = baseSeed();
 };

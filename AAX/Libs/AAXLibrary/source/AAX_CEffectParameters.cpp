@@ -368,6 +368,18 @@ bool AAX_CEffectParameters::isFiltered (AAX_CParamID id) const
     return id == nullptr || mFilteredParameters.count (id) > 0;
 }
 
+AAX_CChunkDataParser::Names AAX_CEffectParameters::chunkNames() const
+{
+    AAX_CChunkDataParser::Names names;
+    for (std::int32_t index = 0; index < mParameterManager.NumParameters(); ++index)
+    {
+        const auto* parameter = mParameterManager.GetParameter (index);
+        if (parameter != nullptr && ! isFiltered (parameter->Identifier()))
+            names.emplace (parameter->Identifier());
+    }
+    return names;
+}
+
 void AAX_CEffectParameters::FilterParameterIDOnSave (AAX_CParamID id)
 {
     if (id != nullptr)
@@ -465,7 +477,9 @@ AAX_Result AAX_CEffectParameters::SetChunk (AAX_CTypeID id, const AAX_SPlugInChu
     if (id != cParameterChunkID)
         return AAX_ERROR_INVALID_CHUNK_ID;
 
-    mChunkParser.LoadChunk (chunk);
+    // Only what a parameter reads is kept: a chunk full of anything else
+    // costs no memory.
+    mChunkParser.LoadChunk (chunk, chunkNames());
     std::int32_t count = 0;
     GetNumberOfParameters (&count);
     for (std::int32_t index = 0; index < count; ++index)
@@ -520,7 +534,7 @@ AAX_Result AAX_CEffectParameters::CompareActiveChunk (const AAX_SPlugInChunk* ch
     }
 
     *outIsEqual = 0;
-    mChunkParser.LoadChunk (chunk);
+    mChunkParser.LoadChunk (chunk, chunkNames());
     std::int32_t count = 0;
     GetNumberOfParameters (&count);
     if (count < 1)
