@@ -166,6 +166,10 @@ void PandrelAAXEffect::addParameters()
         parameter->SetNumberOfSteps (static_cast<std::uint32_t> (std::max (steps, 0)));
         parameter->SetType (steps >= 1001 ? AAX_eParameterType_Continuous : AAX_eParameterType_Discrete);
         parameter->SetOrientation (p->isOrientationInverted() ? invertedOrientation : 0);
+        // Not yet attached to the host's automation, the value is stored at
+        // once: whenever the host initialises, it starts from what the
+        // processor holds, not from the defaults.
+        parameter->SetValueWithFloat (p->getValue());
         mParameterManager.AddParameter (parameter);
     }
 

@@ -324,6 +324,20 @@ TEST (AaxPlugin, AutomationGoesBothWaysWithoutEcho)
     EXPECT_NE (std::find (confirmed.begin(), confirmed.end(), "current 7 0"), confirmed.end());
     b.parameters->GetParameterNormalizedValue ("7", &value);
     EXPECT_EQ (value, 0.0);
+
+    // Initialised again (after Uninitialize too, or after a state restored
+    // before it), the host starts from the values the processor holds.
+    auto& c = session.make (0);
+    c.parameters->Uninitialize();
+    c.setChunk (stateChunk, a.chunk (stateChunk));
+    for (auto [instance, uninitialise] : { std::pair { &c, false }, std::pair { &a, false }, std::pair { &a, true } })
+    {
+        if (uninitialise)
+            instance->parameters->Uninitialize();
+        EXPECT_EQ (instance->initialize(), 0);
+        EXPECT_EQ (valueOf (*instance, "6"), double (0.9f));
+        EXPECT_EQ (valueOf (*instance, "7"), 0.0);
+    }
 }
 
 TEST (AaxPlugin, ChunksMoveEverythingIntoASecondInstance)
