@@ -413,21 +413,16 @@ void PandrelAAXEffect::render (const float* const* inputs, float* const* outputs
         return;
     }
 
+    // Bypassed, the processor ramps to the input itself, as under the other
+    // formats, and forgets what it held.
     auto* ins = const_cast<float* const*> (inputs);
-    if (bypassed)
-    {
-        const int ins1 = numIns;
-        block.run (ins, numIns, outputs, numOuts, numOuts, numFrames, [ins1] (juce::AudioBuffer<float>& buffer) {
-            if (ins1 == 1 && buffer.getNumChannels() > 1)
-                buffer.copyFrom (1, 0, buffer, 0, 0, buffer.getNumSamples());
-        });
-        return;
-    }
-
     playHead.setInsideRender (true);
-    block.run (ins, numIns, outputs, numOuts, numOuts, numFrames, [this] (juce::AudioBuffer<float>& buffer) {
+    block.run (ins, numIns, outputs, numOuts, numOuts, numFrames, [this, bypassed] (juce::AudioBuffer<float>& buffer) {
         noMidi.clear();
-        processor->processBlock (buffer, noMidi);
+        if (bypassed)
+            processor->processBlockBypassed (buffer, noMidi);
+        else
+            processor->processBlock (buffer, noMidi);
     });
     playHead.setInsideRender (false);
 }

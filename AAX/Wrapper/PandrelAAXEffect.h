@@ -46,7 +46,7 @@ public:
     AAX_Result CompareActiveChunk (const AAX_SPlugInChunk* chunk, AAX_CBoolean* outIsEqual) const override;
 
     // One host block: separate or in-place channel buffers of the layout the
-    // host set up; bypassed, the input passes through (mono to both outputs).
+    // host set up; bypassed, the processor's own bypass runs.
     void render (const float* const* inputs, float* const* outputs, int numFrames, bool bypassed);
 
     juce::AudioProcessor& getProcessor() { return *processor; }

@@ -136,6 +136,11 @@ void setAll (Instance& instance, const std::vector<std::pair<int, float>>& value
                                                             AAX_eUpdateSource_Parameter);
 }
 
+void bypass (Instance& instance, double on)
+{
+    instance.parameters->UpdateParameterNormalizedValue ("MasterBypassID", on, AAX_eUpdateSource_Parameter);
+}
+
 double valueOf (Instance& instance, const char* id)
 {
     double value = -1.0;
@@ -263,11 +268,15 @@ TEST (AaxPlugin, RendersLikeTheProcessorInEachLayout)
             EXPECT_LT (residualDb (play (instance, dry, outs, inPlace), expected), -120.0) << k << inPlace;
             EXPECT_GT (instance.transport.tempoAsked.load(), 0);
 
-            // Master bypass: the input, bit for bit, mono to both outputs.
-            instance.parameters->UpdateParameterNormalizedValue ("MasterBypassID", 1.0, AAX_eUpdateSource_Parameter);
+            // Master bypass: after the processor's ramp of 2048 samples, the
+            // input bit for bit, mono to both outputs.
+            bypass (instance, 1.0);
             const auto passed = play (instance, dry, outs, inPlace);
             for (int c = 0; c < outs; ++c)
-                EXPECT_EQ (passed[static_cast<std::size_t> (c)], dry[static_cast<std::size_t> (std::min (c, ins - 1))]) << k;
+            {
+                const auto& in = dry[static_cast<std::size_t> (std::min (c, ins - 1))];
+                EXPECT_TRUE (std::equal (in.begin() + 2048, in.end(), passed[static_cast<std::size_t> (c)].begin() + 2048)) << k;
+            }
         }
     }
 
@@ -283,6 +292,42 @@ TEST (AaxPlugin, RendersLikeTheProcessorInEachLayout)
         setAll (instance);
         EXPECT_LT (residualDb (play (instance, dry, 2, false, 3 * 1024), expected), -120.0) << unknownRate;
     }
+}
+
+// The master bypass takes the processor's own ramps, and nothing the
+// processor held before it plays after it.
+TEST (AaxPlugin, MasterBypassRampsBothWaysAndForgetsWhatCameBefore)
+{
+    Session session;
+    ASSERT_NE (session.effect, nullptr) << session.module.error;
+    auto& instance = session.make (0);
+    ASSERT_TRUE (instance.isReady()) << instance.error;
+    setAll (instance, { { 6, 0.9f } });
+    const auto dry = noise (2, 100 * hostBlock, 5);
+    Channels after (2, std::vector<float> (20 * hostBlock));
+    for (auto& channel : after)
+        channel.insert (channel.end(), dry[0].begin(), dry[0].end());
+
+    // The processor switched off by its own switch; and one starting switched
+    // off, then switched on.
+    ReferenceProcessor down, up;
+    up.set (0, 0.0f);
+    for (auto* processor : { &down, &up })
+    {
+        processor->setLayout (2, 2);
+        processor->set (6, 0.9f);
+        processor->prepare (hostRate, 1024);
+    }
+    up.set (0, 1.0f);
+    down.render (dry, hostBlock);
+    down.set (0, 0.0f);
+
+    play (instance, dry, 2, false);
+    bypass (instance, 1.0);
+    EXPECT_LT (residualDb (play (instance, dry, 2, false), down.render (dry, hostBlock)), -120.0);
+    play (instance, Channels (2, std::vector<float> (200 * hostBlock)), 2, false);
+    bypass (instance, 0.0);
+    EXPECT_LT (residualDb (play (instance, after, 2, false), up.render (after, hostBlock)), -120.0);
 }
 
 TEST (AaxPlugin, AutomationGoesBothWaysWithoutEcho)
