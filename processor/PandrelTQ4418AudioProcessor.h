@@ -51,6 +51,10 @@ public:
     void releaseResources() override;
     void processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi) override;
     using juce::AudioProcessor::processBlock;
+    // The host's bypass: the bypass ramp to the dry input, after which the
+    // models rest, cleared, so that nothing from before plays after it.
+    void processBlockBypassed (juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi) override;
+    using juce::AudioProcessor::processBlockBypassed;
     bool silenceInProducesSilenceOut() const override;
     double getTailLengthSeconds() const override;
     bool acceptsMidi() const override;
@@ -119,6 +123,7 @@ private:
     float* activeSlotValues();
     float currentValue (int index) const { return currentValues[static_cast<size_t> (index)].load (std::memory_order_relaxed); }
     void messageThreadTick();
+    void render (juce::AudioBuffer<float>& buffer, bool hostBypassed);
     void takePostedModel();
     void pushChangedParameters (int chosenModel);
     void runModel (int model, float* left, float* right, int n);
@@ -152,6 +157,7 @@ private:
     int activeModel = 0;
     int targetModel = 0;
     bool crossfading = false;
+    bool modelsCleared = false;
     ModelCrossfade crossfade;
     float lastApplied[7] {};
     bool lastStereo = false;
