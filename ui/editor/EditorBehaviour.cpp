@@ -257,11 +257,11 @@ void PandrelTQ4418AudioProcessorEditor::copySlot()
     auto& program = currentRecord();
     // The slot in use, not the switch: before the first tick the switch may
     // not show it yet.
-    const int from = juce::jlimit (0, ProgramTable::numSlots - 1, program.activeChannel);
+    const int from = program.activeSlot();
 
     // The active slot, which the host sees, does not change: no flag, no
     // host update; the names stay.
-    std::copy (std::begin (program.values[from]), std::end (program.values[from]), std::begin (program.values[1 - from]));
+    program.copySlot (from, 1 - from);
 }
 
 void PandrelTQ4418AudioProcessorEditor::showFileMenu()

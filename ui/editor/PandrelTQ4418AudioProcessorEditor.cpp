@@ -186,13 +186,13 @@ PandrelTQ4418AudioProcessor& PandrelTQ4418AudioProcessorEditor::owner()
 ProgramRecord& PandrelTQ4418AudioProcessorEditor::currentRecord()
 {
     auto& p = owner();
-    return p.programs[juce::jlimit (0, ProgramTable::numPrograms - 1, p.currentProgram)];
+    return p.programs[juce::jlimit (0, ProgramTable::numPrograms - 1, p.currentProgram.load())];
 }
 
 juce::String& PandrelTQ4418AudioProcessorEditor::slotName()
 {
     auto& program = currentRecord();
-    return program.name[juce::jlimit (0, ProgramTable::numSlots - 1, program.activeChannel)];
+    return program.name[program.activeSlot()];
 }
 
 juce::File PandrelTQ4418AudioProcessorEditor::userManual()
