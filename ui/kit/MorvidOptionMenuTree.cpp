@@ -13,7 +13,10 @@ juce::Array<juce::File> sortedChildren (const juce::File& folder, int whatToFind
                                         const juce::String& pattern)
 {
     auto children = folder.findChildFiles (whatToFind, false, pattern);
-    std::sort (children.begin(), children.end(), MorvidPresetFolder::isBefore);
+    std::sort (children.begin(), children.end(), [] (const juce::File& a, const juce::File& b) {
+        return MorvidPresetFolder::isBefore (MorvidPresetFolder::nameToShow (a.getFullPathName(), false),
+                                             MorvidPresetFolder::nameToShow (b.getFullPathName(), false));
+    });
     return children;
 }
 
@@ -32,7 +35,7 @@ bool leadsBackInto (const juce::String& real, const juce::StringArray& realAnces
     const juce::File target (real);
 
     for (const auto& ancestor : realAncestors)
-        if (ancestor == real || juce::File (ancestor).isAChildOf (target))
+        if (ancestor == real || MorvidPresetFolder::isInside (target, juce::File (ancestor)))
             return true;
 
     return false;
@@ -191,7 +194,7 @@ int MorvidOptionMenuTree::buildFolderMenu (const juce::File& folder, const juce:
                 continue;
 
             const auto index = buildFolderMenu (subFolder, selectedFile, realAncestors, found);
-            menu.addSubMenu (subFolder.getFileName(), *menus[index], true);
+            menu.addSubMenu (MorvidPresetFolder::nameToShow (subFolder.getFullPathName(), false), *menus[index], true);
         }
 
         realAncestors.remove (realAncestors.size() - 1);
@@ -221,9 +224,9 @@ void MorvidOptionMenuTree::addFileItems (juce::PopupMenu& menu, const juce::File
             selectedIndex = nextItemId;
         }
 
-        menu.addItem (nextItemId, file.getFileName(), true, ticked);
+        menu.addItem (nextItemId, MorvidPresetFolder::nameToShow (file.getFullPathName(), false), true, ticked);
         filePaths.add (file.getFullPathName());
-        fileNames.add (file.getFileNameWithoutExtension());
+        fileNames.add (MorvidPresetFolder::nameToShow (file.getFullPathName(), true));
         ++nextItemId;
     }
 }
@@ -248,7 +251,7 @@ bool MorvidOptionMenuTree::selectPath (const juce::String& relativePath)
         return true;
     }
 
-    setText (getRootFolder().getChildFile (selectedFilePath).getFileNameWithoutExtension(),
+    setText (MorvidPresetFolder::nameToShow (getRootFolder().getChildFile (selectedFilePath).getFullPathName(), true),
              juce::dontSendNotification);
     return false;
 }

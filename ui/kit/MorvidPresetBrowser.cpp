@@ -43,7 +43,7 @@ juce::File MorvidPresetBrowser::saveTarget() const
     // The folder's own name typed in the folder above it would become a
     // sibling file "<folder>.mdtz".
     const juce::File target (path);
-    return target.isAChildOf (folder) ? target : juce::File();
+    return MorvidPresetFolder::isInside (folder, target) ? target : juce::File();
 }
 
 void MorvidPresetBrowser::timerCallback()

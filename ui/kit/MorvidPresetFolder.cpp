@@ -2,14 +2,38 @@
 
 #include "PresetFolder.h"
 
+#include <cstring>
+#include <filesystem>
+#include <string_view>
+
 namespace
 {
-// A "~name" path of no such user stays relative in juce::File, and its
-// isAChildOf never ends on a relative path longer than the folder's (the
-// stack runs out): only a rooted path can lie inside.
-bool isBelow (const juce::File& file, const juce::File& folder)
+// A path's own bytes. JUCE's String counts bytes that are no UTF-8 one way
+// when it searches and another when it cuts, so File::getParentDirectory of
+// such a path can return the path itself and File::isAChildOf never ends:
+// paths are compared and cut here as bytes.
+std::string_view bytesOf (const juce::String& path)
 {
-    return file.getFullPathName().startsWithChar ('/') && file.isAChildOf (folder);
+    const char* raw = path.toRawUTF8();
+    return { raw, std::strlen (raw) };
+}
+
+// No "." or ".." among the parts of a relative path: the framework removes
+// them only from text it reads as UTF-8.
+bool hasNoDotParts (std::string_view rest)
+{
+    while (! rest.empty())
+    {
+        const auto slash = rest.find ('/');
+        const auto part = rest.substr (0, slash);
+
+        if (part == "." || part == "..")
+            return false;
+
+        rest = slash == std::string_view::npos ? std::string_view() : rest.substr (slash + 1);
+    }
+
+    return true;
 }
 } // namespace
 
@@ -33,26 +57,61 @@ juce::File resolveInside (const juce::File& root, const juce::String& path)
     const auto slashed = path.replaceCharacter ('\\', '/');
     const auto file = juce::File::isAbsolutePath (slashed) ? juce::File (slashed)
                                                            : root.getChildFile (slashed);
+    return isInside (root, file) ? file : juce::File();
+}
 
-    // File resolves "./" and "../" inside a path, but not a trailing "." or
-    // "..": such a path names a folder, never a preset file.
-    const auto full = file.getFullPathName();
+bool isInside (const juce::File& folder, const juce::File& file)
+{
+    auto outer = bytesOf (folder.getFullPathName());
+    const auto inner = bytesOf (file.getFullPathName());
 
-    if (full.endsWith ("/.") || full.endsWith ("/.."))
-        return {};
+    // A "~name" path of no such user stays relative in juce::File: only a
+    // rooted path can lie inside.
+    if (outer.empty() || outer.front() != '/')
+        return false;
 
-    return isBelow (file, root) ? file : juce::File();
+    while (! outer.empty() && outer.back() == '/')
+        outer.remove_suffix (1);
+
+    return inner.size() > outer.size() + 1 && inner.compare (0, outer.size(), outer) == 0
+        && inner[outer.size()] == '/' && hasNoDotParts (inner.substr (outer.size() + 1));
 }
 
 bool isFolderOrInside (const juce::File& folder, const juce::File& file)
 {
-    return folder != juce::File() && (file == folder || isBelow (file, folder));
+    return folder != juce::File() && (bytesOf (file.getFullPathName()) == bytesOf (folder.getFullPathName())
+                                      || isInside (folder, file));
 }
 
-bool isBefore (const juce::File& a, const juce::File& b)
+bool createParentFolder (const juce::File& file)
 {
-    const auto nameA = a.getFileName();
-    const auto nameB = b.getFileName();
+    const auto path = bytesOf (file.getFullPathName());
+    const auto slash = path.rfind ('/');
+
+    if (slash == std::string_view::npos || slash == 0)
+        return false;
+
+    std::error_code error;
+    const std::filesystem::path parent (path.substr (0, slash));
+    std::filesystem::create_directories (parent, error);
+    return ! error && std::filesystem::is_directory (parent, error);
+}
+
+juce::String nameToShow (const juce::String& path, bool withoutExtension)
+{
+    auto name = bytesOf (path);
+    name.remove_prefix (name.rfind ('/') + 1); // npos + 1 == 0
+
+    if (const auto dot = name.rfind ('.'); withoutExtension && dot != std::string_view::npos && dot > 0)
+        name = name.substr (0, dot);
+
+    // Names from archives unpacked with Latin-1 are no UTF-8: they show as
+    // Latin-1.
+    return juce::String::createStringFromData (name.data(), static_cast<int> (name.size()));
+}
+
+bool isBefore (const juce::String& nameA, const juce::String& nameB)
+{
     const auto order = nameA.compareNatural (nameB, false);
     return order != 0 ? order < 0 : nameA.compare (nameB) < 0;
 }

@@ -21,13 +21,22 @@ juce::File getPresetFolder();
 // the file only when it lies strictly inside root; otherwise returns File().
 juce::File resolveInside (const juce::File& root, const juce::String& path);
 
-// True for the folder itself and for anything below it, by path after the
-// framework's normalisation ("a/b/../c" is "a/c"); letter case counts, so a
-// sibling whose name only starts with the folder's, or differs from it in
-// case, is outside.
+// Strictly below the folder, by path after the framework's normalisation
+// ("a/b/../c" is "a/c"), compared as bytes in one pass whatever they are;
+// letter case counts, and a "." or ".." left in the path is never inside.
+bool isInside (const juce::File& folder, const juce::File& file);
+
+// The folder itself (the same bytes) or anything below it, as isInside.
 bool isFolderOrInside (const juce::File& folder, const juce::File& file);
 
-// Natural, case-insensitive order of file names ("Lead 2" before "lead 10");
+// Makes the folders above file that are missing; true when its folder is there.
+bool createParentFolder (const juce::File& file);
+
+// The last part of a path to show, without its extension when asked; bytes
+// that are no UTF-8 show as Latin-1.
+juce::String nameToShow (const juce::String& path, bool withoutExtension);
+
+// Natural, case-insensitive order of names ("Lead 2" before "lead 10");
 // names that differ only in case keep a fixed order.
-bool isBefore (const juce::File& a, const juce::File& b);
+bool isBefore (const juce::String& nameA, const juce::String& nameB);
 } // namespace MorvidPresetFolder

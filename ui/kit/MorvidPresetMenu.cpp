@@ -105,7 +105,7 @@ bool MorvidPresetMenu::writePreset (PandrelTQ4418AudioProcessor* processor, juce
         || ! target.hasFileExtension (MorvidPresetFolder::extension))
         return false;
 
-    const auto written = target.getParentDirectory().createDirectory().wasOk()
+    const auto written = MorvidPresetFolder::createParentFolder (target)
                          && writeDocument (processor->writePreset (true), target);
 
     setSelectedFilePath (target.getRelativePathFrom (getRootFolder()));
