@@ -2,22 +2,13 @@
 
 #include "PresetFolder.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <string_view>
 
 namespace
 {
-// A path's own bytes. JUCE's String counts bytes that are no UTF-8 one way
-// when it searches and another when it cuts, so File::getParentDirectory of
-// such a path can return the path itself and File::isAChildOf never ends:
-// paths are compared and cut here as bytes.
-std::string_view bytesOf (const juce::String& path)
-{
-    const char* raw = path.toRawUTF8();
-    return { raw, std::strlen (raw) };
-}
-
 // No "." or ".." among the parts of a relative path: the framework removes
 // them only from text it reads as UTF-8.
 bool hasNoDotParts (std::string_view rest)
@@ -39,6 +30,28 @@ bool hasNoDotParts (std::string_view rest)
 
 namespace MorvidPresetFolder
 {
+std::string_view bytesOf (const juce::String& path)
+{
+    const char* raw = path.toRawUTF8();
+    return { raw, std::strlen (raw) };
+}
+
+juce::String fromBytes (std::string_view bytes)
+{
+    // Copied as they are: a String made from one pointer sizes its copy by
+    // decoding, and stops early at an overlong form of zero.
+    return bytes.empty() ? juce::String()
+                         : juce::String (juce::CharPointer_UTF8 (bytes.data()),
+                                         juce::CharPointer_UTF8 (bytes.data() + bytes.size()));
+}
+
+juce::String withForwardSlashes (const juce::String& path)
+{
+    std::string bytes (bytesOf (path));
+    std::replace (bytes.begin(), bytes.end(), '\\', '/');
+    return fromBytes (bytes);
+}
+
 juce::File getAudioMusicAppsFolder()
 {
     return PresetFolder::audioMusicApps();
@@ -54,7 +67,7 @@ juce::File resolveInside (const juce::File& root, const juce::String& path)
     if (root == juce::File() || path.trim().isEmpty())
         return {};
 
-    const auto slashed = path.replaceCharacter ('\\', '/');
+    const auto slashed = withForwardSlashes (path);
     const auto file = juce::File::isAbsolutePath (slashed) ? juce::File (slashed)
                                                            : root.getChildFile (slashed);
     return isInside (root, file) ? file : juce::File();

@@ -2,6 +2,8 @@
 
 #include <juce_core/juce_core.h>
 
+#include <string_view>
+
 // Where preset files live, and the one place that decides whether a preset
 // path (from a host's saved state, a program name or a typed name) may be
 // used: it must lead to something inside the preset root.
@@ -10,6 +12,16 @@ namespace MorvidPresetFolder
 // File name extension and listing pattern of preset files.
 inline constexpr const char* extension = ".mdtz";
 inline constexpr const char* wildcard = "*.mdtz";
+
+// A path's own bytes, and a String of bytes exactly as given. JUCE's String
+// counts bytes that are no UTF-8 one way when it searches and another when
+// it cuts, so File::getParentDirectory of such a path can return the path
+// itself and File::isAChildOf never ends: paths are compared and cut as bytes.
+std::string_view bytesOf (const juce::String& path);
+juce::String fromBytes (std::string_view bytes);
+
+// The path with every "\\" taken as "/", its other bytes as they are.
+juce::String withForwardSlashes (const juce::String& path);
 
 // "Audio Music Apps" in the user's Music folder.
 juce::File getAudioMusicAppsFolder();
