@@ -52,10 +52,17 @@ void PandrelTQ4418AudioProcessorEditor::timerCallback()
     }
 
     // A program change, a load or an A/B switch: the menu shows the slot's
-    // name and its change mark settles over three ticks.
+    // name and its change mark settles over three ticks. The folder is read
+    // once per change (a large one takes a while): the later ticks look the
+    // name up in that reading.
     if (presetMenuSyncPending_ && presetMenuSyncCount_ < 3)
     {
-        presetMenu_->setSelectedFilePath (slotName());
+        if (presetMenuSyncCount_ == 0 && ! presetMenuIsFresh_)
+            presetMenu_->setSelectedFilePath (slotName());
+        else
+            presetMenu_->setSelectedFilePathInLastBuild (slotName());
+
+        presetMenuIsFresh_ = false;
         presetMenu_->compareAndMarkPreset (&p);
         ++presetMenuSyncCount_;
     }
@@ -183,7 +190,7 @@ void PandrelTQ4418AudioProcessorEditor::stepPreset (bool forward)
     // that loaded nothing: step on from that file, or the next step would
     // land on it again and the user could never get past it.
     if (unloadedSelection_.isNotEmpty() && unloadedSlotName_ == slotName())
-        presetMenu_->setSelectedFilePath (unloadedSelection_);
+        presetMenu_->setSelectedFilePathInLastBuild (unloadedSelection_);
 
     if (forward)
         presetMenu_->nextResult();
@@ -240,6 +247,7 @@ void PandrelTQ4418AudioProcessorEditor::switchSlot()
 
     currentRecord().activeChannel = slotB ? 1 : 0;
     presetMenu_->setSelectedFilePath (slotName());
+    presetMenuIsFresh_ = true;
     showCopyImageForSlot (slotB);
 
     // getParameter now reads the newly active slot: its values go to the

@@ -25,16 +25,22 @@ MorvidPresetMenu::~MorvidPresetMenu() = default;
 
 void MorvidPresetMenu::setSelectedFilePath (juce::String relativePath)
 {
-    if (selectPath (relativePath))
-    {
-        markedAsChange = false;
-        return;
-    }
+    showSelection (selectPath (relativePath));
+}
+
+void MorvidPresetMenu::setSelectedFilePathInLastBuild (const juce::String& relativePath)
+{
+    showSelection (selectPath (relativePath, true));
+}
+
+void MorvidPresetMenu::showSelection (bool found)
+{
+    markedAsChange = ! found;
 
     // A preset that is no file (a fresh program's "Init.mdtz", say) shows
     // marked: nothing on disk holds these settings.
-    setText (getText() + "*", juce::dontSendNotification);
-    markedAsChange = true;
+    if (! found)
+        setText (getText() + "*", juce::dontSendNotification);
 }
 
 void MorvidPresetMenu::setSelectedFileIndex (int itemId)
