@@ -124,15 +124,19 @@ TEST_F (OptionMenuTree, ListsEachRealFolderOnceWhateverLinksLeadToIt)
     put ("Bass/Deep/up", {}, root.getParentDirectory());
     put ("alpha/self", {}, root.getChildFile ("alpha"));
     put ("Linked", {}, root.getChildFile ("Bass/Deep"));
+    const auto outside = home.getChildFile ("Outside"); // followed once, its own loop not at all
+    ASSERT_TRUE (outside.getChildFile ("o.mdtz").create() && outside.createSymbolicLink (outside.getChildFile ("self"), false));
+    put ("alpha/out", {}, outside);
+    put ("Bass/out", {}, outside);
     for (int i = 0; i < 6; ++i) // siblings that link to each other
         for (int j = 0; j < 6; ++j)
             put ("M" + juce::String (i) + (i == j ? "/p.mdtz" : "/to" + juce::String (j)), "x",
                  i == j ? juce::File() : root.getChildFile ("M" + juce::String (j)));
 
     tree.createMenuTree();
-    EXPECT_EQ (describe (tree.getRootMenu()), "alpha[1:z.mdtz] Bass[Deep[2:y.mdtz] 3:x.mdtz] M0[4:p.mdtz] M1[5:p.mdtz] "
-                                              "M2[6:p.mdtz] M3[7:p.mdtz] M4[8:p.mdtz] M5[9:p.mdtz] "
-                                              "10:a.mdtz 11:b.mdtz 12:lead 2.mdtz 13:Lead 10.mdtz");
+    EXPECT_EQ (describe (tree.getRootMenu()), "alpha[out[1:o.mdtz] 2:z.mdtz] Bass[Deep[3:y.mdtz] 4:x.mdtz] M0[5:p.mdtz] "
+                                              "M1[6:p.mdtz] M2[7:p.mdtz] M3[8:p.mdtz] M4[9:p.mdtz] M5[10:p.mdtz] "
+                                              "11:a.mdtz 12:b.mdtz 13:lead 2.mdtz 14:Lead 10.mdtz");
 }
 
 TEST_F (OptionMenuTree, BoundsDepthAndEntriesAndEndsACutListWithAnItemSayingSo)
