@@ -210,6 +210,9 @@ TEST_F (SaveBrowser, AFailedSaveKeepsThePanelOpenAndSaysSo)
     EXPECT_TRUE (isOpen (alert));
     EXPECT_TRUE (alertText.getText().endsWith ("\"Folder.mdtz\""));
     click (alert, "OK");
+    save (juce::String::repeatedString ("d/", 2048) + "Mine"); // longer than a session keeps
+    EXPECT_EQ (alertText.getText(), "Couldn't save the preset! Its path in the preset folder is longer than 4096 bytes.");
+    click (alert, "OK");
 
     // The file turns into a folder while the question is open.
     save ("Lead");

@@ -7,6 +7,7 @@
 
 #include <MorvidPresetFolder.h>
 #include <PandrelModulationUpperPanelBinImg.h>
+#include <PresetDocument.h>
 
 namespace
 {
@@ -204,7 +205,9 @@ void PandrelTQ4418AudioProcessorEditor::loadSelectedPreset()
 {
     auto& p = owner();
     const auto selected = presetMenu_->getSelectedFilePath();
-    const int result = presetMenu_->readPreset (&p, selected);
+    // A slot keeps only a path the session can store.
+    const bool storable = PresetDocument::isStorablePresetPath (selected);
+    const int result = storable ? presetMenu_->readPreset (&p, selected) : 0;
 
     // Only a preset that was applied names the slot; otherwise the slot
     // keeps its name and the resync below shows it again.
@@ -219,7 +222,14 @@ void PandrelTQ4418AudioProcessorEditor::loadSelectedPreset()
         unloadedSlotName_ = slotName();
     }
 
-    if (result == 4)
+    if (! storable)
+    {
+        showMessage (quoted (MorvidPresetFolder::nameToShow (selected, false))
+                         + "\ncannot be loaded: its path in the preset folder is longer than "
+                         + juce::String (PresetDocument::maxPresetPathBytes) + " bytes.",
+                     4);
+    }
+    else if (result == 4)
     {
         showMessage (quoted (selected) + "\nwas made using a newer version of " + productName
                          + ".\nTo use this preset correctly, please install the newest version from: "
