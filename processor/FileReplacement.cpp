@@ -4,15 +4,15 @@ namespace FileReplacement
 {
 namespace
 {
-// Named from the target's path as it stands: File::getParentDirectory
-// miscounts a path that holds bytes that are no UTF-8.
+// Named from the target's path as it stands, and not parsed again: the
+// framework's parsing miscounts a path that holds bytes that are no UTF-8.
 juce::File partFileBeside (const juce::File& target)
 {
     const auto base = target.getFullPathName() + ".part";
-    juce::File part (base);
+    auto part = juce::File::createFileWithoutCheckingPath (base);
 
     for (int n = 2; part.exists(); ++n)
-        part = juce::File (base + juce::String (n));
+        part = juce::File::createFileWithoutCheckingPath (base + juce::String (n));
 
     return part;
 }

@@ -368,7 +368,7 @@ bool MorvidOptionMenuTree::selectIndex (int itemId)
 juce::String MorvidOptionMenuTree::relativeToRoot (const juce::String& fullPath) const
 {
     const auto root = getRootFolder();
-    const juce::File file (fullPath);
+    const auto file = juce::File::createFileWithoutCheckingPath (fullPath);
 
     if (! MorvidPresetFolder::isInside (root, file))
         return file.getRelativePathFrom (root);
@@ -381,5 +381,6 @@ juce::String MorvidOptionMenuTree::relativeToRoot (const juce::String& fullPath)
 
 juce::String MorvidOptionMenuTree::selectedFullPath() const
 {
-    return getRootFolder().getChildFile (selectedFilePath).getFullPathName();
+    const auto root = getRootFolder();
+    return root == juce::File() ? juce::String() : MorvidPresetFolder::childOf (root, selectedFilePath).getFullPathName();
 }

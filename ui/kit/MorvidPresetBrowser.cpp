@@ -42,7 +42,7 @@ juce::File MorvidPresetBrowser::saveTarget() const
 
     // The folder's own name typed in the folder above it would become a
     // sibling file "<folder>.mdtz".
-    const juce::File target (path);
+    const auto target = juce::File::createFileWithoutCheckingPath (path); // parsed once already
     return MorvidPresetFolder::isInside (folder, target) ? target : juce::File();
 }
 

@@ -3,9 +3,11 @@
 #include "PresetFolder.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 namespace
 {
@@ -62,14 +64,55 @@ juce::File getPresetFolder()
     return PresetFolder::get();
 }
 
-juce::File resolveInside (const juce::File& root, const juce::String& path)
+juce::File childOf (const juce::File& folder, const juce::String& path)
 {
-    if (root == juce::File() || path.trim().isEmpty())
+    const auto bytes = bytesOf (path);
+
+    // "~" and "~name" lead to a home folder, which only the framework knows.
+    if (! bytes.empty() && bytes.front() == '~')
+        return juce::CharPointer_UTF8::isValidString (bytes.data(), static_cast<int> (bytes.size()))
+                   ? folder.getChildFile (path)
+                   : juce::File();
+
+    const auto start = bytesOf (folder.getFullPathName());
+    const auto joined = ! bytes.empty() && bytes.front() == '/' ? std::string (bytes)
+                                                                : std::string (start) + "/" + std::string (bytes);
+    if (joined.front() != '/')
         return {};
 
-    const auto slashed = withForwardSlashes (path);
-    const auto file = juce::File::isAbsolutePath (slashed) ? juce::File (slashed)
-                                                           : root.getChildFile (slashed);
+    std::vector<std::string_view> parts;
+    for (std::string_view rest (joined); ! rest.empty();)
+    {
+        const auto slash = rest.find ('/');
+        const auto part = rest.substr (0, slash);
+        rest = slash == std::string_view::npos ? std::string_view() : rest.substr (slash + 1);
+
+        if (part == "..")
+        {
+            if (! parts.empty())
+                parts.pop_back();
+        }
+        else if (! part.empty() && part != ".")
+        {
+            parts.push_back (part);
+        }
+    }
+
+    std::string normal;
+    for (const auto part : parts)
+        normal.append ("/").append (part);
+
+    return juce::File::createFileWithoutCheckingPath (fromBytes (normal.empty() ? "/" : normal));
+}
+
+juce::File resolveInside (const juce::File& root, const juce::String& path)
+{
+    const auto bytes = bytesOf (path);
+
+    if (root == juce::File() || std::all_of (bytes.begin(), bytes.end(), [] (char c) { return std::isspace (static_cast<unsigned char> (c)) != 0; }))
+        return {};
+
+    const auto file = childOf (root, withForwardSlashes (path));
     return isInside (root, file) ? file : juce::File();
 }
 

@@ -29,6 +29,13 @@ juce::File getAudioMusicAppsFolder();
 // The plug-in's own preset folder below "Audio Music Apps".
 juce::File getPresetFolder();
 
+// The file at path, absolute or relative to folder, its "." and ".." parts
+// and doubled "/" resolved as bytes: the framework's own parsing may never
+// end on a path whose bytes are no UTF-8 ("//" after such a byte). A path
+// that starts with "~" (a home folder) is the framework's, and File() when
+// it is no UTF-8.
+juce::File childOf (const juce::File& folder, const juce::String& path);
+
 // Resolves path (absolute, or relative to root; "\" taken as "/") and returns
 // the file only when it lies strictly inside root; otherwise returns File().
 juce::File resolveInside (const juce::File& root, const juce::String& path);
