@@ -3,11 +3,13 @@
 #include "MorvidPresetFolder.h"
 
 #include <algorithm>
-#include <filesystem>
+#include <cstdlib>
+#include <memory>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
 
+#include <climits>
 #include <dirent.h>
 #include <fnmatch.h>
 #include <sys/stat.h>
@@ -34,9 +36,8 @@ bool isSameOrBelow (std::string_view folder, std::string_view path)
 // The path with every link resolved; empty when it leads nowhere.
 std::string realPathOf (const std::string& path)
 {
-    std::error_code error;
-    auto real = std::filesystem::canonical (path, error).string();
-    return error ? std::string() : real;
+    const std::unique_ptr<char, decltype (&std::free)> real (::realpath (path.c_str(), nullptr), &std::free);
+    return real != nullptr ? std::string (real.get()) : std::string();
 }
 
 // The patterns as the framework reads a wildcard: split at ";" and ",".

@@ -5,9 +5,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <filesystem>
 #include <string_view>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace
 {
@@ -147,10 +148,18 @@ bool createParentFolder (const juce::File& file)
     if (slash == std::string_view::npos || slash == 0)
         return false;
 
-    std::error_code error;
-    const std::filesystem::path parent (path.substr (0, slash));
-    std::filesystem::create_directories (parent, error);
-    return ! error && std::filesystem::is_directory (parent, error);
+    // Each folder from the top down, by its bytes.
+    const std::string parent (path.substr (0, slash));
+    for (auto end = parent.find ('/', 1);; end = parent.find ('/', end + 1))
+    {
+        ::mkdir (parent.substr (0, end).c_str(), 0777);
+
+        if (end == std::string::npos)
+            break;
+    }
+
+    struct stat info {};
+    return ::stat (parent.c_str(), &info) == 0 && S_ISDIR (info.st_mode);
 }
 
 juce::String nameToShow (const juce::String& path, bool withoutExtension)
