@@ -9,7 +9,6 @@
 #include <unordered_set>
 #include <vector>
 
-#include <climits>
 #include <dirent.h>
 #include <fnmatch.h>
 #include <sys/stat.h>
@@ -383,5 +382,5 @@ juce::String MorvidOptionMenuTree::relativeToRoot (const juce::String& fullPath)
 juce::String MorvidOptionMenuTree::selectedFullPath() const
 {
     const auto root = getRootFolder();
-    return root == juce::File() ? juce::String() : MorvidPresetFolder::childOf (root, selectedFilePath).getFullPathName();
+    return root == juce::File() ? selectedFilePath : MorvidPresetFolder::childOf (root, selectedFilePath).getFullPathName();
 }

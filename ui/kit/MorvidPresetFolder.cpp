@@ -12,8 +12,8 @@
 
 namespace
 {
-// No "." or ".." among the parts of a relative path: the framework removes
-// them only from text it reads as UTF-8.
+// No "." or ".." among the parts of a relative path: a path the framework
+// parsed may keep them (it removes them only from text it reads as UTF-8).
 bool hasNoDotParts (std::string_view rest)
 {
     while (! rest.empty())
@@ -42,7 +42,7 @@ std::string_view bytesOf (const juce::String& path)
 juce::String fromBytes (std::string_view bytes)
 {
     // Copied as they are: a String made from one pointer sizes its copy by
-    // decoding, and stops early at an overlong form of zero.
+    // decoding, and stops short at a byte it decodes as zero (0x80 alone).
     return bytes.empty() ? juce::String()
                          : juce::String (juce::CharPointer_UTF8 (bytes.data()),
                                          juce::CharPointer_UTF8 (bytes.data() + bytes.size()));
@@ -109,8 +109,9 @@ juce::File childOf (const juce::File& folder, const juce::String& path)
 juce::File resolveInside (const juce::File& root, const juce::String& path)
 {
     const auto bytes = bytesOf (path);
+    const auto isSpace = [] (char c) { return std::isspace (static_cast<unsigned char> (c)) != 0; };
 
-    if (root == juce::File() || std::all_of (bytes.begin(), bytes.end(), [] (char c) { return std::isspace (static_cast<unsigned char> (c)) != 0; }))
+    if (root == juce::File() || std::all_of (bytes.begin(), bytes.end(), isSpace))
         return {};
 
     const auto file = childOf (root, withForwardSlashes (path));
