@@ -177,6 +177,21 @@ TEST_F (SaveBrowser, SavesOnlyInsideThePresetFolder)
     browser.hide();
 }
 
+TEST_F (SaveBrowser, SavesIntoAFolderNamedInBytesThatAreNoUtf8)
+{
+    putBytes ("Caf\xe9/Old.mdtz", "x");
+    const auto folder = root.getChildFile (juce::String (juce::CharPointer_UTF8 ("Caf\xe9")));
+    browser.show();
+    list().setRoot (folder);
+    browser.timerCallback();
+    EXPECT_TRUE (usable (child (browser, "New Folder")));
+    save ("New/Lead");
+
+    EXPECT_EQ (slot(), juce::String (juce::CharPointer_UTF8 ("Caf\xe9/New/Lead.mdtz")));
+    EXPECT_EQ (menu.readPreset (&fresh, slot()), 1);
+    EXPECT_EQ (std::distance (std::filesystem::recursive_directory_iterator (root.getFullPathName().toStdString()), {}), 4);
+}
+
 TEST_F (SaveBrowser, AFailedSaveKeepsThePanelOpenAndSaysSo)
 {
     put ("System", {}, juce::File ("/proc/self/fdinfo")); // no one may create files there, root included
@@ -198,6 +213,9 @@ TEST_F (SaveBrowser, AFailedSaveKeepsThePanelOpenAndSaysSo)
     save ("Folder"); // a folder where the file should go
     EXPECT_TRUE (isOpen (alert));
     EXPECT_TRUE (alertText.getText().endsWith ("\"Folder.mdtz\""));
+    click (alert, "OK");
+    save (juce::String::repeatedString ("d/", 2048) + "Mine"); // longer than a session keeps
+    EXPECT_EQ (alertText.getText(), "Couldn't save the preset! Its path in the preset folder is longer than 4096 bytes.");
     click (alert, "OK");
 
     // The file turns into a folder while the question is open.

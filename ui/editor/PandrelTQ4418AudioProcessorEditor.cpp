@@ -74,6 +74,7 @@ PandrelTQ4418AudioProcessorEditor::PandrelTQ4418AudioProcessorEditor (PandrelTQ4
     presetMenu_->setDirectoryPath (MorvidPresetFolder::getPresetFolder().getFullPathName());
     presetMenu_->setFileExtension (MorvidPresetFolder::wildcard);
     presetMenu_->setSelectedFilePath (slotName());
+    presetMenuIsFresh_ = true;
     presetMenu_->setBounds (67, 3, 192, 26);
     presetMenu_->setColour (juce::Label::textColourId, juce::Colour (0, 0, 0));
     presetMenu_->addListener (this);

@@ -4,6 +4,9 @@
 #include "MorvidPresetSaving.h"
 #include "PandrelTQ4418AudioProcessor.h"
 
+#include <algorithm>
+#include <cstring>
+
 MorvidPresetBrowser::MorvidPresetBrowser (const juce::String& name, const juce::String& text, const juce::File& root,
                                           const juce::String& wildcard, int mode, int titleType_, int okButtonType_,
                                           int cancelButtonType_, int newFolderButtonType_,
@@ -23,6 +26,16 @@ MorvidPresetBrowser::MorvidPresetBrowser (const juce::String& name, const juce::
 }
 
 MorvidPresetBrowser::~MorvidPresetBrowser() = default;
+
+namespace
+{
+// As MorvidNewFolderComponent::isListableName, on bytes.
+bool isListable (const std::string& name)
+{
+    const auto blank = [] (char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; };
+    return ! name.empty() && name.front() != '.' && ! std::all_of (name.begin(), name.end(), blank);
+}
+} // namespace
 
 juce::File MorvidPresetBrowser::saveTarget() const
 {
@@ -50,11 +63,18 @@ juce::File MorvidPresetBrowser::saveTarget() const
 
     // A blank name looks empty in the preset menu and a hidden one is not
     // listed here: neither is saved, nor a folder of such a name made for it.
-    for (auto file = target; file != folder; file = file.getParentDirectory())
+    // Each part below the folder, from the path's bytes: the framework's walk
+    // up a path of bytes that are no UTF-8 may never end.
+    const auto full = target.getFullPathName().toStdString();
+    auto rest = full.substr (folder.getFullPathName().toStdString().size() + 1);
+    rest.resize (rest.size() - std::strlen (MorvidPresetFolder::extension));
+
+    for (std::size_t start = 0; start <= rest.size();)
     {
-        const auto name = file == target ? file.getFileNameWithoutExtension() : file.getFileName();
-        if (! MorvidNewFolderComponent::isListableName (name))
+        const auto end = std::min (rest.find ('/', start), rest.size());
+        if (! isListable (rest.substr (start, end - start)))
             return {};
+        start = end + 1;
     }
 
     return target;
