@@ -52,3 +52,22 @@ target_compile_definitions(pandrel_juce_config INTERFACE
     $<TARGET_PROPERTY:pandrel_juce_plugin,COMPILE_DEFINITIONS>)
 target_include_directories(pandrel_juce_config SYSTEM INTERFACE
     $<TARGET_PROPERTY:pandrel_juce_plugin,INCLUDE_DIRECTORIES>)
+
+# Compiles `target`'s JUCE unit `unit` from a copy of `source` in the build
+# tree with `patch` applied (the patch says why); the installed JUCE stays as
+# it is. Paths are relative to the JUCE modules folder.
+function(pandrel_use_patched_juce_source target unit source patch)
+    set(original "${JUCE_MODULES_DIR}/${source}")
+    set(copy "${CMAKE_CURRENT_BINARY_DIR}/patched-juce/${source}")
+    add_custom_command(OUTPUT "${copy}"
+        COMMAND ${CMAKE_COMMAND} -DORIGINAL=${original} -DPATCH=${patch} -DOUTPUT=${copy}
+                -P ${PROJECT_SOURCE_DIR}/cmake/PatchJuceSource.cmake
+        DEPENDS "${original}" "${patch}" ${PROJECT_SOURCE_DIR}/cmake/PatchJuceSource.cmake
+        COMMENT "Patching ${source}"
+        VERBATIM)
+    set_source_files_properties("${JUCE_MODULES_DIR}/${unit}" PROPERTIES HEADER_FILE_ONLY ON)
+    target_sources(${target} PRIVATE "${copy}")
+    # The copy's includes are relative to the original's folder.
+    get_filename_component(folder "${original}" DIRECTORY)
+    target_include_directories(${target} PRIVATE "${folder}")
+endfunction()

@@ -29,6 +29,17 @@ if(PANDREL_SANITIZE)
     endif()
 endif()
 
+# The thread-checking build (Clang): ThreadSanitizer on every target, with
+# line tables for its reports. Clang 14's shared TSan runtime crashes at
+# start-up on Debian 12, so the runtime goes statically into the programs;
+# the plug-in modules they load leave its symbols undefined (-z undefs, set
+# per module where the modules are known, after JUCE's --no-undefined).
+option(PANDREL_SANITIZE_THREAD "Build with ThreadSanitizer" OFF)
+if(PANDREL_SANITIZE_THREAD)
+    add_compile_options(-fsanitize=thread -gline-tables-only)
+    add_link_options(-fsanitize=thread)
+endif()
+
 # Warnings for the project's own targets only (JUCE's sources raise many).
 add_library(pandrel_warnings INTERFACE)
 target_compile_options(pandrel_warnings INTERFACE

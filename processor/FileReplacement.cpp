@@ -2,10 +2,25 @@
 
 namespace FileReplacement
 {
+namespace
+{
+// Named from the target's path as it stands, and not parsed again: the
+// framework's parsing miscounts a path that holds bytes that are no UTF-8.
+juce::File partFileBeside (const juce::File& target)
+{
+    const auto base = target.getFullPathName() + ".part";
+    auto part = juce::File::createFileWithoutCheckingPath (base);
+
+    for (int n = 2; part.exists(); ++n)
+        part = juce::File::createFileWithoutCheckingPath (base + juce::String (n));
+
+    return part;
+}
+} // namespace
+
 bool replaceWith (const juce::File& target, const juce::MemoryBlock& content)
 {
-    juce::TemporaryFile part (target, target.getParentDirectory().getNonexistentChildFile (
-                                          target.getFileName() + ".part", {}, false));
+    juce::TemporaryFile part (target, partFileBeside (target));
     {
         juce::FileOutputStream out (part.getFile());
 

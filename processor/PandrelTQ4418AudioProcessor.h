@@ -27,8 +27,13 @@ class HostParameter;
 //
 // Threads: hosts set parameters from their audio or main thread; the timers
 // run on the message thread (on Linux a thread of JUCE's own until an editor
-// attaches). Values the audio thread reads are atomics; the models are only
-// ever touched by the thread that processes audio, except before playback.
+// attaches). What more than one thread touches is atomic, read and written
+// whole: the values the audio path reads, the change flags, and the program
+// table's current program, active slots and values (automation stores into
+// the table from the audio thread, while the message thread switches, loads
+// and saves). The preset names and the parsed host state are the message
+// thread's alone. The models are only ever touched by the thread that
+// processes audio, except before playback.
 // The juce::Timer base is the one-shot model-switch timer: 50 ms after the
 // last "flangerType" change it posts the chosen model for the audio thread.
 class PandrelTQ4418AudioProcessor : public juce::AudioProcessor,
@@ -51,6 +56,10 @@ public:
     void releaseResources() override;
     void processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi) override;
     using juce::AudioProcessor::processBlock;
+    // The host's bypass: the bypass ramp to the dry input, after which the
+    // models rest, cleared, so that nothing from before plays after it.
+    void processBlockBypassed (juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi) override;
+    using juce::AudioProcessor::processBlockBypassed;
     bool silenceInProducesSilenceOut() const override;
     double getTailLengthSeconds() const override;
     bool acceptsMidi() const override;
@@ -116,9 +125,11 @@ private:
 
     static constexpr int numModels = 3;
 
-    float* activeSlotValues();
+    ProgramRecord& currentRecord();
+    std::atomic<float>* activeSlotValues();
     float currentValue (int index) const { return currentValues[static_cast<size_t> (index)].load (std::memory_order_relaxed); }
     void messageThreadTick();
+    void render (juce::AudioBuffer<float>& buffer, bool hostBypassed);
     void takePostedModel();
     void pushChangedParameters (int chosenModel);
     void runModel (int model, float* left, float* right, int n);
@@ -130,7 +141,7 @@ private:
 public:
     // The program table: the editor and the kit's preset components read and
     // write the current program's record directly.
-    int currentProgram = 0;
+    std::atomic<int> currentProgram { 0 };
     ProgramRecord programs[ProgramTable::numPrograms];
 
 private:
@@ -152,6 +163,7 @@ private:
     int activeModel = 0;
     int targetModel = 0;
     bool crossfading = false;
+    bool modelsCleared = false;
     ModelCrossfade crossfade;
     float lastApplied[7] {};
     bool lastStereo = false;

@@ -4,6 +4,8 @@
 #include "ParameterTable.h"
 #include "PresetValueText.h"
 
+#include <cstring>
+
 namespace PresetDocument
 {
 juce::XmlElement* addHeader (juce::XmlElement& root)
@@ -35,7 +37,7 @@ void addChannel (juce::XmlElement& parent, int slot, const juce::String& presetP
 {
     auto* channel = parent.createNewChildElement ("Channel");
     channel->setAttribute ("channel", slot);
-    channel->setAttribute ("presetPath", presetPath);
+    channel->setAttribute ("presetPath", isStorablePresetPath (presetPath) ? presetPath : juce::String());
     addValues (*channel, values);
 }
 
@@ -44,10 +46,15 @@ int intAttributeAt (const juce::XmlElement& element, int position)
     return PresetValueText::integer (attributeAt (element, position));
 }
 
+bool isStorablePresetPath (const juce::String& path)
+{
+    return std::strlen (path.toRawUTF8()) <= static_cast<size_t> (maxPresetPathBytes);
+}
+
 juce::String presetPathOf (const juce::XmlElement& channel)
 {
     const auto& path = attributeAt (channel, 1);
-    return path.length() <= maxPresetPathLength ? path : juce::String();
+    return isStorablePresetPath (path) ? path : juce::String();
 }
 
 int parameterIndexOf (const juce::XmlElement& value)

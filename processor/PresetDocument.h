@@ -29,10 +29,14 @@ inline const juce::String& attributeAt (const juce::XmlElement& element, int pos
 
 int intAttributeAt (const juce::XmlElement& element, int position);
 
-// A Channel's preset path (attribute 1), or "" when it is longer than any
-// path ours holds: written back, every character may take ten bytes
-// ("&#1114111;"), and the bank must stay within what the readers accept.
-constexpr int maxPresetPathLength = 1024;
+// The longest preset path kept, in bytes of UTF-8: long enough for real
+// folders, and written back (a byte may take six, "&quot;") the 24 of a bank
+// stay well within what the readers accept. A longer one is neither written
+// nor read: it stands as "".
+constexpr int maxPresetPathBytes = 4096;
+bool isStorablePresetPath (const juce::String& path);
+
+// A Channel's preset path (attribute 1), "" when it is too long.
 juce::String presetPathOf (const juce::XmlElement& channel);
 
 // The parameter a Value element stands for (by attribute 0), or -1.

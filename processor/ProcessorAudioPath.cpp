@@ -90,6 +90,16 @@ void PandrelTQ4418AudioProcessor::forceCalcParams()
 
 void PandrelTQ4418AudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
 {
+    render (buffer, false);
+}
+
+void PandrelTQ4418AudioProcessor::processBlockBypassed (juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
+{
+    render (buffer, true);
+}
+
+void PandrelTQ4418AudioProcessor::render (juce::AudioBuffer<float>& buffer, bool hostBypassed)
+{
     juce::ScopedNoDenormals noDenormals;
 
     const int n = buffer.getNumSamples();
@@ -110,11 +120,21 @@ void PandrelTQ4418AudioProcessor::processBlock (juce::AudioBuffer<float>& buffer
         return;
 
     const float bypassValue = currentValue (ParameterTable::onBypass);
-    effectOn = ParameterTable::isOn (bypassValue);
+    effectOn = ! hostBypassed && ParameterTable::isOn (bypassValue);
 
-    // Fully bypassed: the models rest and the input leaves untouched.
-    if (bypassValue == 0.0f && bypassRamp.isFullyDry())
+    // Fully bypassed: the models rest and the input leaves untouched. Under
+    // the host's bypass they are cleared first (once), as after a long pause.
+    if ((hostBypassed || bypassValue == 0.0f) && bypassRamp.isFullyDry())
     {
+        if (hostBypassed && ! modelsCleared)
+        {
+            for (auto* model : models)
+            {
+                model->reset();
+                model->forceCalcParams();
+            }
+            modelsCleared = true;
+        }
         if (ins == 1)
             for (int ch = 1; ch < std::min (outs, channels); ++ch)
                 buffer.copyFrom (ch, 0, buffer, 0, 0, n);
@@ -128,6 +148,7 @@ void PandrelTQ4418AudioProcessor::processBlock (juce::AudioBuffer<float>& buffer
             model->setBpm (lastBpm);
     }
 
+    modelsCleared = false;
     takePostedModel();
     pushChangedParameters (targetModel);
 

@@ -16,7 +16,7 @@ const juce::String PandrelTQ4418AudioProcessor::getParameterName (int index) { r
 
 float PandrelTQ4418AudioProcessor::getParameter (int index)
 {
-    return isParameter (index) ? activeSlotValues()[index] : 0.0f;
+    return isParameter (index) ? activeSlotValues()[index].load (std::memory_order_relaxed) : 0.0f;
 }
 
 const juce::String PandrelTQ4418AudioProcessor::getParameterText (int index)
@@ -31,7 +31,7 @@ void PandrelTQ4418AudioProcessor::setParameter (int index, float value)
     if (! isParameter (index))
         return;
 
-    activeSlotValues()[index] = value;
+    activeSlotValues()[index].store (value, std::memory_order_relaxed);
     currentValues[static_cast<size_t> (index)].store (value, std::memory_order_relaxed);
     parametersChanged.store (true);
 
@@ -75,8 +75,13 @@ void PandrelTQ4418AudioProcessor::initDefaultPreset()
 
 // The editor and the kit write the table directly; whatever they left there,
 // the processor never indexes outside it.
-float* PandrelTQ4418AudioProcessor::activeSlotValues()
+ProgramRecord& PandrelTQ4418AudioProcessor::currentRecord()
 {
-    auto& program = programs[juce::jlimit (0, ProgramTable::numPrograms - 1, currentProgram)];
-    return program.values[juce::jlimit (0, ProgramTable::numSlots - 1, program.activeChannel)];
+    return programs[juce::jlimit (0, ProgramTable::numPrograms - 1, currentProgram.load())];
+}
+
+std::atomic<float>* PandrelTQ4418AudioProcessor::activeSlotValues()
+{
+    auto& program = currentRecord();
+    return program.values[program.activeSlot()];
 }

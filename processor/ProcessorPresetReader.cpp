@@ -85,7 +85,7 @@ bool PandrelTQ4418AudioProcessor::readCurrentProgram (std::unique_ptr<juce::XmlE
     if (doc == nullptr || ! PresetDocumentGuard::isAcceptableTree (*doc) || ! isPresetRoot (*doc))
         return false;
 
-    auto& program = programs[juce::jlimit (0, ProgramTable::numPrograms - 1, currentProgram)];
+    auto& program = currentRecord();
     const int programIndex = static_cast<int> (&program - programs);
 
     for (auto* element = doc->getFirstChildElement(); element != nullptr; element = element->getNextElement())

@@ -10,7 +10,8 @@ juce::XmlElement PandrelTQ4418AudioProcessor::writePreset (bool isPreset)
 
     if (isPreset)
     {
-        PresetDocument::addValues (*properties, activeSlotValues());
+        const auto& program = currentRecord();
+        PresetDocument::addValues (*properties, program.slotValues (program.activeSlot()).data());
         return root;
     }
 
@@ -24,7 +25,7 @@ juce::XmlElement PandrelTQ4418AudioProcessor::writePreset (bool isPreset)
         preset->setAttribute ("activeChannel", program.activeChannel);
 
         for (int slot = 0; slot < ProgramTable::numSlots; ++slot)
-            PresetDocument::addChannel (*preset, slot, program.name[slot], program.values[slot]);
+            PresetDocument::addChannel (*preset, slot, program.name[slot], program.slotValues (slot).data());
     }
 
     return root;
@@ -35,11 +36,11 @@ juce::XmlElement PandrelTQ4418AudioProcessor::writeCurrentProgram()
     juce::XmlElement root (PresetDocument::rootTag);
     auto* properties = PresetDocument::addHeader (root);
 
-    const auto& program = programs[juce::jlimit (0, ProgramTable::numPrograms - 1, currentProgram)];
+    const auto& program = currentRecord();
     properties->setAttribute ("activeChannel", program.activeChannel);
 
     for (int slot = 0; slot < ProgramTable::numSlots; ++slot)
-        PresetDocument::addChannel (*properties, slot, program.name[slot], program.values[slot]);
+        PresetDocument::addChannel (*properties, slot, program.name[slot], program.slotValues (slot).data());
 
     return root;
 }

@@ -30,8 +30,7 @@ const juce::String PandrelTQ4418AudioProcessor::getProgramName (int program)
         return {};
 
     const auto& record = programs[program];
-    const auto& name = record.name[juce::jlimit (0, ProgramTable::numSlots - 1, record.activeChannel)];
-    return PresetFolder::get().getChildFile (name).getFileNameWithoutExtension();
+    return PresetFolder::get().getChildFile (record.name[record.activeSlot()]).getFileNameWithoutExtension();
 }
 
 void PandrelTQ4418AudioProcessor::changeProgramName (int, const juce::String&) {}

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build pkg-config ccache
+    g++ cmake ninja-build pkg-config ccache patch
     clang libclang-rt-14-dev
     libgtest-dev
     juce-modules-source libx11-dev libxtst-dev

@@ -11,6 +11,9 @@
 #include "AAX_CString.h"
 
 #include <cstdint>
+#include <functional>
+#include <set>
+#include <string>
 #include <vector>
 
 class AAX_CChunkDataParser
@@ -52,6 +55,10 @@ public:
     // Replaces the list by the chunk's values; reading stops at the first
     // entry that does not lie whole within the data, keeping those before it.
     void LoadChunk (const AAX_SPlugInChunk* chunk);
+    // The same, keeping only the first value of each of the given names, so
+    // that what a chunk costs follows the names asked for, not its size.
+    using Names = std::set<std::string, std::less<>>;
+    void LoadChunk (const AAX_SPlugInChunk* chunk, const Names& names);
 
     void Clear();
 
@@ -66,6 +73,10 @@ public:
     const DataValue& GetValue (std::int32_t index) const { return mDataValues[static_cast<std::size_t> (index)]; }
 
 private:
+    // Without wanted, every value is kept; with it, the names still looked
+    // for, each taken once.
+    void load (const AAX_SPlugInChunk* chunk, Names* wanted);
+
     std::int32_t mLastFoundIndex = -1;
     std::int32_t mChunkVersion = -1;
     std::vector<DataValue> mDataValues;

@@ -116,6 +116,8 @@ protected:
 
 private:
     bool isFiltered (AAX_CParamID id) const;
+    // The IDs a parameter chunk is read for.
+    AAX_CChunkDataParser::Names chunkNames() const;
     void releaseHost();
 
     std::unique_ptr<AAX_VController> mController;

@@ -45,6 +45,13 @@ AAX_Result guarded (Operation&& operation) noexcept
     }
 }
 
+struct ScopedFlag
+{
+    explicit ScopedFlag (std::atomic<bool>& f) : flag (f) { flag = true; }
+    ~ScopedFlag() { flag = false; }
+    std::atomic<bool>& flag;
+};
+
 void nameChunk (AAX_SPlugInChunk& chunk, const char* name)
 {
     std::memset (chunk.fName, 0, sizeof (chunk.fName));
@@ -166,6 +173,10 @@ void PandrelAAXEffect::addParameters()
         parameter->SetNumberOfSteps (static_cast<std::uint32_t> (std::max (steps, 0)));
         parameter->SetType (steps >= 1001 ? AAX_eParameterType_Continuous : AAX_eParameterType_Discrete);
         parameter->SetOrientation (p->isOrientationInverted() ? invertedOrientation : 0);
+        // Not yet attached to the host's automation, the value is stored at
+        // once: whenever the host initialises, it starts from what the
+        // processor holds, not from the defaults.
+        parameter->SetValueWithFloat (p->getValue());
         mParameterManager.AddParameter (parameter);
     }
 
@@ -221,6 +232,8 @@ AAX_Result PandrelAAXEffect::UpdateParameterNormalizedValue (AAX_CParamID id, do
 
 void PandrelAAXEffect::audioProcessorParameterChanged (juce::AudioProcessor*, int index, float newValue)
 {
+    if (restoringState)
+        return;
     if (auto* parameter = mParameterManager.GetParameter (index); parameter != nullptr && std::isfinite (newValue))
         parameter->SetValueWithFloat (newValue);
 }
@@ -294,19 +307,79 @@ AAX_Result PandrelAAXEffect::GetChunk (AAX_CTypeID id, AAX_SPlugInChunk* outChun
     });
 }
 
-// The processor reports every value it restores, and each goes to the host
-// as a request, so the host's parameters follow the restored state.
+// Hosts restore the two chunks in either order; both give back exactly the
+// values that were saved.
 AAX_Result PandrelAAXEffect::SetChunk (AAX_CTypeID id, const AAX_SPlugInChunk* chunk)
 {
     return guarded ([&]() -> AAX_Result {
         if (id != cStateChunkID)
-            return AAX_CEffectParameters::SetChunk (id, chunk);
+        {
+            const AAX_Result result = AAX_CEffectParameters::SetChunk (id, chunk);
+            if (result == AAX_SUCCESS)
+                takeParameterChunk();
+            return result;
+        }
         if (chunk == nullptr)
             return AAX_ERROR_NULL_OBJECT;
         if (chunk->fSize > 0)
-            processor->setStateInformation (chunk->fData, chunk->fSize);
+            restoreState (chunk->fData, chunk->fSize);
         return AAX_SUCCESS;
     });
+}
+
+// The parameter chunk's values, just asked of the host, reach the processor
+// at once as well, as the host will confirm them: a state restored next can
+// then keep them.
+void PandrelAAXEffect::takeParameterChunk()
+{
+    const auto& parameters = processor->getParameters();
+    for (int i = 0; i < parameters.size(); ++i)
+    {
+        auto* parameter = mParameterManager.GetParameter (i);
+        double value = 0.0, normalized = 0.0;
+        float held = 0.0f;
+        if (parameter != nullptr && mChunkParser.FindDouble (parameter->Identifier(), &value)
+            && parameter->GetNormalizedValueFromFloat (static_cast<float> (value), &normalized)
+            && parameter->GetFloatFromNormalizedValue (normalized, &held))
+            parameters[i]->setValue (held);
+    }
+}
+
+// The state's document holds values rounded to its text; when the values the
+// processor held write the very same document, they are that state's exact
+// values (the parameter chunk's) and stay. The host then hears each value
+// once, when the restore is done.
+void PandrelAAXEffect::restoreState (const void* data, int size)
+{
+    const auto& parameters = processor->getParameters();
+    const auto values = [&parameters] {
+        std::vector<float> result;
+        for (const auto* p : parameters)
+            result.push_back (p->getValue());
+        return result;
+    };
+    const auto apply = [&parameters] (const std::vector<float>& v) {
+        for (int i = 0; i < parameters.size(); ++i)
+            parameters[i]->setValue (v[static_cast<std::size_t> (i)]);
+    };
+
+    const auto held = values();
+    {
+        const ScopedFlag restoring (restoringState);
+        processor->setStateInformation (data, size);
+        if (const auto restored = values(); restored != held)
+        {
+            apply (held);
+            juce::MemoryBlock written;
+            processor->getStateInformation (written);
+            if (! written.matches (data, static_cast<std::size_t> (size)))
+                apply (restored);
+        }
+    }
+
+    for (int i = 0; i < parameters.size(); ++i)
+        if (auto* parameter = mParameterManager.GetParameter (i))
+            parameter->SetValueWithFloat (parameters[i]->getValue());
 }
 
 AAX_Result PandrelAAXEffect::CompareActiveChunk (const AAX_SPlugInChunk* chunk, AAX_CBoolean* outIsEqual) const
@@ -340,21 +413,16 @@ void PandrelAAXEffect::render (const float* const* inputs, float* const* outputs
         return;
     }
 
+    // Bypassed, the processor ramps to the input itself, as under the other
+    // formats, and forgets what it held.
     auto* ins = const_cast<float* const*> (inputs);
-    if (bypassed)
-    {
-        const int ins1 = numIns;
-        block.run (ins, numIns, outputs, numOuts, numOuts, numFrames, [ins1] (juce::AudioBuffer<float>& buffer) {
-            if (ins1 == 1 && buffer.getNumChannels() > 1)
-                buffer.copyFrom (1, 0, buffer, 0, 0, buffer.getNumSamples());
-        });
-        return;
-    }
-
     playHead.setInsideRender (true);
-    block.run (ins, numIns, outputs, numOuts, numOuts, numFrames, [this] (juce::AudioBuffer<float>& buffer) {
+    block.run (ins, numIns, outputs, numOuts, numOuts, numFrames, [this, bypassed] (juce::AudioBuffer<float>& buffer) {
         noMidi.clear();
-        processor->processBlock (buffer, noMidi);
+        if (bypassed)
+            processor->processBlockBypassed (buffer, noMidi);
+        else
+            processor->processBlock (buffer, noMidi);
     });
     playHead.setInsideRender (false);
 }

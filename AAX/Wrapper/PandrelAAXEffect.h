@@ -7,6 +7,7 @@
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
+#include <atomic>
 #include <memory>
 
 // The AAX face of the plug-in: owns one processor made for the AAX wrapper
@@ -45,7 +46,7 @@ public:
     AAX_Result CompareActiveChunk (const AAX_SPlugInChunk* chunk, AAX_CBoolean* outIsEqual) const override;
 
     // One host block: separate or in-place channel buffers of the layout the
-    // host set up; bypassed, the input passes through (mono to both outputs).
+    // host set up; bypassed, the processor's own bypass runs.
     void render (const float* const* inputs, float* const* outputs, int numFrames, bool bypassed);
 
     juce::AudioProcessor& getProcessor() { return *processor; }
@@ -61,6 +62,8 @@ private:
 
     void takeLayoutFromHost();
     void addParameters();
+    void takeParameterChunk();
+    void restoreState (const void* data, int size);
     // The processor's index for an AAX parameter ID "0" to "10", else -1.
     int processorIndexOf (AAX_CParamID id) const;
 
@@ -75,6 +78,9 @@ private:
     int numIns = 2;
     int numOuts = 2;
     bool listening = false;
+    // While the processor restores its state, the values it announces on the
+    // way are not sent to the host: only the result is.
+    std::atomic<bool> restoringState { false };
 
     // The state chunk as last sized for the host; GetChunk hands out this.
     mutable juce::MemoryBlock stateChunk;

@@ -114,6 +114,7 @@ TEST (AaxChunkDataParser, FindNameWrapsRoundAfterTheLastHit)
     EXPECT_EQ (parser.FindName (AAX_CString ("a")), 0); // after a hit on the last value
     EXPECT_EQ (parser.FindName (AAX_CString ("zz")), -1);
     EXPECT_EQ (parser.FindName (AAX_CString ("b")), 1);
+    EXPECT_EQ (parser.FindName (AAX_CString ("b")), 1); // found again before the last hit
 }
 
 TEST (AaxChunkDataParser, AnEntryOfNoTypeIsNeitherCountedNorWritten)

@@ -25,6 +25,7 @@ public:
     std::function<void (Effect&)> init;
     AAX_CParameterManager& manager() { return mParameterManager; }
     AAX_CPacketDispatcher& dispatcher() { return mPacketDispatcher; }
+    void setChanges (std::int32_t count) { mNumPlugInChanges = count; }
 
     // The plug-in's set: floats "0" to "10", then the master bypass on port 3.
     void addPluginParameters()
@@ -232,6 +233,10 @@ TEST (AaxEffectParameters, ConfirmedValuesAndTheirPackets)
     EXPECT_EQ (effect->UpdateParameterNormalizedValue (cDefaultMasterBypassID, 1.0, AAX_eUpdateSource_Parameter), 0);
     effect->GetNumberOfChanges (&changes);
     EXPECT_EQ (changes, 1);
+    effect->setChanges (std::numeric_limits<std::int32_t>::max()); // the count wraps round to 0
+    effect->UpdateParameterNormalizedValue ("0", 0.75, AAX_eUpdateSource_Parameter);
+    effect->GetNumberOfChanges (&changes);
+    EXPECT_EQ (changes, 0);
     EXPECT_EQ (effect->GenerateCoefficients(), AAX_SUCCESS);
     ASSERT_EQ (posted.size(), 3u);
     const std::int32_t one = 1;

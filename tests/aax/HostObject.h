@@ -9,6 +9,7 @@
 
 #include "AAX_ACFHostInterfaces.h"
 #include "AAX_ACFIdentifiers.h"
+#include "ExactText.h"
 
 #include <algorithm>
 #include <atomic>

@@ -7,14 +7,7 @@ namespace aaxhost
 namespace
 {
 std::string orNull (const char* text) { return text != nullptr ? text : "(null)"; }
-std::string number (double v)
-{
-    std::string s = std::to_string (v);
-    s.erase (s.find_last_not_of ('0') + 1);
-    if (! s.empty() && s.back() == '.')
-        s.pop_back();
-    return s;
-}
+std::string number (double v) { return exactText (v); }
 } // namespace
 
 std::string textOf (const AAX_IString& s) { return s.Get() != nullptr ? s.Get() : ""; }

@@ -10,9 +10,9 @@
 #include "AAX_CNumberDisplayDelegate.h"
 #include "AAX_CParameter.h"
 #include "AAX_IAutomationDelegate.h"
+#include "ExactText.h"
 
 #include <memory>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -41,9 +41,7 @@ private:
     }
     AAX_Result record (const char* what, AAX_CParamID id, double v) const
     {
-        std::ostringstream value;
-        value << v;
-        calls.push_back (std::string (what) + " " + id + " " + value.str());
+        calls.push_back (std::string (what) + " " + id + " " + exactText (v));
         return 0;
     }
 };

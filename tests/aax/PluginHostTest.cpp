@@ -129,11 +129,23 @@ Channels play (Instance& instance, const Channels& dry, int outs, bool inPlace, 
     return out;
 }
 
-void setAll (Instance& instance)
+void setAll (Instance& instance, const std::vector<std::pair<int, float>>& values = settings)
 {
-    for (auto [index, value] : settings)
+    for (auto [index, value] : values)
         instance.parameters->UpdateParameterNormalizedValue (std::to_string (index).c_str(), value,
                                                             AAX_eUpdateSource_Parameter);
+}
+
+void bypass (Instance& instance, double on)
+{
+    instance.parameters->UpdateParameterNormalizedValue ("MasterBypassID", on, AAX_eUpdateSource_Parameter);
+}
+
+double valueOf (Instance& instance, const char* id)
+{
+    double value = -1.0;
+    instance.parameters->GetParameterNormalizedValue (id, &value);
+    return value;
 }
 
 int exportedFunctions()
@@ -256,11 +268,15 @@ TEST (AaxPlugin, RendersLikeTheProcessorInEachLayout)
             EXPECT_LT (residualDb (play (instance, dry, outs, inPlace), expected), -120.0) << k << inPlace;
             EXPECT_GT (instance.transport.tempoAsked.load(), 0);
 
-            // Master bypass: the input, bit for bit, mono to both outputs.
-            instance.parameters->UpdateParameterNormalizedValue ("MasterBypassID", 1.0, AAX_eUpdateSource_Parameter);
+            // Master bypass: after the processor's ramp of 2048 samples, the
+            // input bit for bit, mono to both outputs.
+            bypass (instance, 1.0);
             const auto passed = play (instance, dry, outs, inPlace);
             for (int c = 0; c < outs; ++c)
-                EXPECT_EQ (passed[static_cast<std::size_t> (c)], dry[static_cast<std::size_t> (std::min (c, ins - 1))]) << k;
+            {
+                const auto& in = dry[static_cast<std::size_t> (std::min (c, ins - 1))];
+                EXPECT_TRUE (std::equal (in.begin() + 2048, in.end(), passed[static_cast<std::size_t> (c)].begin() + 2048)) << k;
+            }
         }
     }
 
@@ -276,6 +292,42 @@ TEST (AaxPlugin, RendersLikeTheProcessorInEachLayout)
         setAll (instance);
         EXPECT_LT (residualDb (play (instance, dry, 2, false, 3 * 1024), expected), -120.0) << unknownRate;
     }
+}
+
+// The master bypass takes the processor's own ramps, and nothing the
+// processor held before it plays after it.
+TEST (AaxPlugin, MasterBypassRampsBothWaysAndForgetsWhatCameBefore)
+{
+    Session session;
+    ASSERT_NE (session.effect, nullptr) << session.module.error;
+    auto& instance = session.make (0);
+    ASSERT_TRUE (instance.isReady()) << instance.error;
+    setAll (instance, { { 6, 0.9f } });
+    const auto dry = noise (2, 100 * hostBlock, 5);
+    Channels after (2, std::vector<float> (20 * hostBlock));
+    for (auto& channel : after)
+        channel.insert (channel.end(), dry[0].begin(), dry[0].end());
+
+    // The processor switched off by its own switch; and one starting switched
+    // off, then switched on.
+    ReferenceProcessor down, up;
+    up.set (0, 0.0f);
+    for (auto* processor : { &down, &up })
+    {
+        processor->setLayout (2, 2);
+        processor->set (6, 0.9f);
+        processor->prepare (hostRate, 1024);
+    }
+    up.set (0, 1.0f);
+    down.render (dry, hostBlock);
+    down.set (0, 0.0f);
+
+    play (instance, dry, 2, false);
+    bypass (instance, 1.0);
+    EXPECT_LT (residualDb (play (instance, dry, 2, false), down.render (dry, hostBlock)), -120.0);
+    play (instance, Channels (2, std::vector<float> (200 * hostBlock)), 2, false);
+    bypass (instance, 0.0);
+    EXPECT_LT (residualDb (play (instance, after, 2, false), up.render (after, hostBlock)), -120.0);
 }
 
 TEST (AaxPlugin, AutomationGoesBothWaysWithoutEcho)
@@ -305,6 +357,7 @@ TEST (AaxPlugin, AutomationGoesBothWaysWithoutEcho)
     b.automation.takeLog();
     ASSERT_EQ (b.setChunk (stateChunk, a.chunk (stateChunk)), 0);
     const auto asked = b.automation.takeLog();
+    EXPECT_EQ (asked.size(), 3 * 11u); // each value once, when the restore is done
     const auto last = std::find (asked.rbegin(), asked.rend(), "touch 7");
     ASSERT_GE (std::distance (asked.rbegin(), last), 2);
     const auto at = last.base() - 1;
@@ -317,15 +370,32 @@ TEST (AaxPlugin, AutomationGoesBothWaysWithoutEcho)
     EXPECT_NE (std::find (confirmed.begin(), confirmed.end(), "current 7 0"), confirmed.end());
     b.parameters->GetParameterNormalizedValue ("7", &value);
     EXPECT_EQ (value, 0.0);
+
+    // Initialised again (after Uninitialize too, or after a state restored
+    // before it), the host starts from the values the processor holds.
+    auto& c = session.make (0);
+    c.parameters->Uninitialize();
+    c.setChunk (stateChunk, a.chunk (stateChunk));
+    for (auto [instance, uninitialise] : { std::pair { &c, false }, std::pair { &a, false }, std::pair { &a, true } })
+    {
+        if (uninitialise)
+            instance->parameters->Uninitialize();
+        EXPECT_EQ (instance->initialize(), 0);
+        EXPECT_EQ (valueOf (*instance, "6"), double (0.9f));
+        EXPECT_EQ (valueOf (*instance, "7"), 0.0);
+    }
 }
 
+// Values the preset document's text does not carry exactly, restored in
+// either order of the chunks: each comes back exactly.
 TEST (AaxPlugin, ChunksMoveEverythingIntoASecondInstance)
 {
     Session session;
     ASSERT_NE (session.effect, nullptr) << session.module.error;
     auto& a = session.make (0);
     ASSERT_TRUE (a.isReady()) << a.error;
-    setAll (a);
+    setAll (a, { { 0, 0.81008f }, { 2, 0.215315f }, { 3, 0.636188f }, { 4, 0.7f }, { 5, 0.3f }, { 6, 0.75f },
+                 { 7, 0.123456f }, { 8, 0.5f }, { 9, 0.9f }, { 10, 0.1f } });
     std::int32_t chunks = 0;
     a.parameters->GetNumberOfChunks (&chunks);
     EXPECT_EQ (chunks, 2);
@@ -336,21 +406,25 @@ TEST (AaxPlugin, ChunksMoveEverythingIntoASecondInstance)
     EXPECT_EQ (reinterpret_cast<const AAX_SPlugInChunk*> (parameterChunk.data())->fSize, 140);
     EXPECT_STREQ (reinterpret_cast<const AAX_SPlugInChunk*> (state.data())->fName, "Pandrel TQ4418 State");
 
-    auto& b = session.make (0);
-    AAX_CBoolean equal = 1;
-    b.parameters->CompareActiveChunk (reinterpret_cast<const AAX_SPlugInChunk*> (state.data()), &equal);
-    EXPECT_EQ (equal, 0);
-    EXPECT_EQ (b.setChunk (elck, parameterChunk), 0);
-    EXPECT_EQ (b.setChunk (stateChunk, state), 0);
-    b.answerRequests();
-    EXPECT_EQ (b.chunk (elck), parameterChunk);
-    EXPECT_EQ (b.chunk (stateChunk), state);
-    for (const auto* chunk : { &parameterChunk, &state })
+    for (const auto& order : { std::pair { elck, stateChunk }, std::pair { stateChunk, elck } })
     {
-        equal = 0;
-        EXPECT_EQ (b.parameters->CompareActiveChunk (reinterpret_cast<const AAX_SPlugInChunk*> (chunk->data()), &equal), 0);
-        EXPECT_EQ (equal, 1);
+        auto& b = session.make (0);
+        AAX_CBoolean equal = 1;
+        b.parameters->CompareActiveChunk (reinterpret_cast<const AAX_SPlugInChunk*> (state.data()), &equal);
+        EXPECT_EQ (equal, 0);
+        for (const auto id : { order.first, order.second })
+            EXPECT_EQ (b.setChunk (id, id == elck ? parameterChunk : state), 0);
+        b.answerRequests();
+        EXPECT_EQ (b.chunk (elck), parameterChunk) << order.first;
+        EXPECT_EQ (b.chunk (stateChunk), state) << order.first;
+        for (const auto* chunk : { &parameterChunk, &state })
+        {
+            equal = 0;
+            EXPECT_EQ (b.parameters->CompareActiveChunk (reinterpret_cast<const AAX_SPlugInChunk*> (chunk->data()), &equal), 0);
+            EXPECT_EQ (equal, 1) << order.first;
+        }
     }
+    auto& b = *session.instances.back();
     const auto dry = noise (2, 8192, 4);
     EXPECT_LT (residualDb (play (b, dry, 2, true), play (a, dry, 2, true)), -120.0);
 
@@ -359,6 +433,26 @@ TEST (AaxPlugin, ChunksMoveEverythingIntoASecondInstance)
     std::memset (garbage.data() + AAX_PLUGIN_CHUNK_HEADER_SIZE, 'x', garbage.size() - AAX_PLUGIN_CHUNK_HEADER_SIZE);
     EXPECT_EQ (b.setChunk (stateChunk, garbage), 0);
     EXPECT_EQ (b.chunk (stateChunk), state);
+
+    // 16 MiB of fields no parameter reads, and of one value again and again:
+    // the instance holds no more memory for them, nor afterwards.
+    const int size = 16 << 20;
+    std::vector<char> hostile (AAX_PLUGIN_CHUNK_HEADER_SIZE + size, 0);
+    auto* chunk = reinterpret_cast<AAX_SPlugInChunk*> (hostile.data());
+    chunk->fSize = size;
+    chunk->fChunkID = elck;
+    for (int at = 4; at + 16 <= size; at += 16)
+        std::memcpy (chunk->fData + at, "q_\0\0d_0\0\x3f\xd0\0\0\0\0\0", 16);
+    std::memset (chunk->fData, 1, 4);
+    const long before = residentBytes();
+    EXPECT_EQ (b.setChunk (elck, hostile), 0);
+    AAX_CBoolean equal = 1;
+    EXPECT_EQ (b.parameters->CompareActiveChunk (chunk, &equal), 0);
+    EXPECT_FALSE (b.chunk (elck).empty());
+    EXPECT_LT (residentBytes() - before, 8 << 20);
+    b.answerRequests();
+    EXPECT_EQ (valueOf (b, "0"), 0.25);
+    EXPECT_EQ (valueOf (b, "2"), double (0.215315f));
 }
 
 TEST (AaxPlugin, ShowsItsEditorInTheHostsWindow)

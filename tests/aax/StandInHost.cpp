@@ -2,9 +2,10 @@
 
 #include <dlfcn.h>
 #include <dirent.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
-#include <sstream>
 
 namespace standin
 {
@@ -12,12 +13,7 @@ namespace
 {
 std::string text (const char* s) { return s != nullptr ? s : "(null)"; }
 
-std::string number (double value)
-{
-    std::ostringstream out;
-    out << value;
-    return out.str();
-}
+std::string number (double value) { return exactText (value); }
 
 template <class T>
 void* make (std::vector<std::unique_ptr<T>>& made)
@@ -327,7 +323,7 @@ Instance::Instance (const EffectDescriptor& effectToMake, const ComponentDescrip
         return;
     }
     parameters = static_cast<AAX_IACFEffectParameters_V3*> (asked);
-    if (const auto result = parameters->Initialize (&services); result != 0)
+    if (const auto result = initialize(); result != 0)
     {
         error = "Initialize gave " + std::to_string (result);
         return;
@@ -369,6 +365,8 @@ Instance::~Instance()
     if (created != nullptr)
         created->Release();
 }
+
+AAX_Result Instance::initialize() { return parameters->Initialize (&services); }
 
 void Instance::answerRequests()
 {
@@ -458,5 +456,16 @@ int threadCount()
         closedir (tasks);
     }
     return count;
+}
+long residentBytes()
+{
+    long pages = 0, resident = 0;
+    if (auto* statm = std::fopen ("/proc/self/statm", "r"))
+    {
+        if (std::fscanf (statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose (statm);
+    }
+    return resident * sysconf (_SC_PAGESIZE);
 }
 } // namespace standin

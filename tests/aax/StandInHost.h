@@ -242,6 +242,9 @@ public:
 
     bool isReady() const { return error.empty(); }
 
+    // Initialize on the instance's host object, as its making does.
+    AAX_Result initialize();
+
     // Answers pending set requests, generates coefficients, and runs the
     // process proc once over the given channels.
     void render (float* const* inputs, float* const* outputs, int frames);
@@ -287,6 +290,7 @@ private:
     std::int32_t bypassWord = 0;
 };
 
-// The number of threads this process runs.
+// The number of threads this process runs, and the bytes it holds in memory.
 int threadCount();
+long residentBytes();
 } // namespace standin

@@ -80,6 +80,13 @@ TEST_F (EditorTest, ALoadThatAppliesNothingKeepsTheSlotNameAndSaysWhy)
     EXPECT_EQ (message(), "\"Newer.mdtz\"\nwas made using a newer version of Pandrel TQ4418.\n"
                           "To use this preset correctly, please install the newest version from: "
                           "https://www.example.com/morvid/download");
+    alert.hide();
+
+    // A path longer than a session keeps is refused where it is picked.
+    const auto deep = presetFolder.getFullPathName() + "/" + juce::String::repeatedString ("d/", 2048) + "Deep.mdtz";
+    menu.applyMenuPick (1, { juce::StringArray (deep), juce::StringArray ("Deep") });
+    EXPECT_EQ (program().name[0], "Newer.mdtz");
+    EXPECT_EQ (message(), "\"Deep.mdtz\"\ncannot be loaded: its path in the preset folder is longer than 4096 bytes.");
 }
 
 TEST_F (EditorTest, SteppingGoesOnPastAFileThatIsNoPreset)
@@ -120,6 +127,7 @@ TEST_F (EditorTest, SteppingGoesOnPastAFileThatIsNoPreset)
 TEST_F (EditorTest, SteppedValuesSavedFromTheEditorReadBackUnchanged)
 {
     open();
+    tick(); // the opening's resync reads the folder as it was then
     child<juce::Slider> ("rateSyncKnob_").setValue (5 * (double) (1.0f / 18.1f), juce::sendNotificationSync);
     child<juce::Slider> ("typeKnob_").setValue (0.5, juce::sendNotificationSync);
     preset ("Saved.mdtz", presetText());

@@ -39,14 +39,16 @@ public:
     void set (int i, double v) { mParameterManager.GetParameter (i)->SetNormalizedValue (v); }
 };
 
-// A host's chunk record: header, then the data, then room the size may
-// claim; every size the test writes stays within it, as a host's would.
+// A host's chunk record: header, then exactly the data the size gives (the
+// filler where the size claims more than there is), so that the sanitizer
+// sees any read past it.
 struct Record
 {
     Record (const std::string& data, std::int32_t size, std::int32_t version, char filler)
-        : bytes (AAX_PLUGIN_CHUNK_HEADER_SIZE + std::max<std::size_t> (data.size(), size > 0 ? static_cast<std::size_t> (size) : 0) + 64, filler)
+        : bytes (AAX_PLUGIN_CHUNK_HEADER_SIZE + static_cast<std::size_t> (std::max (size, 0)), filler)
     {
-        std::copy (data.begin(), data.end(), bytes.begin() + AAX_PLUGIN_CHUNK_HEADER_SIZE);
+        std::copy_n (data.begin(), std::min (data.size(), bytes.size() - AAX_PLUGIN_CHUNK_HEADER_SIZE),
+                     bytes.begin() + AAX_PLUGIN_CHUNK_HEADER_SIZE);
         get()->fChunkID = elck;
         get()->fSize = size;
         get()->fVersion = version;
@@ -140,7 +142,10 @@ protected:
     void SetUp() override
     {
         for (int i = 0; i < numFloats; ++i)
+        {
             source.set (i, (i + 1) / 16.0);
+            names.insert (std::to_string (i));
+        }
         original = dataOf (source);
         ends = entryEnds (original);
         ASSERT_EQ (ends.back(), static_cast<std::int64_t> (original.size()));
@@ -163,6 +168,10 @@ protected:
         const auto bound = std::min<std::int64_t> (same, size);
         const auto kept = bound < 4 ? 0 : static_cast<int> (std::upper_bound (ends.begin(), ends.end(), bound) - ends.begin());
         ASSERT_GE (parser.NumValues(), kept) << where;
+        if (data == original && size <= static_cast<std::int32_t> (data.size()))
+        {
+            ASSERT_EQ (parser.NumValues(), kept) << where; // nothing past the size
+        }
         for (int i = 0; i < kept; ++i)
         {
             ASSERT_STREQ (parser.GetValue (i).mDataName.Get(), reference.GetValue (i).mDataName.Get()) << where;
@@ -187,12 +196,14 @@ protected:
         watchdog.disarm();
         ASSERT_TRUE (equal == 0 || equal == 1) << where;
 
+        AAX_CChunkDataParser named; // what the effect reads: the first value of each name
+        named.LoadChunk (record.get(), names);
         for (int i = 0; i <= numFloats; ++i)
         {
             const auto v = target.value (i);
             ASSERT_TRUE (i < numFloats ? v >= 0.0 && v <= 1.0 : v == 0.0 || v == 1.0) << i << ": " << v << " " << where; // NaN fails too
             double d = 0.0;
-            if (i < numFloats && ! parser.FindDouble (std::to_string (i).c_str(), &d))
+            if (i < numFloats && ! named.FindDouble (std::to_string (i).c_str(), &d))
             {
                 ASSERT_EQ (v, before[static_cast<size_t> (i)]) << "changed without a value: " << i << " " << where;
             }
@@ -203,6 +214,7 @@ protected:
     std::string original;
     std::vector<std::int64_t> ends;
     AAX_CChunkDataParser reference;
+    AAX_CChunkDataParser::Names names;
     Watchdog watchdog;
     const std::uint32_t seed = baseSeed();
 };

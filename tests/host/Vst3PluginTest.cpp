@@ -1,5 +1,6 @@
 // The built bundle, loaded the way a host loads it: JUCE's VST3 hosting.
 #include "ProcessorProbe.h"
+#include "Vst3Hosting.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -16,24 +17,10 @@ namespace juce
 bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages);
 }
 
+using namespace vst3hosting;
+
 namespace
 {
-juce::PluginDescription describe()
-{
-    juce::VST3PluginFormat format;
-    juce::OwnedArray<juce::PluginDescription> types;
-    format.findAllTypesForFile (types, PANDREL_VST3_BUNDLE);
-    return types.isEmpty() ? juce::PluginDescription() : *types[0];
-}
-
-std::unique_ptr<juce::AudioPluginInstance> load()
-{
-    juce::String error;
-    auto instance = juce::VST3PluginFormat().createInstanceFromDescription (describe(), 48000.0, 512, error);
-    EXPECT_NE (instance, nullptr) << error;
-    return instance;
-}
-
 juce::AudioProcessor::BusesLayout layoutOf (int ins, int outs)
 {
     juce::AudioProcessor::BusesLayout layout;
@@ -97,22 +84,6 @@ float change (const juce::AudioBuffer<float>& audio, int ins, int outChannel)
     return d.getRMSLevel (ins + outChannel, 0, d.getNumSamples()) / audio.getRMSLevel (0, 0, audio.getNumSamples());
 }
 
-juce::MemoryBlock stateOf (juce::AudioPluginInstance& plugin)
-{
-    juce::MemoryBlock state;
-    plugin.getStateInformation (state);
-    return state;
-}
-
-// Plug-in state bytes inside the host state of JUCE's VST3 hosting.
-juce::MemoryBlock hostState (const void* pluginState, size_t size)
-{
-    juce::XmlElement state ("VST3PluginState");
-    state.createNewChildElement ("IComponent")->addTextElement (juce::MemoryBlock (pluginState, size).toBase64Encoding());
-    juce::MemoryBlock block;
-    juce::AudioProcessor::copyXmlToBinary (state, block);
-    return block;
-}
 } // namespace
 
 TEST (Vst3Plugin, DescriptionLayoutsParametersAndPrograms)
@@ -228,8 +199,21 @@ TEST (Vst3Plugin, JunkAndHostileStateAreRefusedSafely)
 {
     auto plugin = load();
     ASSERT_NE (plugin, nullptr);
+    param (*plugin, 4).setValueNotifyingHost (0.3f);
+    const auto other = stateOf (*plugin);
     param (*plugin, 4).setValueNotifyingHost (0.9f);
     const auto before = stateOf (*plugin);
+
+    // Another state whose 8-byte size before "JUCEPrivateData" (the wrapper's
+    // trailer) does not fit: refused whole.
+    auto component = pluginStateOf (other);
+    ASSERT_EQ (juce::String (static_cast<const char*> (component.getData()) + component.getSize() - 15, 15), "JUCEPrivateData");
+    for (juce::uint64 size : { 0x80000000ull, 0x7fffffffull, 0xffffffffull, 0x7fffffffffffffffull })
+    {
+        component.copyFrom (&size, component.getSize() - 23, 8);
+        const auto state = hostState (component.getData(), component.getSize());
+        plugin->setStateInformation (state.getData(), (int) state.getSize());
+    }
 
     juce::MemoryBlock junk (3000);
     juce::Random random (3);

@@ -148,9 +148,12 @@ TEST_F (FileBrowser, NewFolderMakesTheTypedFolderOrSaysWhyNot)
     field.keyPressed (juce::KeyPress (juce::KeyPress::returnKey));
     pump();
     EXPECT_TRUE (isOpen (panel)); // Return on an empty field does nothing
-    field.setText (" ");
-    panel.timerCallback();
-    EXPECT_TRUE (usable (ok)); // white space is a name
+    for (const juce::String unlisted : { "  ", ".Drums", ".." }) // the browser would not list them
+    {
+        field.setText (unlisted);
+        panel.timerCallback();
+        EXPECT_TRUE (unusable (ok)) << unlisted;
+    }
 
     type ("Dr:u*ms?");
     EXPECT_TRUE (root.getChildFile ("Drums").isDirectory());

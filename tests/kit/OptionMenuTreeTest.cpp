@@ -3,6 +3,8 @@
 #include "MorvidPresetFolder.h"
 #include "PresetMenuTestFolder.h"
 
+#include <unistd.h>
+
 namespace juce
 {
 bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages); // JUCE's own pump
@@ -116,16 +118,46 @@ TEST_F (OptionMenuTree, APickNotifiesOnceBeforeTheLabelChangesAndUsesTheShownLis
     EXPECT_EQ (seen.size(), 3);
 }
 
-TEST_F (OptionMenuTree, FollowsNoLinkBackIntoTheTree)
+TEST_F (OptionMenuTree, ListsEachRealFolderOnceWhateverLinksLeadToIt)
 {
     put ("Bass/loop", {}, root);
     put ("Bass/Deep/up", {}, root.getParentDirectory());
     put ("alpha/self", {}, root.getChildFile ("alpha"));
-    put ("Linked", {}, root.getChildFile ("Bass/Deep")); // no loop: listed
+    put ("Linked", {}, root.getChildFile ("Bass/Deep"));
+    const auto outside = home.getChildFile ("Outside"); // followed once, its own loop not at all
+    ASSERT_TRUE (outside.getChildFile ("o.mdtz").create() && outside.createSymbolicLink (outside.getChildFile ("self"), false));
+    put ("alpha/out", {}, outside);
+    put ("Bass/out", {}, outside);
+    for (int i = 0; i < 6; ++i) // siblings that link to each other
+        for (int j = 0; j < 6; ++j)
+            put ("M" + juce::String (i) + (i == j ? "/p.mdtz" : "/to" + juce::String (j)), "x",
+                 i == j ? juce::File() : root.getChildFile ("M" + juce::String (j)));
 
     tree.createMenuTree();
-    EXPECT_EQ (describe (tree.getRootMenu()), "alpha[1:z.mdtz] Bass[Deep[2:y.mdtz] 3:x.mdtz] Linked[4:y.mdtz] "
-                                              "5:a.mdtz 6:b.mdtz 7:lead 2.mdtz 8:Lead 10.mdtz");
+    EXPECT_EQ (describe (tree.getRootMenu()), "alpha[out[1:o.mdtz] 2:z.mdtz] Bass[Deep[3:y.mdtz] 4:x.mdtz] M0[5:p.mdtz] "
+                                              "M1[6:p.mdtz] M2[7:p.mdtz] M3[8:p.mdtz] M4[9:p.mdtz] M5[10:p.mdtz] "
+                                              "11:a.mdtz 12:b.mdtz 13:lead 2.mdtz 14:Lead 10.mdtz");
+}
+
+TEST_F (OptionMenuTree, BoundsDepthAndEntriesAndEndsACutListWithAnItemSayingSo)
+{
+    const auto cut = "-1:" + juce::String (MorvidOptionMenuTree::cutText);
+    juce::String chain;
+    for (int depth = 1; depth <= MorvidOptionMenuTree::maxDepth + 2; ++depth)
+        put ((chain += "d/") + "p.mdtz");
+    tree.createMenuTree();
+    EXPECT_EQ (tree.getNumOfFiles(), 8 + MorvidOptionMenuTree::maxDepth);
+    EXPECT_TRUE (describe (tree.getRootMenu()).contains ("[4:p.mdtz " + cut + "]"));
+
+    const auto many = root.getChildFile ("Many");
+    const auto first = (many.getFullPathName() + "/0.mdtz").toStdString();
+    ASSERT_TRUE (many.getChildFile ("0.mdtz").create());
+    for (int i = 1; i <= MorvidOptionMenuTree::maxEntries; ++i) // links: quicker to make than files
+        ASSERT_EQ (::link (first.c_str(), (many.getFullPathName() + "/" + juce::String (i) + ".mdtz").toRawUTF8()), 0);
+    tree.setDirectoryPath (many.getFullPathName());
+    tree.createMenuTree();
+    EXPECT_EQ (tree.getNumOfFiles() - 1, MorvidOptionMenuTree::maxEntries);
+    EXPECT_TRUE (describe (tree.getRootMenu()).endsWith (" " + cut));
 }
 
 TEST_F (OptionMenuTree, AMissingOrEmptyFolderShowsNothing)

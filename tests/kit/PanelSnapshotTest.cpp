@@ -14,13 +14,14 @@ namespace
 {
 const juce::String longPath = "Factory Sounds/Slow Sweeps/JetPlaneOverTheHillsWithAVeryLongTailAndMore.mdtz";
 
-// Light text drawn in the panel's message area: the text is there to read.
-int lightPixels (const juce::Image& picture, juce::Rectangle<int> area)
+// Light text drawn in the panel's message area (or dark text on a light
+// list): the text is there to read.
+int lightPixels (const juce::Image& picture, juce::Rectangle<int> area, bool dark = false)
 {
     int count = 0;
     for (int y = area.getY(); y < area.getBottom(); ++y)
         for (int x = area.getX(); x < area.getRight(); ++x)
-            count += picture.getPixelAt (x, y).getBrightness() > 0.7f ? 1 : 0;
+            count += (picture.getPixelAt (x, y).getBrightness() > 0.7f) != dark ? 1 : 0;
     return count;
 }
 } // namespace
@@ -77,7 +78,14 @@ TEST_F (PanelSnapshots, QuestionsBrowserNewFolderAndNestedError)
     list.setFileName ("Lead");
     browser.timerCallback();
     auto picture = snapshot (editor, "kit-panel-save-browser.png");
-    EXPECT_GT (lightPixels (picture, { 14, 100, 296, 100 }), 100); // the listed names
+    EXPECT_GT (lightPixels (picture, { 34, 100, 256, 100 }, true), 100); // the listed names
+    for (auto* label : list.getChildren()) // the framework's own "file:"
+    {
+        if (dynamic_cast<juce::Label*> (label) != nullptr)
+        {
+            EXPECT_GT (lightPixels (picture, editor.getLocalArea (label, label->getLocalBounds())), 20);
+        }
+    }
 
     auto& newFolder = child<MorvidNewFolderComponent> (browser, "newFolderComponent_");
     child (browser, "New Folder").setEnabled (true);
@@ -95,11 +103,14 @@ TEST_F (PanelSnapshots, QuestionsBrowserNewFolderAndNestedError)
 
     put ("System", {}, juce::File ("/proc/self/fdinfo"));
     list.setRoot (root.getChildFile ("System"));
-    list.setFileName ("Jet Plane Over The Hills (long tail)");
+    list.setFileName ("Jet Plane Over The Hills (long tail) " + juce::String::repeatedString ("and more ", 22));
     browser.okButtonClicked();
     auto& alert = child<MorvidAlertComponent> (browser, "alertComponent_");
     ASSERT_TRUE (isOpen (alert));
-    snapshot (editor, "kit-panel-save-failed.png");
+    picture = snapshot (editor, "kit-panel-save-failed.png");
+    EXPECT_EQ (lightPixels (picture, { 16, 290, 293, 14 }), 0); // nothing over the divider
+    const auto shown = child<juce::Label> (alert, "titleText_").getText(); // shortened in the middle of the path
+    EXPECT_TRUE (shown.startsWith ("Couldn't save") && shown.contains ("...") && shown.endsWith ("and more .mdtz\"")) << shown;
     click (alert, "OK");
     browser.hide();
     EXPECT_EQ (modalCount(), 0);

@@ -17,15 +17,18 @@ bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages); // JUCE'
 
 namespace paneltest
 {
-// The editor's size and picture; panels are added hidden over all of it.
+// The editor's size, picture and look-and-feel; panels are added hidden over
+// all of it.
 struct Editor : juce::Component
 {
     Editor()
     {
+        setLookAndFeel (&lookAndFeel);
         setSize (325, 454);
         background = juce::ImageFileFormat::loadFrom (PandrelTQ4418BinImg::bg_flanger_png,
                                                       (size_t) PandrelTQ4418BinImg::bg_flanger_pngSize);
     }
+    ~Editor() override { setLookAndFeel (nullptr); }
     void paint (juce::Graphics& g) override { g.drawImageAt (background, 0, 0); }
 
     template <typename Panel>
@@ -36,6 +39,7 @@ struct Editor : juce::Component
         return panel;
     }
 
+    juce::LookAndFeel_V3 lookAndFeel;
     juce::Image background;
 };
 

@@ -94,14 +94,17 @@ TEST_F (SaveBrowser, AsksBeforeOverwritingAndCancelLeavesEverythingAsItWas)
     put ("Bass/Lead.mdtz", "old bass");
     browser.show();
 
-    save ("Lead");
-    EXPECT_TRUE (isOpen (question()));
-    EXPECT_TRUE (browser.isVisible() && ! browser.isCurrentlyModal (false));
-    EXPECT_EQ (child<juce::Label> (question(), "titleText_").getText(),
-               "Are you sure you want to overwrite this preset?\n\n\"Lead.mdtz\"");
-    click (question(), "CANCEL");
-    EXPECT_TRUE (isOpen (browser));
-    EXPECT_EQ (root.getChildFile ("Lead.mdtz").loadFileAsString(), "old lead");
+    for (const juce::String typed : { "Lead", "Bass\\Lead", "Bass\\Lead.mdtz" }) // a backslash saves as "/"
+    {
+        save (typed);
+        EXPECT_TRUE (isOpen (question())) << typed;
+        EXPECT_TRUE (browser.isVisible() && ! browser.isCurrentlyModal (false));
+        EXPECT_EQ (child<juce::Label> (question(), "titleText_").getText(), "Are you sure you want to overwrite this preset?\n\n\""
+                                                                                + juce::String (typed == "Lead" ? "Lead" : "Bass/Lead") + ".mdtz\"");
+        click (question(), "CANCEL");
+        EXPECT_TRUE (isOpen (browser));
+    }
+    EXPECT_EQ (root.getChildFile ("Lead.mdtz").loadFileAsString() + root.getChildFile ("Bass/Lead.mdtz").loadFileAsString(), "old leadold bass");
     EXPECT_EQ (slot(), "Init.mdtz");
 
     list().setRoot (root.getChildFile ("Bass"));
@@ -150,7 +153,8 @@ TEST_F (SaveBrowser, SavesOnlyInsideThePresetFolder)
     EXPECT_TRUE (usable (newFolderButton));
 
     const juce::String typed[] { "../Lead", elsewhere.getFullPathName(), "../PandrelTQ4418 old/Lead",
-                                 "../PandrelTQ4418_2/Lead", "../pandreltq4418/Lead", "",
+                                 "../PandrelTQ4418_2/Lead", "../pandreltq4418/Lead", "", "   ", "  .mdtz", ".Lead",
+                                 " /Lead", ".Bass/Lead", // blank or hidden: the browser would not list them
                                  "~" + juce::String::repeatedString ("n", 200) }; // no such user: stays relative
     for (const auto& name : typed)
     {
@@ -171,6 +175,21 @@ TEST_F (SaveBrowser, SavesOnlyInsideThePresetFolder)
     EXPECT_EQ (written.size(), 1) << written[1].getFullPathName(); // Keep.mdtz alone
     EXPECT_EQ (slot(), "Init.mdtz");
     browser.hide();
+}
+
+TEST_F (SaveBrowser, SavesIntoAFolderNamedInBytesThatAreNoUtf8)
+{
+    putBytes ("Caf\xe9/Old.mdtz", "x");
+    const auto folder = root.getChildFile (juce::String (juce::CharPointer_UTF8 ("Caf\xe9")));
+    browser.show();
+    list().setRoot (folder);
+    browser.timerCallback();
+    EXPECT_TRUE (usable (child (browser, "New Folder")));
+    save ("New/Lead");
+
+    EXPECT_EQ (slot(), juce::String (juce::CharPointer_UTF8 ("Caf\xe9/New/Lead.mdtz")));
+    EXPECT_EQ (menu.readPreset (&fresh, slot()), 1);
+    EXPECT_EQ (std::distance (std::filesystem::recursive_directory_iterator (root.getFullPathName().toStdString()), {}), 4);
 }
 
 TEST_F (SaveBrowser, AFailedSaveKeepsThePanelOpenAndSaysSo)
@@ -195,6 +214,9 @@ TEST_F (SaveBrowser, AFailedSaveKeepsThePanelOpenAndSaysSo)
     EXPECT_TRUE (isOpen (alert));
     EXPECT_TRUE (alertText.getText().endsWith ("\"Folder.mdtz\""));
     click (alert, "OK");
+    save (juce::String::repeatedString ("d/", 2048) + "Mine"); // longer than a session keeps
+    EXPECT_EQ (alertText.getText(), "Couldn't save the preset! Its path in the preset folder is longer than 4096 bytes.");
+    click (alert, "OK");
 
     // The file turns into a folder while the question is open.
     save ("Lead");
@@ -211,5 +233,37 @@ TEST_F (SaveBrowser, AFailedSaveKeepsThePanelOpenAndSaysSo)
     EXPECT_TRUE (isOpen (browser));
 
     EXPECT_EQ (slot() + " " + menu.getSelectedFilePath() + " " + menu.getText(), "Init.mdtz Init.mdtz Init*");
+    click (browser, "CANCEL");
+}
+
+TEST_F (SaveBrowser, APresetFolderThatVanishesOrIsAFileSaysWhyAndSavesNothing)
+{
+    put ("Lead.mdtz");
+    auto& alert = child<MorvidAlertComponent> (browser, "alertComponent_");
+    auto& alertText = child<juce::Label> (alert, "titleText_");
+    const auto& contents = list().getDisplayComponent()->directoryContentsList;
+    const auto cannotSave = [&] { return unusable (saveButton()) && unusable (child (browser, "New Folder")); };
+    browser.show();
+    list().setFileName ("Pad");
+    ASSERT_TRUE (pumpUntil ([&] { return contents.getNumFiles() == 1 && usable (saveButton()); }));
+
+    ASSERT_TRUE (root.deleteRecursively());
+    ASSERT_TRUE (pumpUntil ([&] { return isOpen (alert); })); // the timer notices
+    EXPECT_EQ (alertText.getText(), "Can't save here: the folder is missing.\n\n\"" + root.getFullPathName() + "\"");
+    click (alert, "OK");
+    EXPECT_TRUE (isOpen (browser) && cannotSave());
+    EXPECT_EQ (dynamic_cast<juce::ListBox&> (*list().getDisplayComponent()).getRowContainingPosition (9, 9), -1); // no stale row
+    snapshot (editor, "kit-panel-save-folder-missing.png");
+
+    put ("Lead.mdtz"); // back again
+    ASSERT_TRUE (pumpUntil ([&] { return contents.getNumFiles() == 1 && usable (saveButton()); }));
+    browser.hide();
+
+    ASSERT_TRUE (root.deleteRecursively() && root.replaceWithText ("x"));
+    browser.show();
+    EXPECT_TRUE (isOpen (alert));
+    EXPECT_EQ (alertText.getText(), "Can't save here: the folder is a file.\n\n\"" + root.getFullPathName() + "\"");
+    click (alert, "OK");
+    EXPECT_TRUE (cannotSave());
     click (browser, "CANCEL");
 }

@@ -115,6 +115,23 @@ TEST_F (PresetMenu, RefusesPathsOutsideThePresetFolderAndAnythingButPresetFiles)
     EXPECT_TRUE (root.getChildFile ("Folder.mdtz").isDirectory());
 }
 
+TEST_F (PresetMenu, FoldersNamedInBytesThatAreNoUtf8AreListedSteppedAndLoaded)
+{
+    for (const char* folder : { "Caf\xe9", "\xd6", "\xf1", "\xff" })
+        putBytes (std::string (folder) + "/B.mdtz", presetText (saved));
+    putBytes ("\xff/Junk.mdtz", "<notAPreset/>");
+    menu.setSelectedFilePath ("Init.mdtz");
+    ASSERT_EQ (menu.getNumOfFiles(), 6);
+
+    for (int i = 1; i < menu.getNumOfFiles(); ++i)
+    {
+        menu.nextResult();
+        const auto expected = menu.getText() == "Junk" ? 0 : 1;
+        EXPECT_EQ (menu.readPreset (&fresh, menu.getSelectedFilePath()), expected) << menu.getText();
+    }
+    EXPECT_EQ (presetText (fresh), presetText (saved));
+}
+
 TEST_F (PresetMenu, AFailedWriteReturnsFalseAndLeavesNoFile)
 {
     put ("Blocked", "a file where a folder is wanted");

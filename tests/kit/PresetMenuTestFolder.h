@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 class PresetMenuTestFolder : public ::testing::Test
 {
 protected:
@@ -15,6 +18,16 @@ protected:
         const auto file = root.getChildFile (path);
         ASSERT_TRUE (file.getParentDirectory().createDirectory());
         ASSERT_TRUE (target == juce::File() ? file.replaceWithText (content) : target.createSymbolicLink (file, false));
+    }
+
+    // A file below the preset folder named by raw bytes (names unpacked with
+    // Latin-1 are no UTF-8), as the folder's listing shows it.
+    juce::File putBytes (const std::string& path, const juce::String& content)
+    {
+        const auto file = root.getFullPathName().toStdString() + "/" + path;
+        std::filesystem::create_directories (std::filesystem::path (file).parent_path());
+        std::ofstream (file) << content;
+        return juce::File (juce::String (juce::CharPointer_UTF8 (file.c_str())));
     }
 
     ThrowAwayHome throwAwayHome { "kit-home-" };

@@ -308,37 +308,33 @@ TEST (HostileHostValues, TheAudioThreadNeverAllocates)
 
 TEST (HostileDocuments, ABankItTakesItCanSaveAndLoadAgain)
 {
-    // Preset paths of raw non-ASCII text: written back, each character takes
-    // up to ten bytes ("&#1114111;"). Longer than 1 024 characters, a path
-    // reads as empty; up to that, it is kept and the bank still fits the
-    // readers' limit (and a VST 2 chunk's).
-    const auto kept = juce::String::repeatedString (juce::String::charToString (0x10ffff), 1024);
-    const juce::String cut[] { juce::String::repeatedString (juce::String::charToString (0xe9), 20000),
-                               juce::String::repeatedString ("a", 1025) };
-    PandrelTQ4418AudioProcessor source;
+    // Preset paths of up to 4 096 bytes are kept, written and read alike;
+    // longer ones are neither (one that would take the bank past what the
+    // readers accept, too). Written back, a byte may take six ("&quot;"): 24
+    // paths at the limit still fit the readers' limit (and a VST 2 chunk's).
+    const auto quotes = juce::String::repeatedString ("\"", 4096);
+    const auto wide = juce::String::repeatedString (juce::String::charToString (0x10ffff), 1024);
+    const juce::String cut[] { juce::String::repeatedString (juce::String::charToString (0xe9), 200000), quotes + "a" };
+    PandrelTQ4418AudioProcessor source, first, second;
     for (int slot = 0; slot < 24; ++slot)
-        source.programs[slot / 2].name[slot % 2] = "@" + juce::String (slot) + "@";
-    auto bank = source.writePreset (false).toString();
-    for (int slot = 0; slot < 24; ++slot)
-        bank = bank.replace ("@" + juce::String (slot) + "@", slot % 2 == 0 ? kept : cut[slot == 23 ? 1 : 0]);
-    ASSERT_GT (bank.getNumBytesAsUTF8(), 400000u);
-
-    PandrelTQ4418AudioProcessor first, second;
-    const auto state = framed (bank);
+        source.programs[slot / 2].name[slot % 2] = slot < 22 ? (slot % 2 == 0 ? quotes : wide) : cut[slot % 2];
+    const auto state = bankOf (source);
     first.setStateInformation (state.getData(), (int) state.getSize());
+    for (int slot = 0; slot < 24; ++slot)
+        EXPECT_EQ (first.programs[slot / 2].name[slot % 2], slot < 22 ? source.programs[slot / 2].name[slot % 2] : "") << slot;
+
+    for (auto& program : first.programs)
+        program.name[0] = program.name[1] = quotes;
     const auto saved = bankOf (first);
     EXPECT_LE (saved.getSize(), (size_t) PresetDocumentGuard::maxBytes);
     second.setStateInformation (saved.getData(), (int) saved.getSize());
     EXPECT_EQ (bankOf (second), saved);
-    for (int slot = 0; slot < 24; ++slot)
-        EXPECT_EQ (second.programs[slot / 2].name[slot % 2], slot % 2 == 0 ? kept : juce::String()) << slot;
 
     // The program chunk reads its paths the same way.
-    const auto chunk = framed (first.writeCurrentProgram().toString().replace ("presetPath=\"\"", "presetPath=\"" + cut[1] + "\""));
-    second.programs[0].name[1] = "x";
+    const auto written = juce::String::repeatedString ("&quot;", 4096);
+    const auto chunk = framed (first.writeCurrentProgram().toString().replace (written, written + "a"));
     second.setCurrentProgramStateInformation (chunk.getData(), (int) chunk.getSize());
-    EXPECT_EQ (second.programs[0].name[0], kept);
-    EXPECT_EQ (second.programs[0].name[1], "");
+    EXPECT_EQ (second.programs[0].name[0] + second.programs[0].name[1], "");
 }
 
 TEST (HostileHostValues, MemoryRunningOutWhilePreparingLeavesItPassingAudioThrough)

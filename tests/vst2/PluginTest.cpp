@@ -336,8 +336,8 @@ TEST (Vst2Plugin, RefusesHostileChunks)
 TEST (Vst2Plugin, ABankItTakesItAlsoSaves)
 {
     // Long non-ASCII preset paths grow when written ("&#233;" for each
-    // character): a path over 1 024 characters is not kept, so the chunk
-    // stays within what a chunk may hold.
+    // character): a path over 4 096 bytes is not kept, so the chunk stays
+    // within what a chunk may hold.
     PandrelTQ4418AudioProcessor source;
     for (auto& program : source.programs)
         program.name[0] = program.name[1] = "@";

@@ -6,11 +6,13 @@
 // with the loud signal, the median and range over many interleaved rounds of
 // each model (mono and stereo) and the kernel, with the cost of mono as a
 // share of stereo. Runs with flush-to-zero on, as the plug-in does.
-// "pandrel bench plugin" measures the whole plug-in instead.
+// "pandrel bench plugin" measures the whole plug-in instead, "pandrel bench
+// presets" what the preset menu costs the message thread.
 #include "Commands.h"
 #include "Median.h"
 #include "ModelSetup.h"
 #include "PluginBench.h"
+#include "PresetBench.h"
 #include "ReferenceFlanger.h"
 
 #include <juce_audio_basics/juce_audio_basics.h>
@@ -208,9 +210,11 @@ int pandrel::runBench (int argc, char** argv)
 {
     if (argc >= 1 && std::strcmp (argv[0], "plugin") == 0)
         return runPluginBench (argc - 1, argv + 1);
+    if (argc >= 1 && std::strcmp (argv[0], "presets") == 0)
+        return runPresetBench (argc - 1, argv + 1);
     if (argc != 0)
     {
-        std::fprintf (stderr, "usage: pandrel bench [plugin]\n");
+        std::fprintf (stderr, "usage: pandrel bench [plugin | presets]\n");
         return 2;
     }
 

@@ -19,7 +19,7 @@ inline const std::vector<Command>& commands()
 {
     static const std::vector<Command> list {
         { "render", "render the demo signal through the flanger models into WAV files", runRender },
-        { "bench", "print the engine's cost per sample frame", runBench },
+        { "bench", "print the engine's cost per sample frame (plugin, presets: other costs)", runBench },
         { "screenshot", "write PNG pictures of the editor and its panels", runScreenshot },
     };
     return list;

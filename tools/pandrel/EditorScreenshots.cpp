@@ -1,12 +1,11 @@
 #include "EditorScreenshots.h"
 
 #include "PandrelTQ4418AudioProcessorEditor.h"
+#include "TemporaryHome.h"
 
 #include <MorvidPresetFolder.h>
 
-#include <cstdlib>
 #include <functional>
-#include <unistd.h>
 
 namespace juce
 {
@@ -15,32 +14,6 @@ bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages); // JUCE'
 
 namespace
 {
-// HOME pointed at a fresh folder for the object's life.
-class ThrowAwayHome
-{
-public:
-    ThrowAwayHome()
-    {
-        if (const char* current = std::getenv ("HOME"))
-            saved = current;
-        folder.createDirectory();
-        setenv ("HOME", folder.getFullPathName().toRawUTF8(), 1);
-    }
-    ~ThrowAwayHome()
-    {
-        folder.deleteRecursively (false);
-        saved.isNotEmpty() ? setenv ("HOME", saved.toRawUTF8(), 1) : unsetenv ("HOME");
-    }
-    ThrowAwayHome (const ThrowAwayHome&) = delete;
-    ThrowAwayHome& operator= (const ThrowAwayHome&) = delete;
-
-    juce::File folder = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                            .getNonexistentChildFile ("pandrel-screenshots-" + juce::String (getpid()), {});
-
-private:
-    juce::String saved;
-};
-
 // Runs what is posted (clicks, repaints, the browser's folder scan) for a while.
 void settle (int ms)
 {
@@ -171,7 +144,7 @@ namespace EditorScreenshots
 {
 std::vector<Shot> renderAll()
 {
-    ThrowAwayHome home;
+    TemporaryHome home ("pandrel-screenshots-");
     std::vector<Shot> shots;
 
     for (const auto& scene : scenes())

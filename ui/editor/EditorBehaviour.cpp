@@ -7,6 +7,7 @@
 
 #include <MorvidPresetFolder.h>
 #include <PandrelModulationUpperPanelBinImg.h>
+#include <PresetDocument.h>
 
 namespace
 {
@@ -52,10 +53,17 @@ void PandrelTQ4418AudioProcessorEditor::timerCallback()
     }
 
     // A program change, a load or an A/B switch: the menu shows the slot's
-    // name and its change mark settles over three ticks.
+    // name and its change mark settles over three ticks. The folder is read
+    // once per change (a large one takes a while): the later ticks look the
+    // name up in that reading.
     if (presetMenuSyncPending_ && presetMenuSyncCount_ < 3)
     {
-        presetMenu_->setSelectedFilePath (slotName());
+        if (presetMenuSyncCount_ == 0 && ! presetMenuIsFresh_)
+            presetMenu_->setSelectedFilePath (slotName());
+        else
+            presetMenu_->setSelectedFilePathInLastBuild (slotName());
+
+        presetMenuIsFresh_ = false;
         presetMenu_->compareAndMarkPreset (&p);
         ++presetMenuSyncCount_;
     }
@@ -183,7 +191,7 @@ void PandrelTQ4418AudioProcessorEditor::stepPreset (bool forward)
     // that loaded nothing: step on from that file, or the next step would
     // land on it again and the user could never get past it.
     if (unloadedSelection_.isNotEmpty() && unloadedSlotName_ == slotName())
-        presetMenu_->setSelectedFilePath (unloadedSelection_);
+        presetMenu_->setSelectedFilePathInLastBuild (unloadedSelection_);
 
     if (forward)
         presetMenu_->nextResult();
@@ -197,7 +205,9 @@ void PandrelTQ4418AudioProcessorEditor::loadSelectedPreset()
 {
     auto& p = owner();
     const auto selected = presetMenu_->getSelectedFilePath();
-    const int result = presetMenu_->readPreset (&p, selected);
+    // A slot keeps only a path the session can store.
+    const bool storable = PresetDocument::isStorablePresetPath (selected);
+    const int result = storable ? presetMenu_->readPreset (&p, selected) : 0;
 
     // Only a preset that was applied names the slot; otherwise the slot
     // keeps its name and the resync below shows it again.
@@ -212,7 +222,14 @@ void PandrelTQ4418AudioProcessorEditor::loadSelectedPreset()
         unloadedSlotName_ = slotName();
     }
 
-    if (result == 4)
+    if (! storable)
+    {
+        showMessage (quoted (MorvidPresetFolder::nameToShow (selected, false))
+                         + "\ncannot be loaded: its path in the preset folder is longer than "
+                         + juce::String (PresetDocument::maxPresetPathBytes) + " bytes.",
+                     4);
+    }
+    else if (result == 4)
     {
         showMessage (quoted (selected) + "\nwas made using a newer version of " + productName
                          + ".\nTo use this preset correctly, please install the newest version from: "
@@ -240,6 +257,7 @@ void PandrelTQ4418AudioProcessorEditor::switchSlot()
 
     currentRecord().activeChannel = slotB ? 1 : 0;
     presetMenu_->setSelectedFilePath (slotName());
+    presetMenuIsFresh_ = true;
     showCopyImageForSlot (slotB);
 
     // getParameter now reads the newly active slot: its values go to the
@@ -257,11 +275,11 @@ void PandrelTQ4418AudioProcessorEditor::copySlot()
     auto& program = currentRecord();
     // The slot in use, not the switch: before the first tick the switch may
     // not show it yet.
-    const int from = juce::jlimit (0, ProgramTable::numSlots - 1, program.activeChannel);
+    const int from = program.activeSlot();
 
     // The active slot, which the host sees, does not change: no flag, no
     // host update; the names stay.
-    std::copy (std::begin (program.values[from]), std::end (program.values[from]), std::begin (program.values[1 - from]));
+    program.copySlot (from, 1 - from);
 }
 
 void PandrelTQ4418AudioProcessorEditor::showFileMenu()

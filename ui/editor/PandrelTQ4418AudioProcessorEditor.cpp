@@ -74,6 +74,7 @@ PandrelTQ4418AudioProcessorEditor::PandrelTQ4418AudioProcessorEditor (PandrelTQ4
     presetMenu_->setDirectoryPath (MorvidPresetFolder::getPresetFolder().getFullPathName());
     presetMenu_->setFileExtension (MorvidPresetFolder::wildcard);
     presetMenu_->setSelectedFilePath (slotName());
+    presetMenuIsFresh_ = true;
     presetMenu_->setBounds (67, 3, 192, 26);
     presetMenu_->setColour (juce::Label::textColourId, juce::Colour (0, 0, 0));
     presetMenu_->addListener (this);
@@ -206,13 +207,13 @@ PandrelTQ4418AudioProcessor& PandrelTQ4418AudioProcessorEditor::owner()
 ProgramRecord& PandrelTQ4418AudioProcessorEditor::currentRecord()
 {
     auto& p = owner();
-    return p.programs[juce::jlimit (0, ProgramTable::numPrograms - 1, p.currentProgram)];
+    return p.programs[juce::jlimit (0, ProgramTable::numPrograms - 1, p.currentProgram.load())];
 }
 
 juce::String& PandrelTQ4418AudioProcessorEditor::slotName()
 {
     auto& program = currentRecord();
-    return program.name[juce::jlimit (0, ProgramTable::numSlots - 1, program.activeChannel)];
+    return program.name[program.activeSlot()];
 }
 
 juce::File PandrelTQ4418AudioProcessorEditor::userManual()

@@ -74,6 +74,8 @@ private:
     juce::Image backgroundImage_;
     bool presetMenuSyncPending_ = false;
     int presetMenuSyncCount_ = 0;
+    // The preset menu's tree was read for the change the resync is about.
+    bool presetMenuIsFresh_ = false;
     // The last selection that loaded nothing, and the slot's name it left
     // in place: stepping goes on from there, not from the slot's file.
     juce::String unloadedSelection_;

@@ -76,6 +76,12 @@ void MorvidFileBrowser::createBrowser (int chooserFlags, const juce::String&)
     fileBrowser_->addListener (this);
     fileBrowser_->setColour (juce::Label::textColourId, juce::Colour (211, 211, 211));
 
+    // Its own labels ("file:") do not inherit that colour: they take the
+    // look-and-feel's, near black on this background.
+    for (auto* child : fileBrowser_->getChildren())
+        if (auto* label = dynamic_cast<juce::Label*> (child))
+            label->setColour (juce::Label::textColourId, juce::Colour (211, 211, 211));
+
     okButton_ = std::make_unique<Morvid2StateKickButton> ("OK");
     okButton_->setImage (loadButtonImage (okButtonType));
     okButton_->setBounds (179, 336, 132, 51);

@@ -64,7 +64,7 @@ void MorvidNewFolderComponent::createFolder()
 {
     const auto name = juce::File::createLegalFileName (textEditor_->getText());
 
-    if (name.isEmpty() || fileBrowser == nullptr)
+    if (! isListableName (name) || fileBrowser == nullptr)
         return;
 
     const auto folder = fileBrowser->getRoot().getChildFile (name);
@@ -87,9 +87,14 @@ void MorvidNewFolderComponent::createFolder()
     hide();
 }
 
+bool MorvidNewFolderComponent::isListableName (const juce::String& name)
+{
+    return name.trim().isNotEmpty() && ! name.startsWithChar ('.');
+}
+
 void MorvidNewFolderComponent::timerCallback()
 {
-    const bool usable = textEditor_->getText().isNotEmpty();
+    const bool usable = isListableName (juce::File::createLegalFileName (textEditor_->getText()));
     okButton_->setEnabled (usable);
     okButton_->setAlpha (usable ? 1.0f : 0.5f);
 }

@@ -14,7 +14,7 @@ public:
     ~MorvidNewFolderComponent() override;
 
     void buttonClicked (juce::Button* button) override;
-    // Keeps OK usable only while a name is typed.
+    // Keeps OK usable only while a listable name is typed.
     void timerCallback() override;
     virtual void needChangeParentModal (bool shouldChange);
     virtual void show();
@@ -26,6 +26,9 @@ public:
 
     void paint (juce::Graphics& g) override;
     bool canModalEventBeSentToComponent (const juce::Component* target) override;
+
+    // A name the browser lists and shows: not blank, not hidden (".name").
+    static bool isListableName (const juce::String& name);
 
 protected:
     void createFolder();

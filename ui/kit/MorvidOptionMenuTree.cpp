@@ -3,41 +3,128 @@
 #include "MorvidPresetFolder.h"
 
 #include <algorithm>
-#include <filesystem>
+#include <cstdlib>
+#include <memory>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include <dirent.h>
+#include <fnmatch.h>
+#include <sys/stat.h>
 
 namespace
 {
-// Folder listings come back in no fixed order: sort them, so the menu and
-// stepping always show the same order.
-juce::Array<juce::File> sortedChildren (const juce::File& folder, int whatToFind,
-                                        const juce::String& pattern)
+using MorvidPresetFolder::bytesOf;
+using MorvidPresetFolder::fromBytes;
+
+// The disabled item that ends a menu from which something was left out.
+constexpr int cutItemId = -1;
+
+std::string join (const std::string& folder, const std::string& name)
 {
-    auto children = folder.findChildFiles (whatToFind, false, pattern);
-    std::sort (children.begin(), children.end(), MorvidPresetFolder::isBefore);
-    return children;
+    return ! folder.empty() && folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
-// The folder's path with every symbolic link resolved.
-juce::String realPathOf (const juce::File& folder)
+bool isSameOrBelow (std::string_view folder, std::string_view path)
 {
-    std::error_code error;
-    const auto real = std::filesystem::canonical (folder.getFullPathName().toStdString(), error);
-    return error ? folder.getFullPathName() : juce::String (real.string());
+    return path.compare (0, folder.size(), folder) == 0
+        && (path.size() == folder.size() || path[folder.size()] == '/' || folder == "/");
 }
 
-// True when entering a folder that really is `real` would lead back into one
-// of the folders being walked: a link to one of them or to a folder above.
-bool leadsBackInto (const juce::String& real, const juce::StringArray& realAncestors)
+// The path with every link resolved; empty when it leads nowhere.
+std::string realPathOf (const std::string& path)
 {
-    const juce::File target (real);
+    const std::unique_ptr<char, decltype (&std::free)> real (::realpath (path.c_str(), nullptr), &std::free);
+    return real != nullptr ? std::string (real.get()) : std::string();
+}
 
-    for (const auto& ancestor : realAncestors)
-        if (ancestor == real || juce::File (ancestor).isAChildOf (target))
-            return true;
+// The patterns as the framework reads a wildcard: split at ";" and ",".
+std::vector<std::string> patternsOf (const juce::String& wildcard)
+{
+    auto tokens = juce::StringArray::fromTokens (wildcard, ";,", "\"'");
+    tokens.trim();
+    tokens.removeEmptyStrings();
 
-    return false;
+    std::vector<std::string> patterns;
+    for (const auto& token : tokens)
+        patterns.emplace_back (bytesOf (token));
+    if (patterns.empty())
+        patterns.emplace_back ("*");
+    return patterns;
+}
+
+struct Entry
+{
+    std::string name; // as the folder holds it
+    juce::String shown; // as the menu shows it
+    bool isLink = false;
+};
+
+struct Listing
+{
+    std::vector<Entry> folders, files;
+};
+
+// One pass over a folder with the system's own calls, so that names keep
+// their bytes: the sub-folders (links to folders too, hidden ones too) and
+// the files that match a pattern, each in natural order of the shown names.
+Listing listFolder (const std::string& path, const std::vector<std::string>& patterns, bool withFolders)
+{
+    Listing listing;
+    DIR* folder = ::opendir (path.c_str());
+
+    if (folder == nullptr)
+        return listing;
+
+    while (const auto* entry = ::readdir (folder))
+    {
+        const std::string name (entry->d_name);
+
+        if (name == "." || name == "..")
+            continue;
+
+        bool isLink = entry->d_type == DT_LNK;
+        bool isFolder = entry->d_type == DT_DIR;
+        struct stat info {};
+
+        if (entry->d_type == DT_UNKNOWN && ::lstat (join (path, name).c_str(), &info) == 0)
+        {
+            isLink = S_ISLNK (info.st_mode);
+            isFolder = S_ISDIR (info.st_mode);
+        }
+
+        if (isLink)
+            isFolder = ::stat (join (path, name).c_str(), &info) == 0 && S_ISDIR (info.st_mode);
+
+        const auto matches = [&name] (const std::string& pattern) {
+            return ::fnmatch (pattern.c_str(), name.c_str(), FNM_CASEFOLD) == 0;
+        };
+
+        if (isFolder ? withFolders : std::any_of (patterns.begin(), patterns.end(), matches))
+            (isFolder ? listing.folders : listing.files)
+                .push_back ({ name, MorvidPresetFolder::nameToShow (fromBytes (name), false), isLink });
+    }
+
+    ::closedir (folder);
+
+    const auto byShownName = [] (const Entry& a, const Entry& b) { return MorvidPresetFolder::isBefore (a.shown, b.shown); };
+    std::sort (listing.folders.begin(), listing.folders.end(), byShownName);
+    std::sort (listing.files.begin(), listing.files.end(), byShownName);
+    return listing;
 }
 } // namespace
+
+// What one build carries from folder to folder.
+struct MorvidOptionMenuTree::Walk
+{
+    std::vector<std::string> patterns;
+    std::string selectedPath;
+    std::string rootReal;
+    std::unordered_set<std::string> visited; // real paths of the folders listed
+    int entries = 0;
+    bool found = false;
+};
 
 MorvidOptionMenuTree::MorvidOptionMenuTree (const juce::String& name)
     : juce::Label (name, {}),
@@ -60,13 +147,13 @@ MorvidOptionMenuTree::~MorvidOptionMenuTree()
 void MorvidOptionMenuTree::mouseDown (const juce::MouseEvent&)
 {
     createMenuTree();
-    auto rootMenu = getRootMenu();
+    auto menu = getRootMenu();
 
-    if (rootMenu.getNumItems() == 0)
+    if (menu.getNumItems() == 0)
         return;
 
     menuIsOpen = true;
-    rootMenu.showMenuAsync (
+    menu.showMenuAsync (
         juce::PopupMenu::Options().withTargetComponent (this),
         [safeThis = juce::Component::SafePointer<MorvidOptionMenuTree> (this),
          shown = MenuContents { filePaths, fileNames }] (int itemId)
@@ -112,7 +199,7 @@ void MorvidOptionMenuTree::applyMenuPick (int itemId, const MenuContents& shown)
 
 void MorvidOptionMenuTree::setDirectoryPath (juce::String path)
 {
-    directoryPath = path.replaceCharacter ('\\', '/');
+    directoryPath = MorvidPresetFolder::withForwardSlashes (path);
 }
 
 void MorvidOptionMenuTree::setSelectedFilePath (juce::String relativePath)
@@ -153,84 +240,88 @@ void MorvidOptionMenuTree::previousResult()
 
 bool MorvidOptionMenuTree::createMenuTree()
 {
-    bool found = false;
-    createSubMenu (directoryPath, true, found);
-    return found;
-}
+    filePaths.clear();
+    fileNames.clear();
+    rootMenu = {};
+    nextItemId = 1;
 
-int MorvidOptionMenuTree::createSubMenu (juce::String folderPath, bool isRoot, bool& found)
-{
-    if (isRoot)
+    Walk walk;
+    walk.patterns = patternsOf (fileExtension);
+    walk.selectedPath = bytesOf (selectedFullPath());
+
+    const std::string rootPath (bytesOf (getRootFolder().getFullPathName()));
+    walk.rootReal = rootPath.empty() ? std::string() : realPathOf (rootPath);
+
+    if (! walk.rootReal.empty())
     {
-        filePaths.clear();
-        fileNames.clear();
-        menus.clear();
-        numMenus = 0;
-        nextItemId = 1;
+        walk.visited.insert (walk.rootReal);
+        rootMenu = buildFolderMenu (rootPath, walk.rootReal, 0, walk);
     }
 
-    const auto folder = juce::File::isAbsolutePath (folderPath) ? juce::File (folderPath)
-                                                                : juce::File();
-    juce::StringArray realAncestors;
-    return buildFolderMenu (folder, getRootFolder().getChildFile (selectedFilePath),
-                            realAncestors, found);
+    return walk.found;
 }
 
-int MorvidOptionMenuTree::buildFolderMenu (const juce::File& folder, const juce::File& selectedFile,
-                                           juce::StringArray& realAncestors, bool& found)
+juce::PopupMenu MorvidOptionMenuTree::buildFolderMenu (const std::string& path, const std::string& realPath, int depth,
+                                                       Walk& walk)
 {
     juce::PopupMenu menu;
+    bool cut = false;
+    const auto listing = listFolder (path, walk.patterns, isRecursive);
 
-    if (isRecursive && folder.isDirectory())
+    for (const auto& folder : listing.folders)
     {
-        realAncestors.add (realPathOf (folder));
-
-        for (const auto& subFolder : sortedChildren (folder, juce::File::findDirectories, "*"))
+        if (depth >= maxDepth || walk.entries >= maxEntries)
         {
-            if (leadsBackInto (realPathOf (subFolder), realAncestors))
-                continue;
-
-            const auto index = buildFolderMenu (subFolder, selectedFile, realAncestors, found);
-            menu.addSubMenu (subFolder.getFileName(), *menus[index], true);
+            cut = true;
+            break;
         }
 
-        realAncestors.remove (realAncestors.size() - 1);
+        const auto folderPath = join (path, folder.name);
+        const auto real = folder.isLink ? realPathOf (folderPath) : join (realPath, folder.name);
+
+        // A link into the tree (its folder is listed where it lies), to the
+        // root or to a folder above it, or to a folder listed already.
+        if (real.empty()
+            || (folder.isLink && (isSameOrBelow (walk.rootReal, real) || isSameOrBelow (real, walk.rootReal)))
+            || ! walk.visited.insert (real).second)
+            continue;
+
+        ++walk.entries;
+        menu.addSubMenu (folder.shown, buildFolderMenu (folderPath, real, depth + 1, walk), true);
     }
 
-    addFileItems (menu, folder, selectedFile, found);
-
-    // Post-order: a folder's menu comes after the menus of all folders below it.
-    menus.add (new juce::PopupMenu (std::move (menu)));
-    numMenus = menus.size();
-    return numMenus - 1;
-}
-
-void MorvidOptionMenuTree::addFileItems (juce::PopupMenu& menu, const juce::File& folder,
-                                         const juce::File& selectedFile, bool& found)
-{
-    if (! folder.isDirectory())
-        return;
-
-    for (const auto& file : sortedChildren (folder, juce::File::findFiles, fileExtension))
+    for (const auto& file : listing.files)
     {
-        const auto ticked = file.getFullPathName() == selectedFile.getFullPathName();
+        if (walk.entries >= maxEntries)
+        {
+            cut = true;
+            break;
+        }
+
+        ++walk.entries;
+        const auto filePath = join (path, file.name);
+        const auto ticked = filePath == walk.selectedPath;
 
         if (ticked)
         {
-            found = true;
+            walk.found = true;
             selectedIndex = nextItemId;
         }
 
-        menu.addItem (nextItemId, file.getFileName(), true, ticked);
-        filePaths.add (file.getFullPathName());
-        fileNames.add (file.getFileNameWithoutExtension());
-        ++nextItemId;
+        menu.addItem (nextItemId++, file.shown, true, ticked);
+        filePaths.add (fromBytes (filePath));
+        fileNames.add (MorvidPresetFolder::nameToShow (fromBytes (file.name), true));
     }
+
+    if (cut)
+        menu.addItem (cutItemId, cutText, false, false);
+
+    return menu;
 }
 
 juce::PopupMenu MorvidOptionMenuTree::getRootMenu() const
 {
-    return numMenus > 0 ? *menus[numMenus - 1] : juce::PopupMenu();
+    return rootMenu;
 }
 
 juce::File MorvidOptionMenuTree::getRootFolder() const
@@ -238,19 +329,29 @@ juce::File MorvidOptionMenuTree::getRootFolder() const
     return juce::File::isAbsolutePath (directoryPath) ? juce::File (directoryPath) : juce::File();
 }
 
-bool MorvidOptionMenuTree::selectPath (const juce::String& relativePath)
+bool MorvidOptionMenuTree::selectPath (const juce::String& relativePath, bool inLastBuild)
 {
-    selectedFilePath = relativePath.replaceCharacter ('\\', '/');
+    selectedFilePath = MorvidPresetFolder::withForwardSlashes (relativePath);
+    bool found = false;
 
-    if (createMenuTree())
+    if (inLastBuild)
     {
-        setText (fileNames[selectedIndex - 1], juce::dontSendNotification);
-        return true;
+        const auto full = selectedFullPath();
+
+        for (int i = 0; i < filePaths.size() && ! found; ++i)
+        {
+            found = bytesOf (filePaths[i]) == bytesOf (full);
+            selectedIndex = found ? i + 1 : selectedIndex;
+        }
+    }
+    else
+    {
+        found = createMenuTree();
     }
 
-    setText (getRootFolder().getChildFile (selectedFilePath).getFileNameWithoutExtension(),
+    setText (found ? fileNames[selectedIndex - 1] : MorvidPresetFolder::nameToShow (selectedFullPath(), true),
              juce::dontSendNotification);
-    return false;
+    return found;
 }
 
 bool MorvidOptionMenuTree::selectIndex (int itemId)
@@ -266,5 +367,20 @@ bool MorvidOptionMenuTree::selectIndex (int itemId)
 
 juce::String MorvidOptionMenuTree::relativeToRoot (const juce::String& fullPath) const
 {
-    return juce::File (fullPath).getRelativePathFrom (getRootFolder());
+    const auto root = getRootFolder();
+    const auto file = juce::File::createFileWithoutCheckingPath (fullPath);
+
+    if (! MorvidPresetFolder::isInside (root, file))
+        return file.getRelativePathFrom (root);
+
+    auto rootBytes = bytesOf (root.getFullPathName());
+    while (! rootBytes.empty() && rootBytes.back() == '/')
+        rootBytes.remove_suffix (1);
+    return fromBytes (bytesOf (fullPath).substr (rootBytes.size() + 1));
+}
+
+juce::String MorvidOptionMenuTree::selectedFullPath() const
+{
+    const auto root = getRootFolder();
+    return root == juce::File() ? selectedFilePath : MorvidPresetFolder::childOf (root, selectedFilePath).getFullPathName();
 }

@@ -2,6 +2,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <string>
+
 // A label that pops up a nested menu of the files below a folder: each
 // sub-folder a sub-menu, each file that matches the pattern an item, the
 // selected file ticked. Item ids number the files in post-order (a folder's
@@ -20,6 +22,13 @@ public:
         juce::StringArray filePaths;
         juce::StringArray fileNames;
     };
+
+    // What one build lists at most: folders this deep below the root, and
+    // this many entries (files and sub-menus) in all. A menu that leaves
+    // something out ends in a disabled item that says so.
+    static constexpr int maxDepth = 32;
+    static constexpr int maxEntries = 20000;
+    static constexpr const char* cutText = "More not listed";
 
     explicit MorvidOptionMenuTree (const juce::String& name);
     ~MorvidOptionMenuTree() override;
@@ -41,10 +50,10 @@ public:
     virtual void previousResult();
 
     // Rebuilds the tree from disk; true when the selected file is in it.
+    // Each real folder is listed once, where it lies: a link to a folder
+    // inside the root, to the root or to a folder above it is left out, and
+    // a link out of the root is followed once.
     bool createMenuTree();
-    // Builds the menu of one folder (and, recursively, of the folders below
-    // it) and returns its index among the menus.
-    int createSubMenu (juce::String folderPath, bool isRoot, bool& found);
 
     // The root folder's menu of the last build (empty before any build).
     juce::PopupMenu getRootMenu() const;
@@ -56,8 +65,10 @@ protected:
     juce::File getRootFolder() const;
 
     // Selects by path and sets the label text to the file's name (also when
-    // it is not in the tree), without notification; true when found.
-    bool selectPath (const juce::String& relativePath);
+    // it is not in the tree), without notification; true when found. The
+    // tree is rebuilt first, or with inLastBuild the path is looked up in
+    // the lists of the last build.
+    bool selectPath (const juce::String& relativePath, bool inLastBuild = false);
 
     // Selects an id of the last build without notification; false (and
     // nothing changed) when the id is not one of them.
@@ -66,13 +77,11 @@ protected:
     juce::String relativeToRoot (const juce::String& fullPath) const;
 
 private:
-    int buildFolderMenu (const juce::File& folder, const juce::File& selectedFile,
-                         juce::StringArray& realAncestors, bool& found);
-    void addFileItems (juce::PopupMenu& menu, const juce::File& folder,
-                       const juce::File& selectedFile, bool& found);
+    struct Walk;
+    juce::PopupMenu buildFolderMenu (const std::string& path, const std::string& realPath, int depth, Walk& walk);
+    juce::String selectedFullPath() const;
 
-    juce::OwnedArray<juce::PopupMenu> menus;
-    int numMenus = 0;
+    juce::PopupMenu rootMenu;
     int nextItemId = 1;
     juce::StringArray filePaths;
     juce::StringArray fileNames;

@@ -14,8 +14,10 @@ public:
                          int newFolderButtonType, PandrelTQ4418AudioProcessor* processor, MorvidPresetMenu* presetMenu);
     ~MorvidPresetBrowser() override;
 
+    void show() override;
     // OK and New Folder only inside the Preset folder; OK only for a name
-    // that saves.
+    // that saves. A folder that is gone, or a file in its place, is said
+    // once, and nothing can be saved or made in it.
     void timerCallback() override;
     void okButtonClicked() override;
     void cancelButtonClicked() override;
@@ -32,6 +34,11 @@ private:
     // The preset file the chosen name saves to: inside the Preset folder,
     // ending in ".mdtz"; File() when the name saves nothing.
     juce::File saveTarget() const;
+    // The Preset folder, or else the folder shown, when it is no folder
+    // (gone, or a file); File() while both are folders.
+    juce::File brokenFolder() const;
+
+    juce::File reportedFolder;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MorvidPresetBrowser)
 };

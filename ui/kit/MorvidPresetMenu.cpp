@@ -25,16 +25,22 @@ MorvidPresetMenu::~MorvidPresetMenu() = default;
 
 void MorvidPresetMenu::setSelectedFilePath (juce::String relativePath)
 {
-    if (selectPath (relativePath))
-    {
-        markedAsChange = false;
-        return;
-    }
+    showSelection (selectPath (relativePath));
+}
+
+void MorvidPresetMenu::setSelectedFilePathInLastBuild (const juce::String& relativePath)
+{
+    showSelection (selectPath (relativePath, true));
+}
+
+void MorvidPresetMenu::showSelection (bool found)
+{
+    markedAsChange = ! found;
 
     // A preset that is no file (a fresh program's "Init.mdtz", say) shows
     // marked: nothing on disk holds these settings.
-    setText (getText() + "*", juce::dontSendNotification);
-    markedAsChange = true;
+    if (! found)
+        setText (getText() + "*", juce::dontSendNotification);
 }
 
 void MorvidPresetMenu::setSelectedFileIndex (int itemId)
@@ -105,7 +111,7 @@ bool MorvidPresetMenu::writePreset (PandrelTQ4418AudioProcessor* processor, juce
         || ! target.hasFileExtension (MorvidPresetFolder::extension))
         return false;
 
-    const auto written = target.getParentDirectory().createDirectory().wasOk()
+    const auto written = MorvidPresetFolder::createParentFolder (target)
                          && writeDocument (processor->writePreset (true), target);
 
     setSelectedFilePath (target.getRelativePathFrom (getRootFolder()));

@@ -19,6 +19,9 @@ public:
     ~MorvidPresetMenu() override;
 
     void setSelectedFilePath (juce::String relativePath) override;
+    // As setSelectedFilePath, against the tree of the last build: the folder
+    // is not read again.
+    void setSelectedFilePathInLastBuild (const juce::String& relativePath);
     void setSelectedFileIndex (int itemId) override;
     void applyMenuPick (int itemId, const MenuContents& shown) override;
 
@@ -37,6 +40,8 @@ public:
     virtual void setMarkedAsChange (bool isMarked);
 
 private:
+    // The change mark after a selection by path: on when it was not found.
+    void showSelection (bool found);
     static bool writeDocument (const juce::XmlElement& document, const juce::File& target);
     juce::File resolve (const juce::String& path) const;
 

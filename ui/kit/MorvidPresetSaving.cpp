@@ -4,6 +4,7 @@
 #include "MorvidPresetFolder.h"
 #include "MorvidPresetMenu.h"
 #include "PandrelTQ4418AudioProcessor.h"
+#include "PresetDocument.h"
 
 namespace MorvidPresetSaving
 {
@@ -26,6 +27,15 @@ bool save (PandrelTQ4418AudioProcessor& processor, MorvidPresetMenu& presetMenu,
            MorvidAlertComponent& failureAlert)
 {
     const auto selected = presetMenu.getSelectedFilePath();
+
+    // The slot is to name the file: only a path a session can store.
+    if (! PresetDocument::isStorablePresetPath (relativeName (preset)))
+    {
+        failureAlert.setTitle ("Couldn't save the preset! Its path in the preset folder is longer than "
+                               + juce::String (PresetDocument::maxPresetPathBytes) + " bytes.");
+        failureAlert.show (1, 4);
+        return false;
+    }
 
     if (! presetMenu.writePreset (&processor, preset.getFullPathName()))
     {

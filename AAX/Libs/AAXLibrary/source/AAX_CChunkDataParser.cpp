@@ -4,6 +4,8 @@
 #include "AAX_Errors.h"
 
 #include <cstring>
+#include <string>
+#include <string_view>
 
 namespace
 {
@@ -158,7 +160,15 @@ std::int32_t AAX_CChunkDataParser::GetChunkData (AAX_SPlugInChunk* chunk, std::i
     return AAX_SUCCESS;
 }
 
-void AAX_CChunkDataParser::LoadChunk (const AAX_SPlugInChunk* chunk)
+void AAX_CChunkDataParser::LoadChunk (const AAX_SPlugInChunk* chunk) { load (chunk, nullptr); }
+
+void AAX_CChunkDataParser::LoadChunk (const AAX_SPlugInChunk* chunk, const Names& names)
+{
+    Names wanted = names;
+    load (chunk, &wanted);
+}
+
+void AAX_CChunkDataParser::load (const AAX_SPlugInChunk* chunk, Names* wanted)
 {
     Clear();
     if (chunk == nullptr)
@@ -171,7 +181,7 @@ void AAX_CChunkDataParser::LoadChunk (const AAX_SPlugInChunk* chunk)
         return;
 
     std::int64_t position = 4;
-    while (position < size)
+    while (position < size && (wanted == nullptr || ! wanted->empty()))
     {
         // Tag and name: their NUL must come within the data and within 255 bytes.
         const auto room = static_cast<std::size_t> (std::min (size - position, maxNameField));
@@ -180,9 +190,21 @@ void AAX_CChunkDataParser::LoadChunk (const AAX_SPlugInChunk* chunk)
             return;
 
         const std::int64_t fieldLength = end - (data + position);
-        DataValue value;
+        std::string_view name;
         if (fieldLength > 2)
-            value.mDataName.Set (std::string (data + position + 2, static_cast<std::size_t> (fieldLength - 2)).c_str());
+            name = std::string_view (data + position + 2, static_cast<std::size_t> (fieldLength - 2));
+        bool keep = true;
+        if (wanted != nullptr)
+        {
+            const auto found = wanted->find (name);
+            keep = found != wanted->end();
+            if (keep)
+                wanted->erase (found);
+        }
+
+        DataValue value;
+        if (keep)
+            value.mDataName.Set (std::string (name).c_str());
         const char kind = data[position];
         position = roundUp4 (position + fieldLength + 1);
 
@@ -204,7 +226,8 @@ void AAX_CChunkDataParser::LoadChunk (const AAX_SPlugInChunk* chunk)
                                                   : nullptr;
             if (textEnd == nullptr)
                 return;
-            value.mStringValue.Set (data + position);
+            if (keep)
+                value.mStringValue.Set (data + position);
             position = roundUp4 (position + (textEnd - (data + position)) + 1);
         }
         else if (bytes > 0)
@@ -222,13 +245,15 @@ void AAX_CChunkDataParser::LoadChunk (const AAX_SPlugInChunk* chunk)
             position += bytes;
         }
 
-        mDataValues.push_back (value);
+        if (keep)
+            mDataValues.push_back (value);
     }
 }
 
+// The storage goes too: a long chunk's list is not kept for the parser's life.
 void AAX_CChunkDataParser::Clear()
 {
-    mDataValues.clear();
+    std::vector<DataValue>().swap (mDataValues);
     mLastFoundIndex = -1;
     mChunkVersion = -1;
 }

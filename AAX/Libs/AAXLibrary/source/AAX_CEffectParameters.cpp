@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace
@@ -323,8 +324,9 @@ AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedValue (AAX_CParamID i
     const double old = parameter->GetNormalizedValue();
     parameter->UpdateNormalizedValue (value);
     const AAX_Result result = mPacketDispatcher.SetDirty (id, true);
+    // Past the largest count the host sees 0 again, never a negative count.
     if (old != value)
-        ++mNumPlugInChanges;
+        mNumPlugInChanges = mNumPlugInChanges < std::numeric_limits<std::int32_t>::max() ? mNumPlugInChanges + 1 : 0;
     return result;
 }
 
@@ -364,6 +366,18 @@ AAX_Result AAX_CEffectParameters::GetNumberOfChanges (std::int32_t* outCount) co
 bool AAX_CEffectParameters::isFiltered (AAX_CParamID id) const
 {
     return id == nullptr || mFilteredParameters.count (id) > 0;
+}
+
+AAX_CChunkDataParser::Names AAX_CEffectParameters::chunkNames() const
+{
+    AAX_CChunkDataParser::Names names;
+    for (std::int32_t index = 0; index < mParameterManager.NumParameters(); ++index)
+    {
+        const auto* parameter = mParameterManager.GetParameter (index);
+        if (parameter != nullptr && ! isFiltered (parameter->Identifier()))
+            names.emplace (parameter->Identifier());
+    }
+    return names;
 }
 
 void AAX_CEffectParameters::FilterParameterIDOnSave (AAX_CParamID id)
@@ -463,7 +477,9 @@ AAX_Result AAX_CEffectParameters::SetChunk (AAX_CTypeID id, const AAX_SPlugInChu
     if (id != cParameterChunkID)
         return AAX_ERROR_INVALID_CHUNK_ID;
 
-    mChunkParser.LoadChunk (chunk);
+    // Only what a parameter reads is kept: a chunk full of anything else
+    // costs no memory.
+    mChunkParser.LoadChunk (chunk, chunkNames());
     std::int32_t count = 0;
     GetNumberOfParameters (&count);
     for (std::int32_t index = 0; index < count; ++index)
@@ -518,7 +534,7 @@ AAX_Result AAX_CEffectParameters::CompareActiveChunk (const AAX_SPlugInChunk* ch
     }
 
     *outIsEqual = 0;
-    mChunkParser.LoadChunk (chunk);
+    mChunkParser.LoadChunk (chunk, chunkNames());
     std::int32_t count = 0;
     GetNumberOfParameters (&count);
     if (count < 1)
