@@ -54,15 +54,17 @@ target_include_directories(pandrel_juce_config SYSTEM INTERFACE
     $<TARGET_PROPERTY:pandrel_juce_plugin,INCLUDE_DIRECTORIES>)
 
 # Compiles `target`'s JUCE unit `unit` from a copy of `source` in the build
-# tree with `patch` applied (the patch says why); the installed JUCE stays as
-# it is. Paths are relative to the JUCE modules folder.
-function(pandrel_use_patched_juce_source target unit source patch)
+# tree with the patches after it applied in order (each says why); the
+# installed JUCE stays as it is. Paths are relative to the JUCE modules folder.
+function(pandrel_use_patched_juce_source target unit source)
+    set(patches ${ARGN})
     set(original "${JUCE_MODULES_DIR}/${source}")
     set(copy "${CMAKE_CURRENT_BINARY_DIR}/patched-juce/${source}")
+    string(REPLACE ";" "|" patchList "${patches}")
     add_custom_command(OUTPUT "${copy}"
-        COMMAND ${CMAKE_COMMAND} -DORIGINAL=${original} -DPATCH=${patch} -DOUTPUT=${copy}
+        COMMAND ${CMAKE_COMMAND} "-DORIGINAL=${original}" "-DPATCHES=${patchList}" "-DOUTPUT=${copy}"
                 -P ${PROJECT_SOURCE_DIR}/cmake/PatchJuceSource.cmake
-        DEPENDS "${original}" "${patch}" ${PROJECT_SOURCE_DIR}/cmake/PatchJuceSource.cmake
+        DEPENDS "${original}" ${patches} ${PROJECT_SOURCE_DIR}/cmake/PatchJuceSource.cmake
         COMMENT "Patching ${source}"
         VERBATIM)
     set_source_files_properties("${JUCE_MODULES_DIR}/${unit}" PROPERTIES HEADER_FILE_ONLY ON)

@@ -1,117 +1,130 @@
 #include "MorvidHostKeyboard.h"
 
 #if JUCE_LINUX || JUCE_BSD
- #include <X11/Xlib.h>
- #include <X11/Xutil.h>
+ #include <xcb/xcb.h>
 
  #include <algorithm>
+ #include <cstdlib>
+ #include <cstring>
+ #include <memory>
 
 namespace
 {
-Display* asDisplay (void* display) { return static_cast<Display*> (display); }
+using Window = xcb_window_t;
 
-::Window windowOf (juce::ComponentPeer& peer)
+template <typename Reply>
+using Answer = std::unique_ptr<Reply, decltype (&std::free)>;
+
+template <typename Reply>
+Answer<Reply> answer (Reply* reply)
 {
-    return static_cast<::Window> (reinterpret_cast<juce::pointer_sized_uint> (peer.getNativeHandle()));
+    return { reply, &std::free };
 }
 
-// A window the host closed meanwhile answers with an error, which Xlib hands
-// to the host's handler: ours ignores them while we ask.
-class IgnoredErrors
-{
-public:
-    explicit IgnoredErrors (Display* display_) : display (display_), previous (XSetErrorHandler (ignore)) {}
-    ~IgnoredErrors()
-    {
-        XSync (display, False);
-        XSetErrorHandler (previous);
-    }
+xcb_connection_t* asConnection (void* connection) { return static_cast<xcb_connection_t*> (connection); }
 
-private:
-    static int ignore (Display*, XErrorEvent*) { return 0; }
-    Display* display;
-    XErrorHandler previous;
-};
-
-::Window parentOf (Display* display, ::Window window, ::Window& root)
+Window windowOf (juce::ComponentPeer& peer)
 {
-    ::Window parent = 0, *children = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree (display, window, &root, &parent, &children, &count) == 0)
+    return static_cast<Window> (reinterpret_cast<juce::pointer_sized_uint> (peer.getNativeHandle()));
+}
+
+xcb_atom_t atom (xcb_connection_t* c, const char* name)
+{
+    const auto reply = answer (xcb_intern_atom_reply (c, xcb_intern_atom (c, 1, (uint16_t) std::strlen (name), name), nullptr));
+    return reply != nullptr ? reply->atom : xcb_atom_t { XCB_ATOM_NONE };
+}
+
+// 0 when the window has gone.
+Window parentOf (xcb_connection_t* c, Window window, Window& root)
+{
+    const auto reply = answer (xcb_query_tree_reply (c, xcb_query_tree (c, window), nullptr));
+    if (reply == nullptr)
         return 0;
-    if (children != nullptr)
-        XFree (children);
-    return parent;
+    root = reply->root;
+    return reply->parent;
 }
 
-bool isManaged (Display* display, ::Window window)
+bool hasProperty (xcb_connection_t* c, Window window, xcb_atom_t property)
 {
-    const Atom managed = XInternAtom (display, "WM_STATE", True);
-    if (managed == 0)
-        return false;
-    Atom type = 0;
-    int format = 0;
-    unsigned long items = 0, after = 0;
-    unsigned char* data = nullptr;
-    XGetWindowProperty (display, window, managed, 0, 0, False, AnyPropertyType, &type, &format, &items, &after, &data);
-    if (data != nullptr)
-        XFree (data);
-    return type != 0;
+    const auto reply = answer (xcb_get_property_reply (c, xcb_get_property (c, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 0), nullptr));
+    return reply != nullptr && reply->type != XCB_ATOM_NONE;
 }
 
 // The host's top-level window above `window`: the first ancestor a window
-// manager manages, or without one the ancestor just below the root.
-::Window topLevelOf (Display* display, ::Window window)
+// manager manages (it carries WM_STATE), or without one the ancestor just
+// below the root.
+Window topLevelOf (xcb_connection_t* c, Window window)
 {
-    for (::Window root = 0;;)
+    const auto managed = atom (c, "WM_STATE");
+    for (Window root = 0;;)
     {
-        const auto parent = parentOf (display, window, root);
+        const auto parent = parentOf (c, window, root);
         if (parent == 0)
             return 0;
-        if (parent == root || isManaged (display, window))
+        if (parent == root || (managed != XCB_ATOM_NONE && hasProperty (c, window, managed)))
             return window;
         window = parent;
     }
 }
 
-bool isInside (Display* display, ::Window window, ::Window ancestor)
+bool isInside (xcb_connection_t* c, Window window, Window ancestor)
 {
-    for (::Window root = 0; window != 0; window = parentOf (display, window, root))
+    for (Window root = 0; window != 0; window = parentOf (c, window, root))
         if (window == ancestor)
             return true;
     return false;
 }
 
+bool isViewable (xcb_connection_t* c, Window window)
+{
+    const auto reply = answer (xcb_get_window_attributes_reply (c, xcb_get_window_attributes (c, window), nullptr));
+    return reply != nullptr && reply->map_state == XCB_MAP_STATE_VIEWABLE;
+}
+
+Window focusedWindow (xcb_connection_t* c)
+{
+    const auto reply = answer (xcb_get_input_focus_reply (c, xcb_get_input_focus (c), nullptr));
+    return reply != nullptr ? reply->focus : 0;
+}
+
+void setFocus (xcb_connection_t* c, Window window)
+{
+    // Checked, so that a refusal comes back here rather than anywhere else.
+    if (auto* error = xcb_request_check (c, xcb_set_input_focus_checked (c, XCB_INPUT_FOCUS_PARENT, window, XCB_CURRENT_TIME)))
+        std::free (error);
+}
+
 // Asks a top-level window to take the focus, as a window manager does, when
 // it takes part in that; otherwise gives it the focus.
-void focusTopLevel (Display* display, ::Window window)
+void focusTopLevel (xcb_connection_t* c, Window window)
 {
-    const Atom protocols = XInternAtom (display, "WM_PROTOCOLS", True);
-    const Atom takeFocus = XInternAtom (display, "WM_TAKE_FOCUS", True);
-    Atom* list = nullptr;
-    int count = 0;
+    const auto protocols = atom (c, "WM_PROTOCOLS");
+    const auto takeFocus = atom (c, "WM_TAKE_FOCUS");
     bool asks = false;
 
-    if (protocols != 0 && takeFocus != 0 && XGetWMProtocols (display, window, &list, &count) != 0)
-    {
-        asks = std::find (list, list + count, takeFocus) != list + count;
-        XFree (list);
-    }
+    if (protocols != XCB_ATOM_NONE && takeFocus != XCB_ATOM_NONE)
+        if (const auto reply = answer (xcb_get_property_reply (c, xcb_get_property (c, 0, window, protocols, XCB_ATOM_ATOM, 0, 64), nullptr)))
+        {
+            const auto* list = static_cast<const xcb_atom_t*> (xcb_get_property_value (reply.get()));
+            const auto count = xcb_get_property_value_length (reply.get()) / (int) sizeof (xcb_atom_t);
+            asks = std::find (list, list + count, takeFocus) != list + count;
+        }
 
     if (! asks)
     {
-        XSetInputFocus (display, window, RevertToParent, CurrentTime);
+        setFocus (c, window);
         return;
     }
 
-    XEvent event {};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = protocols;
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long> (takeFocus);
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent (display, window, False, NoEventMask, &event);
+    xcb_client_message_event_t event {};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = window;
+    event.type = protocols;
+    event.data.data32[0] = takeFocus;
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event (c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*> (&event));
+    xcb_flush (c);
 }
 } // namespace
 
@@ -119,40 +132,55 @@ MorvidHostKeyboard::MorvidHostKeyboard (juce::Component& window_) : window (wind
 
 MorvidHostKeyboard::~MorvidHostKeyboard()
 {
-    if (display != nullptr)
-        XCloseDisplay (asDisplay (display));
+    if (connection != nullptr)
+        xcb_disconnect (asConnection (connection));
+}
+
+// Connects on first use, and only then: a window that never takes the
+// keyboard costs no connection.
+static xcb_connection_t* connected (void*& connection)
+{
+    if (connection == nullptr)
+    {
+        auto* c = xcb_connect (nullptr, nullptr);
+        if (xcb_connection_has_error (c) != 0)
+        {
+            xcb_disconnect (c);
+            return nullptr;
+        }
+        connection = c;
+    }
+    return asConnection (connection);
 }
 
 void MorvidHostKeyboard::watch()
 {
     auto* peer = window.getPeer();
-    if (peer == nullptr || (display == nullptr && (display = XOpenDisplay (nullptr)) == nullptr))
+    auto* c = peer != nullptr ? connected (connection) : nullptr;
+    if (c == nullptr)
         return;
 
-    auto* d = asDisplay (display);
-    ::Window focused = 0;
-    int revert = 0;
-    XGetInputFocus (d, &focused, &revert);
+    const auto focused = focusedWindow (c);
     if (focused == lastSeen)
         return;
     lastSeen = focused;
 
-    const IgnoredErrors errors (d);
     const auto ours = windowOf (*peer);
-    if (focused > PointerRoot && ! isInside (d, focused, ours) && isInside (d, focused, topLevelOf (d, ours)))
+    if (focused > XCB_INPUT_FOCUS_POINTER_ROOT && ! isInside (c, focused, ours) && isInside (c, focused, topLevelOf (c, ours)))
         hostFocus = focused;
 }
 
 void MorvidHostKeyboard::giveBack()
 {
     auto* peer = window.getPeer();
-    if (peer == nullptr || ! peer->isFocused() || (display == nullptr && (display = XOpenDisplay (nullptr)) == nullptr))
+    auto* c = peer != nullptr ? connected (connection) : nullptr;
+    if (c == nullptr)
         return;
 
-    auto* d = asDisplay (display);
-    const IgnoredErrors errors (d);
-    const auto topLevel = topLevelOf (d, windowOf (*peer));
-    XWindowAttributes attributes {};
+    const auto ours = windowOf (*peer);
+    const auto focused = focusedWindow (c);
+    if (focused <= XCB_INPUT_FOCUS_POINTER_ROOT || ! isInside (c, focused, ours))
+        return;
 
     // Where the host held it inside its window, at once: a request through
     // the host's own event loop could land after the next click and take the
@@ -160,11 +188,11 @@ void MorvidHostKeyboard::giveBack()
     // asked instead: a toolkit that keeps a focus window of its own ignores
     // keys given to its top-level, which a window manager's click may have
     // focused for a moment.
-    if (hostFocus != 0 && hostFocus != topLevel && isInside (d, hostFocus, topLevel)
-        && XGetWindowAttributes (d, hostFocus, &attributes) != 0 && attributes.map_state == IsViewable)
-        XSetInputFocus (d, hostFocus, RevertToParent, CurrentTime);
-    else if (topLevel != 0 && XGetWindowAttributes (d, topLevel, &attributes) != 0 && attributes.map_state == IsViewable)
-        focusTopLevel (d, topLevel);
+    const auto topLevel = topLevelOf (c, ours);
+    if (hostFocus != 0 && hostFocus != topLevel && isInside (c, hostFocus, topLevel) && isViewable (c, hostFocus))
+        setFocus (c, hostFocus);
+    else if (topLevel != 0 && isViewable (c, topLevel))
+        focusTopLevel (c, topLevel);
 }
 
 #else

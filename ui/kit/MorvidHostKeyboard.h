@@ -22,7 +22,10 @@ public:
 
 private:
     juce::Component& window;
-    void* display = nullptr; // a connection of our own: the framework keeps its own to itself
+    // A connection of our own, through XCB: its errors come back with each
+    // answer instead of going to the host's error handler (which may end the
+    // host), so asking about a window that has just gone is harmless.
+    void* connection = nullptr;
     unsigned long lastSeen = 0, hostFocus = 0;
 
     JUCE_DECLARE_NON_COPYABLE (MorvidHostKeyboard)

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,6 +47,8 @@ int launch (const std::vector<std::string>& command, const std::map<std::string,
     const pid_t pid = fork();
     if (pid == 0)
     {
+        // Ended with the test, also when the test itself is ended abruptly.
+        prctl (PR_SET_PDEATHSIG, SIGTERM);
         setpgid (0, 0);
         const int log = open (logFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int nothing = open ("/dev/null", O_RDONLY);

@@ -104,16 +104,9 @@ struct Vst3Hosted : HostedPlugin
     float value (int index) override { return plugin->getParameters()[index]->getValue(); }
     void setValue (int index, float v) override { plugin->getParameters()[index]->setValueNotifyingHost (v); }
     void setProgram (int program) override { plugin->setCurrentProgram (program); }
-    // JUCE's VST3 wrapper never tells the host that program names changed,
-    // so the host's cached program list keeps the first names; the text of
-    // the wrapper's "Program" parameter is asked of the plug-in each time.
-    juce::String programName() override
-    {
-        for (auto* parameter : plugin->getParameters())
-            if (parameter->getName (32) == "Program")
-                return parameter->getCurrentValueAsText();
-        return {};
-    }
+    // The host's own list of program names, which it reads again when the
+    // plug-in says they changed.
+    juce::String programName() override { return plugin->getProgramName (plugin->getCurrentProgram()); }
 
     std::unique_ptr<juce::AudioPluginInstance> plugin;
     std::unique_ptr<juce::AudioProcessorEditor> editor;
