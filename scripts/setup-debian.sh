@@ -8,8 +8,8 @@ packages=(
     g++ cmake ninja-build pkg-config ccache patch
     clang libclang-rt-14-dev
     libgtest-dev
-    juce-modules-source libx11-dev libxtst-dev
-    xvfb xauth
+    juce-modules-source libx11-dev libxcb1-dev libxtst-dev
+    xvfb xauth openbox
     ardour
 )
 

@@ -126,6 +126,21 @@ void focusTopLevel (xcb_connection_t* c, Window window)
     xcb_send_event (c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*> (&event));
     xcb_flush (c);
 }
+
+void focusHost (xcb_connection_t* c, Window ours, Window hostFocus)
+{
+    // Where the host held it inside its window, at once: a request through
+    // the host's own event loop could land after the next click and take the
+    // keyboard from what that click opened. The top-level window itself is
+    // asked instead: a toolkit that keeps a focus window of its own ignores
+    // keys given to its top-level, which a window manager's click may have
+    // focused for a moment.
+    const auto topLevel = topLevelOf (c, ours);
+    if (hostFocus != 0 && hostFocus != topLevel && isInside (c, hostFocus, topLevel) && isViewable (c, hostFocus))
+        setFocus (c, hostFocus);
+    else if (topLevel != 0 && isViewable (c, topLevel))
+        focusTopLevel (c, topLevel);
+}
 } // namespace
 
 MorvidHostKeyboard::MorvidHostKeyboard (juce::Component& window_) : window (window_) {}
@@ -179,20 +194,20 @@ void MorvidHostKeyboard::giveBack()
 
     const auto ours = windowOf (*peer);
     const auto focused = focusedWindow (c);
-    if (focused <= XCB_INPUT_FOCUS_POINTER_ROOT || ! isInside (c, focused, ours))
+    if (focused > XCB_INPUT_FOCUS_POINTER_ROOT && isInside (c, focused, ours))
+        focusHost (c, ours, hostFocus);
+}
+
+void MorvidHostKeyboard::reclaim()
+{
+    auto* peer = window.getPeer();
+    auto* c = peer != nullptr ? connected (connection) : nullptr;
+    if (c == nullptr)
         return;
 
-    // Where the host held it inside its window, at once: a request through
-    // the host's own event loop could land after the next click and take the
-    // keyboard from what that click opened. The top-level window itself is
-    // asked instead: a toolkit that keeps a focus window of its own ignores
-    // keys given to its top-level, which a window manager's click may have
-    // focused for a moment.
-    const auto topLevel = topLevelOf (c, ours);
-    if (hostFocus != 0 && hostFocus != topLevel && isInside (c, hostFocus, topLevel) && isViewable (c, hostFocus))
-        setFocus (c, hostFocus);
-    else if (topLevel != 0 && isViewable (c, topLevel))
-        focusTopLevel (c, topLevel);
+    const auto ours = windowOf (*peer);
+    if (! isInside (c, focusedWindow (c), topLevelOf (c, ours)))
+        focusHost (c, ours, hostFocus);
 }
 
 #else
@@ -201,5 +216,6 @@ MorvidHostKeyboard::MorvidHostKeyboard (juce::Component& window_) : window (wind
 MorvidHostKeyboard::~MorvidHostKeyboard() = default;
 void MorvidHostKeyboard::watch() {}
 void MorvidHostKeyboard::giveBack() {}
+void MorvidHostKeyboard::reclaim() {}
 
 #endif

@@ -20,6 +20,11 @@ public:
     // manager does.
     void giveBack();
 
+    // After a pop-up menu of ours closed by a pick: the framework's menu took
+    // the X focus with the click and lost it to whatever the window manager
+    // chose when it closed; the host's window gets it back.
+    void reclaim();
+
 private:
     juce::Component& window;
     // A connection of our own, through XCB: its errors come back with each

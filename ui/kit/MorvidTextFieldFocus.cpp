@@ -2,6 +2,8 @@
 
 #include "MorvidHostKeyboard.h"
 
+#include <utility>
+
 namespace
 {
 juce::TextEditor* textFieldOf (juce::Component* component)
@@ -74,6 +76,10 @@ void MorvidTextFieldFocus::mouseDown (const juce::MouseEvent& event)
 
 void MorvidTextFieldFocus::mouseUp (const juce::MouseEvent& event)
 {
+    if (isMenuOpen() && event.eventComponent != nullptr
+        && event.eventComponent->getTopLevelComponent() == juce::Component::getCurrentlyModalComponent())
+        pickedInMenu = true;
+
     if (isOurs (event.eventComponent) && ! canType (editing) && ! isMenuOpen())
         giveKeysBack();
 }
@@ -83,8 +89,16 @@ void MorvidTextFieldFocus::timerCallback()
     hostKeyboard.watch();
     const bool menuIsOpen = isMenuOpen();
 
-    if (menuWasOpen && ! menuIsOpen && ! canType (editing))
-        giveKeysBack();
+    if (menuWasOpen && ! menuIsOpen)
+    {
+        // Closed by a pick, the menu took the X focus with the click and
+        // lost it to the window manager's choice: the plug-in's window of the
+        // host gets it back. Closed by a click elsewhere, it stays there.
+        if (std::exchange (pickedInMenu, false))
+            hostKeyboard.reclaim();
+        if (! canType (editing))
+            giveKeysBack();
+    }
 
     menuWasOpen = menuIsOpen;
 }

@@ -42,7 +42,7 @@ private:
     juce::Component& window;
     MorvidHostKeyboard hostKeyboard;
     juce::Component::SafePointer<juce::TextEditor> editing;
-    bool menuWasOpen = false;
+    bool menuWasOpen = false, pickedInMenu = false;
 
     JUCE_DECLARE_NON_COPYABLE (MorvidTextFieldFocus)
 };

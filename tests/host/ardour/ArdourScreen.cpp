@@ -2,6 +2,9 @@
 
 #include <X11/Xlib.h>
 
+#include <poll.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <functional>
 #include <thread>
@@ -93,20 +96,26 @@ bool ArdourScreen::start()
         if (! juce::File (program).existsAsFile())
             return fail (std::string (program) + " is missing (scripts/setup-debian.sh installs it)");
 
-    // A display number nobody holds: its lock file tells.
-    int number = 120;
-    while (juce::File ("/tmp/.X" + juce::String (number) + "-lock").exists())
-        ++number;
-    display = ":" + std::to_string (number);
-
+    // The X server picks a display nobody holds and says which once it
+    // takes connections.
+    int ready[2] = { -1, -1 };
+    if (pipe (ready) != 0)
+        return fail ("no pipe for the X server");
     const auto log = [this] (const char* name) { return sandbox.folder().getChildFile (name).getFullPathName().toStdString(); };
     auto environment = sandbox.environment();
     server = std::make_unique<RunningProgram> (
-        std::vector<std::string> { "/usr/bin/Xvfb", display, "-screen", "0",
+        std::vector<std::string> { "/usr/bin/Xvfb", "-displayfd", std::to_string (ready[1]), "-screen", "0",
                                    std::to_string (width) + "x" + std::to_string (height) + "x24", "-nolisten", "tcp" },
         environment, log ("xvfb.log"));
-    if (! within (10, [this] { return withDisplay (display, [] (Display*) { return true; }); }))
-        return fail ("the X server " + display + " did not start");
+    close (ready[1]);
+    std::string number;
+    pollfd answer { ready[0], POLLIN, 0 };
+    for (char c = 0; poll (&answer, 1, 10000) > 0 && read (ready[0], &c, 1) == 1 && c != '\n';)
+        number += c;
+    close (ready[0]);
+    if (number.empty())
+        return fail ("the X server did not start");
+    display = ":" + number;
 
     environment["DISPLAY"] = display;
     windowManager = std::make_unique<RunningProgram> (std::vector<std::string> { "/usr/bin/openbox", "--sm-disable" },

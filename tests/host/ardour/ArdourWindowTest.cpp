@@ -28,8 +28,8 @@ const std::vector<float> settings { 1.0f, 0.5f, 0.3f, 6.0f / 18.0f, 0.7f, 0.3f, 
 
 struct Format
 {
-    const char* track;      // the session's track, and the start of the window's title
-    const char* tag;        // the end of the window's title
+    const char* track;      // the session's track, and the start of the window's pluginTitle
+    const char* tag;        // the end of the window's pluginTitle
     const char* processor;  // the session's element for the plug-in's state
     const char* folder;     // the folder it makes in the Preset folder, for its presets
     int folderRow;          // where the listing shows it
@@ -173,15 +173,38 @@ protected:
         juce::PNGImageFormat().writeImageToStream (picture, stream);
     }
 
-    bool editorShows (juce::Rectangle<int> place, const juce::Image& image) { return XDriver::shows (x->capture(), place, image, 0); }
+    // The editor is the part of the plug-in's window as high as the picture,
+    // the picture in its middle. The host sizes its window as it likes (its
+    // tool bar grows with a preset's name): looked for again before each use.
+    juce::Rectangle<int> locateEditor()
+    {
+        juce::Rectangle<int> editor;
+        const auto window = x->findWindow (pluginTitle);
+        for (const auto& placed : window != 0 ? x->windowAndBelow (window) : std::vector<XDriver::Placed> {})
+            if (placed.screen.getHeight() == editorHeight && placed.screen.getWidth() >= editorWidth)
+                editor = placed.screen;
+        x->setOrigin (editor.getPosition() + juce::Point<int> ((editor.getWidth() - editorWidth) / 2, 0));
+        return editor;
+    }
+    juce::Image editorNow()
+    {
+        locateEditor();
+        return x->capture();
+    }
+    void clickAt (juce::Point<int> at)
+    {
+        locateEditor();
+        x->click (at.x, at.y);
+    }
+    bool editorShows (juce::Rectangle<int> place, const juce::Image& image) { return XDriver::shows (editorNow(), place, image, 0); }
 
     // Clicks a text field and types once it shows the keyboard's outline.
     bool typeInto (juce::Rectangle<int> field, const juce::String& text)
     {
         const auto outline = juce::LookAndFeel_V3().findColour (juce::TextEditor::focusedOutlineColourId);
-        x->click (field.getCentreX(), field.getCentreY());
+        clickAt (field.getCentre());
         const bool focused = until ("the keyboard in the field for " + text, [&] {
-            const auto edge = x->capture().getClippedImage (field.withHeight (1));
+            const auto edge = editorNow().getClippedImage (field.withHeight (1));
             int matching = 0;
             for (int i = 0; i < edge.getWidth(); ++i)
             {
@@ -198,7 +221,7 @@ protected:
 
     void openSaveBrowser()
     {
-        x->click (fileButton.getCentreX(), fileButton.getCentreY());
+        clickAt (fileButton.getCentre());
         if (! until ("the file menu", [this] { return ! x->shownMenu().isEmpty(); }))
             return;
         // The framework's menu now and then lets a quick synthetic click on
@@ -214,7 +237,7 @@ protected:
         until ("the save browser", browserShown);
     }
 
-    juce::Image row (int index) { return x->capture().getClippedImage (firstRow.translated (0, index * firstRow.getHeight())); }
+    juce::Image row (int index) { return editorNow().getClippedImage (firstRow.translated (0, index * firstRow.getHeight())); }
 
     static bool isBlank (const juce::Image& picture)
     {
@@ -237,6 +260,7 @@ protected:
         if (! listed)
             return false;
         const auto at = firstRow.translated (0, index * firstRow.getHeight()).getCentre();
+        locateEditor();
         x->doubleClick (at.x, at.y);
         return until ("the new folder's empty listing", [this] { return isBlank (row (0)); });
     }
@@ -246,6 +270,7 @@ protected:
     ArdourSandbox sandbox;
     ArdourScreen screen { sandbox };
     std::unique_ptr<XDriver> x;
+    juce::String pluginTitle;
     const juce::File captures = juce::File::getCurrentWorkingDirectory().getChildFile ("ardour-window");
 };
 
@@ -253,25 +278,15 @@ void ArdourWindowTest::namePresets (const Format& format, juce::Point<int> entry
 {
     SCOPED_TRACE (format.track);
     const auto presets = sandbox.home().getChildFile ("Music/Audio Music Apps/Morvid/Presets/PandrelTQ4418");
-    const juce::String title = juce::String (format.track) + ": " + ArdourSandbox::pluginName;
+    pluginTitle = juce::String (format.track) + ": " + ArdourSandbox::pluginName;
     const juce::String prefix = juce::String (format.track).toLowerCase() + "-";
 
-    // Opened from the mixer strip; the editor is the part of the plug-in's
-    // window as high as the picture, the picture in its middle.
+    // Opened from the mixer strip.
     x->setOrigin ({});
     x->doubleClick (entry.x, entry.y);
-    // The host sizes its window after the editor opens: placed again on
-    // every look until the editor's file button is where it should be.
-    XWindowId window = 0;
     juce::Rectangle<int> editor;
-    ASSERT_TRUE (until ("the editor", [&] {
-        window = x->findWindow (title);
-        for (const auto& placed : window != 0 ? x->windowAndBelow (window) : std::vector<XDriver::Placed> {})
-            if (placed.screen.getHeight() == editorHeight && placed.screen.getWidth() >= editorWidth)
-                editor = placed.screen;
-        x->setOrigin (editor.getPosition() + juce::Point<int> ((editor.getWidth() - editorWidth) / 2, 0));
-        return ! editor.isEmpty() && editorShows (fileButton, fileStrip);
-    }, 20000));
+    ASSERT_TRUE (until ("the editor", [&] { return ! (editor = locateEditor()).isEmpty() && editorShows (fileButton, fileStrip); }, 20000));
+    const auto window = x->findWindow (pluginTitle);
     const auto frame = x->windowAndBelow (window).front().screen;
     save (x->captureScreen (frame), prefix + "00-window");
 
@@ -280,7 +295,8 @@ void ArdourWindowTest::namePresets (const Format& format, juce::Point<int> entry
     const auto margins = x->captureScreen (editor);
     if (editor.getWidth() > editorWidth)
     {
-        EXPECT_NE (margins.getPixelAt (2, editorHeight / 2), juce::Colours::black) << "black margin beside the editor";
+        for (const int column : { 2, margins.getWidth() - 3 })
+            EXPECT_NE (margins.getPixelAt (column, editorHeight / 2), juce::Colours::black) << "black margin beside the editor";
     }
 
     for (int n = 1; n <= namesPerFormat; ++n)
@@ -289,10 +305,10 @@ void ArdourWindowTest::namePresets (const Format& format, juce::Point<int> entry
         openSaveBrowser();
         if (n == 1)
         {
-            x->click (newFolderButton.getCentreX(), newFolderButton.getCentreY());
+            clickAt (newFolderButton.getCentre());
             ASSERT_TRUE (until ("the new-folder panel", [this] { return editorShows (folderCancel, cancelStrip); }));
             ASSERT_TRUE (typeInto (folderNameBox, format.folder));
-            save (x->capture(), prefix + "01-folder-named");
+            save (editorNow(), prefix + "01-folder-named");
             x->key (XK_Return);
             ASSERT_TRUE (until ("the folder on disk", [&] { return presets.getChildFile (format.folder).isDirectory(); }));
             ASSERT_TRUE (until ("the browser again", [this] { return editorShows (newFolderButton, newFolderStrip); }));
@@ -302,19 +318,19 @@ void ArdourWindowTest::namePresets (const Format& format, juce::Point<int> entry
         const auto name = nameOf (format, n);
         ASSERT_TRUE (typeInto (fileNameBox, name));
         ASSERT_TRUE (until ("SAVE to come on", [this] { return editorShows (saveButton, saveStrip); }));
-        save (x->capture(), prefix + juce::String::formatted ("%02d-named", n + 1));
-        x->click (saveButton.getCentreX(), saveButton.getCentreY());
+        save (editorNow(), prefix + juce::String::formatted ("%02d-named", n + 1));
+        clickAt (saveButton.getCentre());
         const auto file = presets.getChildFile (format.folder).getChildFile (name + ".mdtz");
         ASSERT_TRUE (until ("the file " + file.getFileName(), [&] { return file.existsAsFile(); }));
         ASSERT_TRUE (until ("the browser to close", [this] { return editorShows (fileButton, fileStrip); }));
     }
-    save (x->capture(), prefix + "12-saved");
+    save (editorNow(), prefix + "12-saved");
 
     // One step back lands on the ninth name. Ctrl+S from the plug-in's
     // window reaches ardour (the plug-in keeps no key it does not use), which
     // saves the session with the plug-in's state.
     const auto expected = juce::String (format.folder) + "/" + nameOf (format, namesPerFormat - 1) + ".mdtz";
-    x->click (previousButton.getCentreX(), previousButton.getCentreY());
+    clickAt (previousButton.getCentre());
     // The keyboard back in the plug-in's window of ardour's, out of ours.
     const auto hostHasKeyboard = [this, window] {
         const auto focused = x->focusedWindow();
@@ -336,7 +352,7 @@ void ArdourWindowTest::namePresets (const Format& format, juce::Point<int> entry
         const auto* slot = patch != nullptr ? currentSlot (*patch) : nullptr;
         return slot != nullptr && slot->getStringAttribute ("presetPath") == expected;
     }, 10000));
-    save (x->capture(), prefix + "13-stepped");
+    save (editorNow(), prefix + "13-stepped");
 
     // Every file holds the plug-in's values, which are the session's.
     const auto playing = valuesOf (patch != nullptr ? currentSlot (*patch) : nullptr);
@@ -349,7 +365,7 @@ void ArdourWindowTest::namePresets (const Format& format, juce::Point<int> entry
     }
 
     x->closeWindow (window);
-    until ("the plug-in's window to close", [&] { return x->findWindow (title) == 0; });
+    until ("the plug-in's window to close", [&] { return x->findWindow (pluginTitle) == 0; });
 }
 } // namespace
 
