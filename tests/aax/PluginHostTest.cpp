@@ -17,6 +17,7 @@
 
 using namespace aaxhost;
 using pluginsuite::hostBlock;
+using pluginsuite::play;
 using pluginsuite::settings;
 
 namespace
@@ -46,17 +47,6 @@ std::string given (const CallLog& log, const std::string& call)
     return {};
 }
 
-void setAll (Instance& instance, const std::vector<float>& values)
-{
-    for (std::size_t i = 0; i < values.size(); ++i)
-        instance.parameters->UpdateParameterNormalizedValue (std::to_string (i).c_str(), values[i], AAX_eUpdateSource_Parameter);
-}
-
-void bypass (Instance& instance, double on)
-{
-    instance.parameters->UpdateParameterNormalizedValue ("MasterBypassID", on, AAX_eUpdateSource_Parameter);
-}
-
 double valueOf (Instance& instance, const char* id)
 {
     double value = -1.0;
@@ -64,9 +54,43 @@ double valueOf (Instance& instance, const char* id)
     return value;
 }
 
+int exportedFunctions()
+{
+    int count = 0;
+    if (auto* pipe = popen ((std::string ("nm -D --defined-only '") + PANDREL_AAX_PLUGIN + "'").c_str(), "r"))
+    {
+        for (char line[512]; std::fgets (line, sizeof (line), pipe) != nullptr;)
+            ++count;
+        pclose (pipe);
+    }
+    return count;
+}
+
+int threadCount()
+{
+    int count = 0;
+    if (auto* tasks = opendir ("/proc/self/task"))
+    {
+        while (auto* entry = readdir (tasks))
+            count += entry->d_name[0] != '.' ? 1 : 0;
+        closedir (tasks);
+    }
+    return count;
+}
+
+long residentBytes()
+{
+    long pages = 0, resident = 0;
+    if (auto* statm = std::fopen ("/proc/self/statm", "r"))
+    {
+        resident = std::fscanf (statm, "%ld %ld", &pages, &resident) == 2 ? resident : 0;
+        std::fclose (statm);
+    }
+    return resident * sysconf (_SC_PAGESIZE);
+}
 } // namespace
 
-// The module's session, and an instance of the component for a layout.
+// The module in a session of its own, and an instance of the component for a layout.
 struct AaxFormat
 {
     std::string error() const { return session.error(); }
@@ -100,15 +124,17 @@ struct AaxFormat
         instance = &session.make (session.componentFor (ins, outs), static_cast<float> (rate));
         if (! instance->isReady() || values.empty())
             return instance->isReady();
-        setAll (*instance, values);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            set (static_cast<int> (i), values[i]);
         instance->parameters->Uninitialize();
         return instance->initialize() == 0;
     }
 
-    void set (int index, float value)
+    void set (const std::string& id, double value)
     {
-        instance->parameters->UpdateParameterNormalizedValue (std::to_string (index).c_str(), value, AAX_eUpdateSource_Parameter);
+        instance->parameters->UpdateParameterNormalizedValue (id.c_str(), value, AAX_eUpdateSource_Parameter);
     }
+    void set (int index, float value) { set (std::to_string (index), value); }
     float get (int index) { return static_cast<float> (valueOf (*instance, std::to_string (index).c_str())); }
     void process (float* const* ins, float* const* outs, int frames) { instance->render (ins, outs, frames); }
 
@@ -141,67 +167,6 @@ struct AaxFormat
     Session session { PANDREL_AAX_PLUGIN };
     Instance* instance = nullptr;
 };
-
-namespace
-{
-// Renders audio through an instance in host blocks of any size.
-Channels play (Instance& instance, const Channels& dry, int outs, bool inPlace, int block = hostBlock)
-{
-    Channels in = dry;
-    Channels out (static_cast<std::size_t> (outs), std::vector<float> (dry[0].size(), 9.0f));
-    for (int start = 0; start < static_cast<int> (dry[0].size()); start += block)
-    {
-        const int n = std::min (block, static_cast<int> (dry[0].size()) - start);
-        std::vector<float*> ins, outPointers;
-        for (auto& channel : in)
-            ins.push_back (channel.data() + start);
-        for (std::size_t c = 0; c < out.size(); ++c)
-            outPointers.push_back (inPlace && c < in.size() ? ins[c] : out[c].data() + start);
-        instance.render (ins.data(), outPointers.data(), n);
-    }
-    for (std::size_t c = 0; inPlace && c < in.size() && c < out.size(); ++c)
-        out[c] = in[c];
-    return out;
-}
-
-int exportedFunctions()
-{
-    const std::string command = std::string ("nm -D --defined-only '") + PANDREL_AAX_PLUGIN + "'";
-    int count = 0;
-    if (auto* pipe = popen (command.c_str(), "r"))
-    {
-        char line[512];
-        while (std::fgets (line, sizeof (line), pipe) != nullptr)
-            ++count;
-        pclose (pipe);
-    }
-    return count;
-}
-
-int threadCount()
-{
-    int count = 0;
-    if (auto* tasks = opendir ("/proc/self/task"))
-    {
-        while (auto* entry = readdir (tasks))
-            count += entry->d_name[0] != '.' ? 1 : 0;
-        closedir (tasks);
-    }
-    return count;
-}
-
-long residentBytes()
-{
-    long pages = 0, resident = 0;
-    if (auto* statm = std::fopen ("/proc/self/statm", "r"))
-    {
-        if (std::fscanf (statm, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        std::fclose (statm);
-    }
-    return resident * sysconf (_SC_PAGESIZE);
-}
-} // namespace
 
 INSTANTIATE_TYPED_TEST_SUITE_P (Aax, PluginFormat, AaxFormat);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST (PluginTail); // hosts ask an AAX plug-in for no tail
@@ -293,8 +258,8 @@ TEST (AaxPlugin, MasterBypassPassesTheInputAndNoRateGivesTheFallback)
         const auto dry = noise (ins, 48000 / 5, ins + outs);
         AaxFormat plugin;
         ASSERT_TRUE (plugin.start (ins, outs, settings));
-        bypass (*plugin.instance, 1.0);
-        const auto passed = play (*plugin.instance, dry, outs, ins == outs);
+        plugin.set ("MasterBypassID", 1.0);
+        const auto passed = play (plugin, dry, outs, ins == outs);
         for (int c = 0; c < outs; ++c)
         {
             const auto& in = dry[static_cast<std::size_t> (std::min (c, ins - 1))];
@@ -305,8 +270,6 @@ TEST (AaxPlugin, MasterBypassPassesTheInputAndNoRateGivesTheFallback)
     // Set after the instance is prepared: the model type stays as it is.
     auto steady = settings;
     steady[ParameterTable::flangerType] = 0.0f;
-    Session session (PANDREL_AAX_PLUGIN);
-    ASSERT_EQ (session.error(), "");
     const auto dry = noise (2, 44100 / 4, 9);
     ReferenceProcessor processor;
     processor.prepare (44100.0, 1024);
@@ -315,10 +278,11 @@ TEST (AaxPlugin, MasterBypassPassesTheInputAndNoRateGivesTheFallback)
     const auto expected = processor.render (dry, 1024);
     for (const float unknownRate : { 0.0f, std::nanf ("") })
     {
-        auto& instance = session.make (0, unknownRate);
-        ASSERT_TRUE (instance.isReady()) << instance.error;
-        setAll (instance, steady);
-        EXPECT_LT (residualDb (play (instance, dry, 2, false, 3 * 1024), expected), -120.0) << unknownRate;
+        AaxFormat plugin;
+        ASSERT_TRUE (plugin.start (2, 2, {}, unknownRate));
+        for (std::size_t i = 0; i < steady.size(); ++i)
+            plugin.set (static_cast<int> (i), steady[i]);
+        EXPECT_LT (residualDb (play (plugin, dry, 2, false, 3 * 1024), expected), -120.0) << unknownRate;
     }
 }
 
@@ -326,11 +290,9 @@ TEST (AaxPlugin, MasterBypassPassesTheInputAndNoRateGivesTheFallback)
 // processor held before it plays after it.
 TEST (AaxPlugin, MasterBypassRampsBothWaysAndForgetsWhatCameBefore)
 {
-    Session session (PANDREL_AAX_PLUGIN);
-    ASSERT_EQ (session.error(), "");
-    auto& instance = session.make (0, hostRate);
-    ASSERT_TRUE (instance.isReady()) << instance.error;
-    instance.parameters->UpdateParameterNormalizedValue ("6", 0.9, AAX_eUpdateSource_Parameter);
+    AaxFormat plugin;
+    ASSERT_TRUE (plugin.start (2, 2, {}));
+    plugin.set (6, 0.9f);
     const auto dry = noise (2, 100 * hostBlock, 5);
     Channels after (2, std::vector<float> (20 * hostBlock));
     for (auto& channel : after)
@@ -342,7 +304,6 @@ TEST (AaxPlugin, MasterBypassRampsBothWaysAndForgetsWhatCameBefore)
     up.set (0, 0.0f);
     for (auto* processor : { &down, &up })
     {
-        processor->setLayout (2, 2);
         processor->set (6, 0.9f);
         processor->prepare (hostRate, 1024);
     }
@@ -350,58 +311,56 @@ TEST (AaxPlugin, MasterBypassRampsBothWaysAndForgetsWhatCameBefore)
     down.render (dry, hostBlock);
     down.set (0, 0.0f);
 
-    play (instance, dry, 2, false);
-    bypass (instance, 1.0);
-    EXPECT_LT (residualDb (play (instance, dry, 2, false), down.render (dry, hostBlock)), -120.0);
-    play (instance, Channels (2, std::vector<float> (200 * hostBlock)), 2, false);
-    bypass (instance, 0.0);
-    EXPECT_LT (residualDb (play (instance, after, 2, false), up.render (after, hostBlock)), -120.0);
+    play (plugin, dry, 2, false);
+    plugin.set ("MasterBypassID", 1.0);
+    EXPECT_LT (residualDb (play (plugin, dry, 2, false), down.render (dry, hostBlock)), -120.0);
+    play (plugin, Channels (2, std::vector<float> (200 * hostBlock)), 2, false);
+    plugin.set ("MasterBypassID", 0.0);
+    EXPECT_LT (residualDb (play (plugin, after, 2, false), up.render (after, hostBlock)), -120.0);
 }
 
 TEST (AaxPlugin, AutomationGoesBothWaysWithoutEcho)
 {
-    Session session (PANDREL_AAX_PLUGIN);
-    ASSERT_EQ (session.error(), "");
-    auto& a = session.make (0, hostRate);
-    ASSERT_TRUE (a.isReady()) << a.error;
+    AaxFormat a, b, c;
+    ASSERT_TRUE (a.start (2, 2, {}) && b.start (2, 2, {}));
     const auto dry = noise (2, 4096, 3);
     const auto before = play (a, dry, 2, false);
-    const auto stateBefore = a.chunk (stateChunk);
-    a.automation.log.take();
+    const auto stateBefore = a.state();
+    a.instance->automation.log.take();
 
     // The host's value reaches the processor's audio and state, and is only
     // reported back, never asked for again.
-    a.parameters->UpdateParameterNormalizedValue ("7", 0.0, AAX_eUpdateSource_Parameter);
-    a.parameters->UpdateParameterNormalizedValue ("6", 0.9, AAX_eUpdateSource_Parameter);
-    EXPECT_EQ (a.automation.log.take(), (std::vector<std::string> { "current 7 0", "current 6 0.9" }));
-    EXPECT_NE (a.chunk (stateChunk), stateBefore);
-    auto& b = session.make (0, hostRate);
+    a.set ("7", 0.0);
+    a.set ("6", 0.9);
+    EXPECT_EQ (a.instance->automation.log.take(), (std::vector<std::string> { "current 7 0", "current 6 0.9" }));
+    EXPECT_NE (a.state(), stateBefore);
     const auto unchanged = play (b, dry, 2, false);
     EXPECT_LT (residualDb (unchanged, before), -120.0);
     EXPECT_GT (residualDb (play (a, dry, 2, false), unchanged), -60.0);
 
     // A state restored into b comes back to the host as requests, which b
     // takes once the host confirms them.
-    b.automation.log.take();
-    ASSERT_EQ (b.setChunk (stateChunk, a.chunk (stateChunk)), 0);
-    const auto asked = b.automation.log.take();
+    auto& automation = b.instance->automation;
+    automation.log.take();
+    ASSERT_EQ (b.instance->setChunk (stateChunk, a.instance->chunk (stateChunk)), 0);
+    const auto asked = automation.log.take();
     EXPECT_EQ (asked.size(), 3 * 11u); // each value once, when the restore is done
     const auto last = std::find (asked.rbegin(), asked.rend(), "touch 7");
     ASSERT_GE (std::distance (asked.rbegin(), last), 2);
     const auto at = last.base() - 1;
     EXPECT_EQ (std::vector<std::string> (at, at + 3), (std::vector<std::string> { "touch 7", "request 7 0", "release 7" }));
-    EXPECT_NE (valueOf (b, "7"), 0.0); // not yet confirmed
-    b.answerRequests();
-    const auto confirmed = b.automation.log.take();
+    EXPECT_NE (b.get (7), 0.0f); // not yet confirmed
+    b.instance->answerRequests();
+    const auto confirmed = automation.log.take();
     EXPECT_NE (std::find (confirmed.begin(), confirmed.end(), "current 7 0"), confirmed.end());
-    EXPECT_EQ (valueOf (b, "7"), 0.0);
+    EXPECT_EQ (b.get (7), 0.0f);
 
     // Initialised again (after Uninitialize too, or after a state restored
     // before it), the host starts from the values the processor holds.
-    auto& c = session.make (0, hostRate);
-    c.parameters->Uninitialize();
-    c.setChunk (stateChunk, a.chunk (stateChunk));
-    for (auto [instance, uninitialise] : { std::pair { &c, false }, std::pair { &a, false }, std::pair { &a, true } })
+    ASSERT_TRUE (c.start (2, 2, {}));
+    c.instance->parameters->Uninitialize();
+    c.instance->setChunk (stateChunk, a.instance->chunk (stateChunk));
+    for (auto [instance, uninitialise] : { std::pair { c.instance, false }, std::pair { a.instance, false }, std::pair { a.instance, true } })
     {
         if (uninitialise)
             instance->parameters->Uninitialize();
@@ -415,24 +374,23 @@ TEST (AaxPlugin, AutomationGoesBothWaysWithoutEcho)
 // either order of the two chunks: each comes back exactly.
 TEST (AaxPlugin, BothChunksMoveExactValuesInEitherOrder)
 {
-    Session session (PANDREL_AAX_PLUGIN);
-    ASSERT_EQ (session.error(), "");
-    auto& a = session.make (0, hostRate);
-    ASSERT_TRUE (a.isReady()) << a.error;
-    setAll (a, { 0.81008f, 0.0f, 0.215315f, 0.636188f, 0.7f, 0.3f, 0.75f, 0.123456f, 0.5f, 0.9f, 0.1f });
+    AaxFormat a;
+    ASSERT_TRUE (a.start (2, 2, {}));
+    const float exact[] = { 0.81008f, 0.0f, 0.215315f, 0.636188f, 0.7f, 0.3f, 0.75f, 0.123456f, 0.5f, 0.9f, 0.1f };
+    for (int i = 0; i < 11; ++i)
+        a.set (i, exact[i]);
     std::int32_t chunks = 0;
-    a.parameters->GetNumberOfChunks (&chunks);
+    a.instance->parameters->GetNumberOfChunks (&chunks);
     EXPECT_EQ (chunks, 2);
-    const auto parameterChunk = a.chunk (elck);
-    const auto state = a.chunk (stateChunk);
-    ASSERT_FALSE (parameterChunk.empty());
-    ASSERT_FALSE (state.empty());
+    const auto parameterChunk = a.instance->chunk (elck);
+    const auto state = a.instance->chunk (stateChunk);
+    ASSERT_FALSE (parameterChunk.empty() || state.empty());
     EXPECT_EQ (reinterpret_cast<const AAX_SPlugInChunk*> (parameterChunk.data())->fSize, 140);
     EXPECT_STREQ (reinterpret_cast<const AAX_SPlugInChunk*> (state.data())->fName, "Pandrel TQ4418 State");
 
     for (const auto& order : { std::pair { elck, stateChunk }, std::pair { stateChunk, elck } })
     {
-        auto& b = session.make (0, hostRate);
+        auto& b = a.session.make (0, hostRate);
         AAX_CBoolean equal = 1;
         b.parameters->CompareActiveChunk (reinterpret_cast<const AAX_SPlugInChunk*> (state.data()), &equal);
         EXPECT_EQ (equal, 0);
@@ -451,7 +409,7 @@ TEST (AaxPlugin, BothChunksMoveExactValuesInEitherOrder)
 
     // 16 MiB of fields no parameter reads, and of one value again and again:
     // the instance holds no more memory for them, nor afterwards.
-    auto& b = *session.instances.back();
+    auto& b = *a.session.instances.back();
     const int size = 16 << 20;
     std::vector<char> hostile (AAX_PLUGIN_CHUNK_HEADER_SIZE + size, 0);
     auto* chunk = reinterpret_cast<AAX_SPlugInChunk*> (hostile.data());
@@ -473,31 +431,30 @@ TEST (AaxPlugin, BothChunksMoveExactValuesInEitherOrder)
 
 TEST (AaxPlugin, EditorDragsReachTheHostAsGestures)
 {
-    Session session (PANDREL_AAX_PLUGIN);
-    ASSERT_EQ (session.error(), "");
-    auto& a = session.make (0, hostRate);
-    ASSERT_TRUE (a.isReady()) << a.error;
+    AaxFormat a, b;
+    ASSERT_TRUE (a.start (2, 2, {}) && b.start (2, 2, {}));
+    auto& automation = a.instance->automation;
 
     // The host's timer runs the editor; requests wait for the host.
     XDriver x ([&a] (int ms) {
         for (int waited = 0; waited < ms; waited += 5)
         {
-            a.gui->TimerWakeup();
+            a.idle();
             std::this_thread::sleep_for (std::chrono::milliseconds (5));
         }
     });
     if (! x.ok())
         GTEST_SKIP() << "no X display with the test extension";
-    ASSERT_TRUE (a.openGUI (x.hostWindow()));
+    ASSERT_TRUE (a.instance->openGUI (x.hostWindow()));
     x.pump (300);
-    a.automation.log.take();
-    const double before = valueOf (a, "7");
+    automation.log.take();
+    const float before = a.get (7);
 
     // The mix knob ("7") dragged up: each step of the drag a touch, a set
     // request and a release.
     x.drag (50, 162, 0, -50);
-    const auto gesture = a.automation.log.take();
-    const auto requested = a.automation.takeRequests();
+    const auto gesture = automation.log.take();
+    const auto requested = automation.takeRequests();
     ASSERT_GE (requested.size(), 2u);
     ASSERT_EQ (gesture.size(), 3 * requested.size());
     for (std::size_t i = 0; i < gesture.size(); i += 3)
@@ -506,22 +463,21 @@ TEST (AaxPlugin, EditorDragsReachTheHostAsGestures)
         EXPECT_EQ (gesture[i + 1].rfind ("request 7 ", 0), 0u) << gesture[i + 1];
         EXPECT_EQ (gesture[i + 2], "release 7");
     }
-    EXPECT_EQ (valueOf (a, "7"), before); // not yet confirmed
+    EXPECT_EQ (a.get (7), before); // not yet confirmed
 
     // Confirmed: the processor holds the host's value, and nothing is asked again.
     const double last = requested.back().second;
     EXPECT_GT (last, before + 0.1);
     for (const auto& [id, v] : requested)
-        a.parameters->UpdateParameterNormalizedValue (id.c_str(), v, AAX_eUpdateSource_Parameter);
+        a.set (id, v);
     x.pump (100);
-    const auto reported = a.automation.log.take();
+    const auto reported = automation.log.take();
     EXPECT_EQ (reported.size(), requested.size());
     for (const auto& call : reported)
         EXPECT_EQ (call.rfind ("current 7 ", 0), 0u) << call;
-    EXPECT_EQ (valueOf (a, "7"), last);
-    a.closeGUI();
+    EXPECT_EQ (valueOf (*a.instance, "7"), last);
+    a.closeEditor();
 
-    auto& b = session.make (0, hostRate);
-    b.parameters->UpdateParameterNormalizedValue ("7", last, AAX_eUpdateSource_Parameter);
-    EXPECT_EQ (a.chunk (stateChunk), b.chunk (stateChunk));
+    b.set ("7", last);
+    EXPECT_EQ (a.state(), b.state());
 }

@@ -63,18 +63,18 @@ inline Channels reference (int ins, int outs, Channels audio, const std::vector<
 // Audio through a started plug-in in host blocks: separate buffers, or in
 // place (the outputs are the inputs; an output beyond them its own).
 template <class Format>
-Channels play (Format& plugin, const Channels& dry, int outs, bool inPlace)
+Channels play (Format& plugin, const Channels& dry, int outs, bool inPlace, int block = hostBlock)
 {
     Channels in = dry, out (static_cast<std::size_t> (outs), std::vector<float> (dry[0].size(), 9.0f));
     const int length = static_cast<int> (dry[0].size());
-    for (int start = 0; start < length; start += hostBlock)
+    for (int start = 0; start < length; start += block)
     {
         std::vector<float*> ins, outputs;
         for (auto& channel : in)
             ins.push_back (channel.data() + start);
         for (std::size_t c = 0; c < out.size(); ++c)
             outputs.push_back (inPlace && c < in.size() ? ins[c] : out[c].data() + start);
-        plugin.process (ins.data(), outputs.data(), std::min (hostBlock, length - start));
+        plugin.process (ins.data(), outputs.data(), std::min (block, length - start));
     }
     for (std::size_t c = 0; inPlace && c < in.size() && c < out.size(); ++c)
         out[c] = in[c];
