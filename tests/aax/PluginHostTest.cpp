@@ -185,11 +185,13 @@ TEST (AaxPlugin, LoadsDescribesAndUnloadsCleanly)
 
         const auto& collection = *session.host.collections.back();
         EXPECT_EQ (collection.effects.front().first, "com.morvid.PandrelTQ4418");
-        EXPECT_TRUE (collection.log.contains ("AddPackageName TQ4418"));
+        EXPECT_TRUE (collection.log.contains ("AddPackageName TQ4418") && collection.log.contains ("AddPackageName Pandrel TQ4418"));
         EXPECT_EQ (session.effect->procs.size(), 2u);
 
-        // One component per layout, each with the same fields.
+        // One component per layout, in the order offered, each with the same fields.
         ASSERT_EQ (session.effect->components.size(), 3u);
+        EXPECT_EQ (std::vector<int> ({ session.componentFor (2, 2), session.componentFor (1, 2), session.componentFor (1, 1) }),
+                   std::vector<int> ({ 0, 1, 2 }));
         for (int k = 0; k < 3; ++k)
         {
             const auto& component = *session.effect->components[static_cast<std::size_t> (k)];

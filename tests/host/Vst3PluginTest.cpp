@@ -256,7 +256,7 @@ TEST (Vst3Plugin, EveryProgramsValuesMoveToASecondInstance)
 }
 
 // Another state whose 8-byte size before "JUCEPrivateData" (the wrapper's
-// trailer) does not fit: refused whole.
+// trailer) does not fit: refused whole; and junk for the host state itself.
 TEST (Vst3Plugin, AStateWithADamagedTrailerIsRefusedWhole)
 {
     Vst3Format plugin;
@@ -272,6 +272,9 @@ TEST (Vst3Plugin, AStateWithADamagedTrailerIsRefusedWhole)
         std::memcpy (component.data() + component.size() - 23, &size, 8);
         plugin.setState (component);
     }
+    // Junk where the host's own state should be.
+    const auto junk = pluginsuite::hostileStates (before).front();
+    plugin.plugin->setStateInformation (junk.data(), static_cast<int> (junk.size()));
     EXPECT_EQ (plugin.state(), before);
     EXPECT_FLOAT_EQ (plugin.get (4), 0.9f);
 }
