@@ -48,13 +48,13 @@ struct Description
 // preset document carries exactly.
 inline const std::vector<float> settings { 1.0f, 0.5f, 0.3f, 6.0f / 18.0f, 0.7f, 0.3f, 0.75f, 0.5f, 0.5f, 1.0f, 1.0f };
 
-// The processor as a host would play it: values set, then prepared.
-inline Channels reference (int ins, int outs, Channels audio, const std::vector<float>& values = settings)
+// The processor as a host would play it: the settings, then prepared.
+inline Channels reference (int ins, int outs, Channels audio)
 {
     ReferenceProcessor processor;
     processor.setLayout (ins, outs);
-    for (std::size_t i = 0; i < values.size(); ++i)
-        processor.set (static_cast<int> (i), values[i]);
+    for (std::size_t i = 0; i < settings.size(); ++i)
+        processor.set (static_cast<int> (i), settings[i]);
     processor.prepare (hostRate, hostBlock);
     audio.resize (static_cast<std::size_t> (outs), std::vector<float> (audio[0].size()));
     return processor.render (audio, hostBlock);
