@@ -168,7 +168,7 @@ struct AaxFormat
     Instance* instance = nullptr;
 };
 
-INSTANTIATE_TYPED_TEST_SUITE_P (Aax, PluginFormat, AaxFormat);
+INSTANTIATE_TYPED_TEST_SUITE_P (Aax, PluginFormat, AaxFormat, pluginsuite::ByIndex);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST (PluginTail); // hosts ask an AAX plug-in for no tail
 
 TEST (AaxPlugin, LoadsDescribesAndUnloadsCleanly)

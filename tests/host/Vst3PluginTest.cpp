@@ -164,8 +164,8 @@ juce::AudioBuffer<float> render (juce::AudioPluginInstance& plugin)
 }
 } // namespace
 
-INSTANTIATE_TYPED_TEST_SUITE_P (Vst3, PluginFormat, Vst3Format);
-INSTANTIATE_TYPED_TEST_SUITE_P (Vst3, PluginTail, Vst3Format);
+INSTANTIATE_TYPED_TEST_SUITE_P (Vst3, PluginFormat, Vst3Format, pluginsuite::ByIndex);
+INSTANTIATE_TYPED_TEST_SUITE_P (Vst3, PluginTail, Vst3Format, pluginsuite::ByIndex);
 
 TEST (Vst3Plugin, DescriptionParametersAndPrograms)
 {

@@ -128,8 +128,8 @@ struct Vst2Format : Vst2Host
 
 using Plugin = Vst2Format;
 
-INSTANTIATE_TYPED_TEST_SUITE_P (Vst2, PluginFormat, Vst2Format);
-INSTANTIATE_TYPED_TEST_SUITE_P (Vst2, PluginTail, Vst2Format);
+INSTANTIATE_TYPED_TEST_SUITE_P (Vst2, PluginFormat, Vst2Format, pluginsuite::ByIndex);
+INSTANTIATE_TYPED_TEST_SUITE_P (Vst2, PluginTail, Vst2Format, pluginsuite::ByIndex);
 
 TEST (Vst2Plugin, ShowsItselfToTheHost)
 {
