@@ -112,8 +112,8 @@ juce::String difference (const juce::AudioBuffer<float>& audio, const juce::Audi
         for (int n = 0; n < audio.getNumSamples(); ++n)
             largest = std::max (largest, std::abs (audio.getSample (c, n) - first.getSample (c, n)));
     if (largest == 0.0f)
-        return "  the " + firstName + "'s bit for bit";
-    return "  largest difference from the " + firstName + "'s " + juce::String (juce::Decibels::gainToDecibels (largest, -400.0f), 1) + " dBFS";
+        return "  the same as the " + firstName + "'s, bit for bit";
+    return "  largest difference from the " + firstName + "'s: " + juce::String (juce::Decibels::gainToDecibels (largest, -400.0f), 1) + " dBFS";
 }
 } // namespace
 
