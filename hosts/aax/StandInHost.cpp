@@ -239,6 +239,7 @@ Instance& Session::make (int componentIndex, float sampleRate)
 {
     instances.push_back (
         std::make_unique<Instance> (*effect, *effect->components.at (static_cast<std::size_t> (componentIndex)), sampleRate));
+    instances.back()->controller.effectID = host.collections.back()->effects.front().first;
     return *instances.back();
 }
 
