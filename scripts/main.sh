@@ -2,8 +2,8 @@
 # Builds the VST3 and VST 2 plug-ins in Release, installs them into ~/.vst3
 # and ~/.vst (replacing older copies), builds the AAX bundle (installed
 # nowhere: no Linux host of that format exists) and renders the demo signal
-# through the installed VST3 plug-in, loaded with JUCE's VST3 hosting, into
-# WAV files.
+# through all three (the VST3 in JUCE's VST3 hosting, the others in our own
+# hosts) into WAV files, comparing each with the VST3's.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/build-env.sh"
 
@@ -33,7 +33,8 @@ cp "$build_dir/processor/PandrelTQ4418_artefacts/Release/VST/$so_name" "$vst_dir
 mv -f "$vst_dir/.$so_name.new" "$vst_dir/$so_name"
 echo "Installed $vst_dir/$so_name"
 
-echo "Built the AAX bundle $build_dir/processor/PandrelTQ4418_artefacts/Release/AAX/Pandrel TQ4418.aax"
+aax_bundle="$build_dir/processor/PandrelTQ4418_artefacts/Release/AAX/Pandrel TQ4418.aax"
+echo "Built the AAX bundle $aax_bundle"
 
 out_dir="${PANDREL_OUT_DIR:-$repo_root/out}"
-"$build_dir/tools/pandrel" render --plugin "$installed" --out "$out_dir"
+"$build_dir/tools/pandrel" render --plugin "$installed" --plugin "$vst_dir/$so_name" --plugin "$aax_bundle" --out "$out_dir"

@@ -267,7 +267,7 @@ TEST (AaxEffectParameters, ConfirmedValuesAndTheirPackets)
     host.automation.log.calls.clear();
     effect.reset();
     EXPECT_EQ (host.automation.log.calls.size(), 12u);
-    EXPECT_EQ (host.automation.log.last(), "Unregister MasterBypassID");
+    EXPECT_EQ (host.automation.log.last(), "unregister MasterBypassID");
     EXPECT_EQ (host.referencesHeld(), 0);
 }
 

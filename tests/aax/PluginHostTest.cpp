@@ -1,95 +1,30 @@
-// The built AAX bundle in our stand-in host: loaded from its .so, described,
-// instantiated in each layout (and at the rate a host leaves out), rendered
-// against the processor run directly, automated both ways (from the host and
-// by dragging in its editor), saved and restored through its chunks, shown,
-// and unloaded again.
-#include "PandrelTQ4418AudioProcessor.h"
-#include "PandrelVersion.h"
-#include "ReferenceProcessor.h"
+// The built AAX bundle in our AAX host, against the processor run directly:
+// the checks of every format, and those only AAX has (what registration
+// tells the host, unloading, the master bypass, a host that gives no rate,
+// automation both ways, both chunks, editor drags).
+#include "PluginSuite.h"
 #include "StandInHost.h"
 
-#include <gtest/gtest.h>
-
-#include "HostWindow.h" // after gtest: Xlib defines None and Bool
 #include "XDriver.h"
 
-#include <algorithm>
+#include <dirent.h>
+#include <unistd.h>
+
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <thread>
 
-using namespace standin;
+using namespace aaxhost;
+using pluginsuite::hostBlock;
+using pluginsuite::play;
+using pluginsuite::settings;
 
 namespace
 {
 constexpr float hostRate = 48000.0f;
-constexpr int hostBlock = 512;
 constexpr AAX_CTypeID elck = 0x656C636B;
 constexpr AAX_CTypeID stateChunk = 0x50747153;
-
-// Feedback, delay, mix and a fast rate; the model type stays as it is.
-const std::vector<std::pair<int, float>> settings { { 2, 0.3f }, { 4, 0.7f }, { 5, 0.3f }, { 6, 0.75f }, { 7, 0.5f },
-                                                    { 9, 1.0f } };
-
-std::vector<float*> pointers (Channels& audio, int start)
-{
-    std::vector<float*> result;
-    for (auto& channel : audio)
-        result.push_back (channel.data() + start);
-    return result;
-}
-
-// The processor driven as the wrapper drives it: prepared first, values set
-// afterwards; a mono input feeds both outputs of a (1, 2) layout.
-Channels reference (int ins, int outs, Channels audio, double rate = hostRate, int block = hostBlock)
-{
-    ReferenceProcessor processor;
-    processor.setLayout (ins, outs);
-    processor.prepare (rate, 1024);
-    for (auto [index, value] : settings)
-        processor.set (index, value);
-    audio.resize (static_cast<std::size_t> (outs), std::vector<float> (audio[0].size()));
-    return processor.render (audio, block);
-}
-
-// The module loaded, started and registered.
-struct Session
-{
-    Session()
-    {
-        if (! module.isLoaded())
-            return;
-        module.startup (&host);
-        registered = module.registerPlugin (&host, &definition);
-        if (registered == 0 && ! host.collections.empty() && ! host.collections.back()->effects.empty())
-            effect = host.collections.back()->effects.front().second;
-    }
-
-    ~Session()
-    {
-        instances.clear();
-        if (definition != nullptr)
-            definition->Release();
-        if (module.isLoaded())
-            module.shutdown (&host);
-    }
-
-    Instance& make (int component, float rate = hostRate)
-    {
-        instances.push_back (std::make_unique<Instance> (*effect, *effect->components.at (static_cast<std::size_t> (component)),
-                                                         rate));
-        return *instances.back();
-    }
-
-    Host host;
-    Module module { PANDREL_AAX_PLUGIN };
-    IACFPluginDefinition* definition = nullptr;
-    AAX_Result registered = -1;
-    EffectDescriptor* effect = nullptr;
-    std::vector<std::unique_ptr<Instance>> instances;
-};
 
 // A host's own text type.
 struct Text : AAX_IString
@@ -103,42 +38,13 @@ struct Text : AAX_IString
     std::string value;
 };
 
-// Renders audio through an instance in host blocks; separate buffers unless
-// inPlace (then the outputs are the inputs, the extra output its own).
-Channels play (Instance& instance, const Channels& dry, int outs, bool inPlace, int block = hostBlock)
+// What a description call was given, by the call's name.
+std::string given (const CallLog& log, const std::string& call)
 {
-    Channels in = dry;
-    Channels out (static_cast<std::size_t> (outs), std::vector<float> (dry[0].size(), 9.0f));
-    if (inPlace)
-        for (std::size_t c = 0; c < in.size() && c < out.size(); ++c)
-            out[c].clear();
-    for (int start = 0; start < static_cast<int> (dry[0].size()); start += block)
-    {
-        const int n = std::min (block, static_cast<int> (dry[0].size()) - start);
-        auto ins = pointers (in, start);
-        auto outPointers = std::vector<float*> (static_cast<std::size_t> (outs));
-        for (int c = 0; c < outs; ++c)
-            outPointers[static_cast<std::size_t> (c)] = inPlace && c < static_cast<int> (in.size())
-                                                            ? ins[static_cast<std::size_t> (c)]
-                                                            : out[static_cast<std::size_t> (c)].data() + start;
-        instance.render (ins.data(), outPointers.data(), n);
-    }
-    if (inPlace)
-        for (std::size_t c = 0; c < in.size() && c < out.size(); ++c)
-            out[c] = in[c];
-    return out;
-}
-
-void setAll (Instance& instance, const std::vector<std::pair<int, float>>& values = settings)
-{
-    for (auto [index, value] : values)
-        instance.parameters->UpdateParameterNormalizedValue (std::to_string (index).c_str(), value,
-                                                            AAX_eUpdateSource_Parameter);
-}
-
-void bypass (Instance& instance, double on)
-{
-    instance.parameters->UpdateParameterNormalizedValue ("MasterBypassID", on, AAX_eUpdateSource_Parameter);
+    for (const auto& c : log.calls)
+        if (c.rfind (call + " ", 0) == 0)
+            return c.substr (call.size() + 1);
+    return {};
 }
 
 double valueOf (Instance& instance, const char* id)
@@ -150,61 +56,157 @@ double valueOf (Instance& instance, const char* id)
 
 int exportedFunctions()
 {
-    const std::string command = std::string ("nm -D --defined-only '") + PANDREL_AAX_PLUGIN + "'";
     int count = 0;
-    if (auto* pipe = popen (command.c_str(), "r"))
+    if (auto* pipe = popen ((std::string ("nm -D --defined-only '") + PANDREL_AAX_PLUGIN + "'").c_str(), "r"))
     {
-        char line[512];
-        while (std::fgets (line, sizeof (line), pipe) != nullptr)
+        for (char line[512]; std::fgets (line, sizeof (line), pipe) != nullptr;)
             ++count;
         pclose (pipe);
     }
     return count;
 }
+
+int threadCount()
+{
+    int count = 0;
+    if (auto* tasks = opendir ("/proc/self/task"))
+    {
+        while (auto* entry = readdir (tasks))
+            count += entry->d_name[0] != '.' ? 1 : 0;
+        closedir (tasks);
+    }
+    return count;
+}
+
+long residentBytes()
+{
+    long pages = 0, resident = 0;
+    if (auto* statm = std::fopen ("/proc/self/statm", "r"))
+    {
+        resident = std::fscanf (statm, "%ld %ld", &pages, &resident) == 2 ? resident : 0;
+        std::fclose (statm);
+    }
+    return resident * sysconf (_SC_PAGESIZE);
+}
 } // namespace
+
+// The module in a session of its own, and an instance of the component for a layout.
+struct AaxFormat
+{
+    std::string error() const { return session.error(); }
+
+    pluginsuite::Description describe()
+    {
+        const auto& collection = *session.host.collections.back();
+        pluginsuite::Description d { given (session.effect->log, "AddName"), given (collection.log, "SetManufacturerName"),
+                                     std::atoi (given (collection.log, "SetPackageVersion").c_str()), {} };
+        auto& parameters = *session.make (0, hostRate).parameters;
+        std::int32_t count = 0;
+        parameters.GetNumberOfParameters (&count);
+        for (std::int32_t i = 0; i < count; ++i)
+        {
+            Text id, name;
+            parameters.GetParameterIDFromIndex (i, &id);
+            parameters.GetParameterName (id.Get(), &name);
+            d.parameterNames.push_back (name.value);
+        }
+        return d;
+    }
+
+    bool takes (int ins, int outs) const { return session.componentFor (ins, outs) >= 0; }
+
+    // Made, the instance is prepared; given values, it is initialised once
+    // more, which prepares it with them.
+    bool start (int ins, int outs, const std::vector<float>& values, double rate = pluginsuite::hostRate)
+    {
+        if (! error().empty() || ! takes (ins, outs))
+            return false;
+        instance = &session.make (session.componentFor (ins, outs), static_cast<float> (rate));
+        if (! instance->isReady() || values.empty())
+            return instance->isReady();
+        for (std::size_t i = 0; i < values.size(); ++i)
+            set (static_cast<int> (i), values[i]);
+        instance->parameters->Uninitialize();
+        return instance->initialize() == 0;
+    }
+
+    void set (const std::string& id, double value)
+    {
+        instance->parameters->UpdateParameterNormalizedValue (id.c_str(), value, AAX_eUpdateSource_Parameter);
+    }
+    void set (int index, float value) { set (std::to_string (index), value); }
+    float get (int index) { return static_cast<float> (valueOf (*instance, std::to_string (index).c_str())); }
+    void process (float* const* ins, float* const* outs, int frames) { instance->render (ins, outs, frames); }
+
+    std::vector<char> state()
+    {
+        const auto chunk = instance->chunk (stateChunk);
+        return chunk.empty() ? chunk : std::vector<char> (chunk.begin() + AAX_PLUGIN_CHUNK_HEADER_SIZE, chunk.end());
+    }
+    void setState (const std::vector<char>& state)
+    {
+        std::vector<char> chunk (AAX_PLUGIN_CHUNK_HEADER_SIZE + state.size());
+        std::copy (state.begin(), state.end(), chunk.begin() + AAX_PLUGIN_CHUNK_HEADER_SIZE);
+        auto* header = reinterpret_cast<AAX_SPlugInChunk*> (chunk.data());
+        header->fChunkID = stateChunk;
+        header->fSize = static_cast<std::int32_t> (state.size());
+        instance->setChunk (stateChunk, chunk);
+        instance->answerRequests();
+    }
+
+    bool openEditor (const HostWindow& window) { return instance->openGUI (window.window); }
+    void idle() { instance->gui->TimerWakeup(); }
+    std::pair<int, int> editorSize()
+    {
+        AAX_Point size;
+        instance->gui->GetViewSize (&size);
+        return { static_cast<int> (size.horz), static_cast<int> (size.vert) };
+    }
+    void closeEditor() { instance->closeGUI(); }
+
+    Session session { PANDREL_AAX_PLUGIN };
+    Instance* instance = nullptr;
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P (Aax, PluginFormat, AaxFormat, pluginsuite::ByIndex);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST (PluginTail); // hosts ask an AAX plug-in for no tail
 
 TEST (AaxPlugin, LoadsDescribesAndUnloadsCleanly)
 {
     const int threadsBefore = threadCount();
     EXPECT_EQ (exportedFunctions(), 7);
     {
-        Session session;
-        ASSERT_TRUE (session.module.isLoaded()) << session.module.error;
+        Session session (PANDREL_AAX_PLUGIN);
+        ASSERT_EQ (session.error(), "");
         std::uint64_t version = 0;
         EXPECT_EQ (session.module.getSDKVersion (&version), 0);
         EXPECT_EQ (version, 0x0000020200B45B38u);
-        ASSERT_EQ (session.registered, 0);
         ASSERT_NE (session.definition, nullptr);
-        ASSERT_NE (session.effect, nullptr);
 
         const auto& collection = *session.host.collections.back();
         EXPECT_EQ (collection.effects.front().first, "com.morvid.PandrelTQ4418");
-        EXPECT_EQ (collection.manufacturer, "Morvid");
-        EXPECT_EQ (collection.packageNames, (std::vector<std::string> { "TQ4418", "Pandrel TQ4418" }));
-        EXPECT_EQ (collection.packageVersion, static_cast<std::uint32_t> (PandrelVersion::code));
-        EXPECT_EQ (session.effect->names, (std::vector<std::string> { "Pandrel TQ4418" }));
+        EXPECT_TRUE (collection.log.contains ("AddPackageName TQ4418") && collection.log.contains ("AddPackageName Pandrel TQ4418"));
         EXPECT_EQ (session.effect->procs.size(), 2u);
 
-        // One component per layout, in the order offered; the same fields.
-        const std::pair<int, int> layouts[] = { { 2, 2 }, { 1, 2 }, { 1, 1 } };
+        // One component per layout, in the order offered, each with the same fields.
         ASSERT_EQ (session.effect->components.size(), 3u);
+        EXPECT_EQ (std::vector<int> ({ session.componentFor (2, 2), session.componentFor (1, 2), session.componentFor (1, 1) }),
+                   std::vector<int> ({ 0, 1, 2 }));
         for (int k = 0; k < 3; ++k)
         {
             const auto& component = *session.effect->components[static_cast<std::size_t> (k)];
-            ASSERT_NE (component.properties, nullptr);
-            EXPECT_EQ (component.properties->get (AAX_eProperty_InputStemFormat) & 0xFFFF, layouts[k].first);
-            EXPECT_EQ (component.properties->get (AAX_eProperty_OutputStemFormat) & 0xFFFF, layouts[k].second);
-            EXPECT_EQ (component.properties->get (AAX_eProperty_ManufacturerID), ('M' << 24) | ('V' << 16) | ('D' << 8) | '_');
+            ASSERT_NE (component.ourProperties, nullptr);
+            EXPECT_EQ (component.ourProperties->get (AAX_eProperty_ManufacturerID), ('M' << 24) | ('V' << 16) | ('D' << 8) | '_');
             EXPECT_EQ (component.fields.at (3).kind, "data in");
             EXPECT_EQ (component.fields.at (3).size, 4u);
             EXPECT_EQ (component.fields.at (4).kind, "private data");
 
-            auto& instance = session.make (k);
+            auto& instance = session.make (k, hostRate);
             ASSERT_TRUE (instance.isReady()) << instance.error;
             EXPECT_EQ (instance.initResult, 0);
         }
 
-        // The parameters as the host sees them.
+        // The parameters as the host sees them: ours and the master bypass.
         auto& instance = *session.instances.front();
         auto& p = *instance.parameters;
         std::int32_t count = 0, steps = 0;
@@ -220,14 +222,12 @@ TEST (AaxPlugin, LoadsDescribesAndUnloadsCleanly)
         EXPECT_EQ (type, AAX_eParameterType_Discrete);
         p.GetParameterType ("10", &type);
         EXPECT_EQ (type, AAX_eParameterType_Continuous);
-        p.GetParameterName ("6", &text);
-        EXPECT_EQ (text.value, "feedback");
         for (int i = 0; i < 12; ++i)
         {
             EXPECT_EQ (p.GetParameterIDFromIndex (i, &text), 0);
             EXPECT_EQ (text.value, i < 11 ? std::to_string (i) : "MasterBypassID");
         }
-        EXPECT_EQ (instance.automation.registered().size(), 12u);
+        EXPECT_EQ (instance.automation.registered.size(), 12u);
 
         instance.parameters->UpdateParameterNormalizedValue ("6", 0.5, AAX_eUpdateSource_Parameter);
         EXPECT_EQ (p.GetParameterValueString ("6", &text, 8), 0);
@@ -249,48 +249,42 @@ TEST (AaxPlugin, LoadsDescribesAndUnloadsCleanly)
     EXPECT_EQ (threadCount(), threadsBefore);
 }
 
-TEST (AaxPlugin, RendersLikeTheProcessorInEachLayout)
+// Master bypass: after the processor's ramp of 2048 samples, the input bit for
+// bit, mono to both outputs. A controller that gives no sample rate: prepared
+// at 44100 Hz for 1024 frames, and a host block three times that is run in
+// 1024-frame pieces.
+TEST (AaxPlugin, MasterBypassPassesTheInputAndNoRateGivesTheFallback)
 {
-    Session session;
-    ASSERT_NE (session.effect, nullptr) << session.module.error;
-    const std::pair<int, int> layouts[] = { { 2, 2 }, { 1, 2 }, { 1, 1 } };
-    for (int k = 0; k < 3; ++k)
+    for (auto [ins, outs] : { std::pair (2, 2), std::pair (1, 2), std::pair (1, 1) })
     {
-        const auto [ins, outs] = layouts[k];
-        const auto dry = noise (ins, 48000 / 5, k + 1);
-        const auto expected = reference (ins, outs, dry);
-        EXPECT_GT (residualDb (expected, Channels (static_cast<std::size_t> (outs), dry[0])), -10.0); // flanged
-        for (const bool inPlace : { true, false })
+        const auto dry = noise (ins, 48000 / 5, ins + outs);
+        AaxFormat plugin;
+        ASSERT_TRUE (plugin.start (ins, outs, settings));
+        plugin.set ("MasterBypassID", 1.0);
+        const auto passed = play (plugin, dry, outs, ins == outs);
+        for (int c = 0; c < outs; ++c)
         {
-            auto& instance = session.make (k);
-            ASSERT_TRUE (instance.isReady()) << instance.error;
-            setAll (instance);
-            EXPECT_LT (residualDb (play (instance, dry, outs, inPlace), expected), -120.0) << k << inPlace;
-            EXPECT_GT (instance.transport.tempoAsked.load(), 0);
-
-            // Master bypass: after the processor's ramp of 2048 samples, the
-            // input bit for bit, mono to both outputs.
-            bypass (instance, 1.0);
-            const auto passed = play (instance, dry, outs, inPlace);
-            for (int c = 0; c < outs; ++c)
-            {
-                const auto& in = dry[static_cast<std::size_t> (std::min (c, ins - 1))];
-                EXPECT_TRUE (std::equal (in.begin() + 2048, in.end(), passed[static_cast<std::size_t> (c)].begin() + 2048)) << k;
-            }
+            const auto& in = dry[static_cast<std::size_t> (std::min (c, ins - 1))];
+            EXPECT_TRUE (std::equal (in.begin() + 2048, in.end(), passed[static_cast<std::size_t> (c)].begin() + 2048)) << ins << outs;
         }
     }
 
-    // A controller that gives no sample rate: prepared at 44100 Hz for 1024
-    // frames, and a host block three times that is run in 1024-frame pieces.
+    // Set after the instance is prepared: the model type stays as it is.
+    auto steady = settings;
+    steady[ParameterTable::flangerType] = 0.0f;
     const auto dry = noise (2, 44100 / 4, 9);
-    const auto expected = reference (2, 2, dry, 44100.0, 1024);
-    EXPECT_GT (residualDb (reference (2, 2, dry, hostRate, 1024), expected), -60.0);
+    ReferenceProcessor processor;
+    processor.prepare (44100.0, 1024);
+    for (std::size_t i = 0; i < steady.size(); ++i)
+        processor.set (static_cast<int> (i), steady[i]);
+    const auto expected = processor.render (dry, 1024);
     for (const float unknownRate : { 0.0f, std::nanf ("") })
     {
-        auto& instance = session.make (0, unknownRate);
-        ASSERT_TRUE (instance.isReady()) << instance.error;
-        setAll (instance);
-        EXPECT_LT (residualDb (play (instance, dry, 2, false, 3 * 1024), expected), -120.0) << unknownRate;
+        AaxFormat plugin;
+        ASSERT_TRUE (plugin.start (2, 2, {}, unknownRate));
+        for (std::size_t i = 0; i < steady.size(); ++i)
+            plugin.set (static_cast<int> (i), steady[i]);
+        EXPECT_LT (residualDb (play (plugin, dry, 2, false, 3 * 1024), expected), -120.0) << unknownRate;
     }
 }
 
@@ -298,11 +292,9 @@ TEST (AaxPlugin, RendersLikeTheProcessorInEachLayout)
 // processor held before it plays after it.
 TEST (AaxPlugin, MasterBypassRampsBothWaysAndForgetsWhatCameBefore)
 {
-    Session session;
-    ASSERT_NE (session.effect, nullptr) << session.module.error;
-    auto& instance = session.make (0);
-    ASSERT_TRUE (instance.isReady()) << instance.error;
-    setAll (instance, { { 6, 0.9f } });
+    AaxFormat plugin;
+    ASSERT_TRUE (plugin.start (2, 2, {}));
+    plugin.set (6, 0.9f);
     const auto dry = noise (2, 100 * hostBlock, 5);
     Channels after (2, std::vector<float> (20 * hostBlock));
     for (auto& channel : after)
@@ -314,7 +306,6 @@ TEST (AaxPlugin, MasterBypassRampsBothWaysAndForgetsWhatCameBefore)
     up.set (0, 0.0f);
     for (auto* processor : { &down, &up })
     {
-        processor->setLayout (2, 2);
         processor->set (6, 0.9f);
         processor->prepare (hostRate, 1024);
     }
@@ -322,61 +313,56 @@ TEST (AaxPlugin, MasterBypassRampsBothWaysAndForgetsWhatCameBefore)
     down.render (dry, hostBlock);
     down.set (0, 0.0f);
 
-    play (instance, dry, 2, false);
-    bypass (instance, 1.0);
-    EXPECT_LT (residualDb (play (instance, dry, 2, false), down.render (dry, hostBlock)), -120.0);
-    play (instance, Channels (2, std::vector<float> (200 * hostBlock)), 2, false);
-    bypass (instance, 0.0);
-    EXPECT_LT (residualDb (play (instance, after, 2, false), up.render (after, hostBlock)), -120.0);
+    play (plugin, dry, 2, false);
+    plugin.set ("MasterBypassID", 1.0);
+    EXPECT_LT (residualDb (play (plugin, dry, 2, false), down.render (dry, hostBlock)), -120.0);
+    play (plugin, Channels (2, std::vector<float> (200 * hostBlock)), 2, false);
+    plugin.set ("MasterBypassID", 0.0);
+    EXPECT_LT (residualDb (play (plugin, after, 2, false), up.render (after, hostBlock)), -120.0);
 }
 
 TEST (AaxPlugin, AutomationGoesBothWaysWithoutEcho)
 {
-    Session session;
-    ASSERT_NE (session.effect, nullptr) << session.module.error;
-    auto& a = session.make (0);
-    ASSERT_TRUE (a.isReady()) << a.error;
+    AaxFormat a, b, c;
+    ASSERT_TRUE (a.start (2, 2, {}) && b.start (2, 2, {}));
     const auto dry = noise (2, 4096, 3);
     const auto before = play (a, dry, 2, false);
-    const auto stateBefore = a.chunk (stateChunk);
-    a.automation.takeLog();
+    const auto stateBefore = a.state();
+    a.instance->automation.log.take();
 
     // The host's value reaches the processor's audio and state, and is only
     // reported back, never asked for again.
-    a.parameters->UpdateParameterNormalizedValue ("7", 0.0, AAX_eUpdateSource_Parameter);
-    a.parameters->UpdateParameterNormalizedValue ("6", 0.9, AAX_eUpdateSource_Parameter);
-    EXPECT_EQ (a.automation.takeLog(), (std::vector<std::string> { "current 7 0", "current 6 0.9" }));
-    EXPECT_NE (a.chunk (stateChunk), stateBefore);
-    auto& b = session.make (0);
+    a.set ("7", 0.0);
+    a.set ("6", 0.9);
+    EXPECT_EQ (a.instance->automation.log.take(), (std::vector<std::string> { "current 7 0", "current 6 0.9" }));
+    EXPECT_NE (a.state(), stateBefore);
     const auto unchanged = play (b, dry, 2, false);
     EXPECT_LT (residualDb (unchanged, before), -120.0);
     EXPECT_GT (residualDb (play (a, dry, 2, false), unchanged), -60.0);
 
     // A state restored into b comes back to the host as requests, which b
     // takes once the host confirms them.
-    b.automation.takeLog();
-    ASSERT_EQ (b.setChunk (stateChunk, a.chunk (stateChunk)), 0);
-    const auto asked = b.automation.takeLog();
+    auto& automation = b.instance->automation;
+    automation.log.take();
+    ASSERT_EQ (b.instance->setChunk (stateChunk, a.instance->chunk (stateChunk)), 0);
+    const auto asked = automation.log.take();
     EXPECT_EQ (asked.size(), 3 * 11u); // each value once, when the restore is done
     const auto last = std::find (asked.rbegin(), asked.rend(), "touch 7");
     ASSERT_GE (std::distance (asked.rbegin(), last), 2);
     const auto at = last.base() - 1;
     EXPECT_EQ (std::vector<std::string> (at, at + 3), (std::vector<std::string> { "touch 7", "request 7 0", "release 7" }));
-    double value = -1.0;
-    b.parameters->GetParameterNormalizedValue ("7", &value);
-    EXPECT_NE (value, 0.0); // not yet confirmed
-    b.answerRequests();
-    const auto confirmed = b.automation.takeLog();
+    EXPECT_NE (b.get (7), 0.0f); // not yet confirmed
+    b.instance->answerRequests();
+    const auto confirmed = automation.log.take();
     EXPECT_NE (std::find (confirmed.begin(), confirmed.end(), "current 7 0"), confirmed.end());
-    b.parameters->GetParameterNormalizedValue ("7", &value);
-    EXPECT_EQ (value, 0.0);
+    EXPECT_EQ (b.get (7), 0.0f);
 
     // Initialised again (after Uninitialize too, or after a state restored
     // before it), the host starts from the values the processor holds.
-    auto& c = session.make (0);
-    c.parameters->Uninitialize();
-    c.setChunk (stateChunk, a.chunk (stateChunk));
-    for (auto [instance, uninitialise] : { std::pair { &c, false }, std::pair { &a, false }, std::pair { &a, true } })
+    ASSERT_TRUE (c.start (2, 2, {}));
+    c.instance->parameters->Uninitialize();
+    c.instance->setChunk (stateChunk, a.instance->chunk (stateChunk));
+    for (auto [instance, uninitialise] : { std::pair { c.instance, false }, std::pair { a.instance, false }, std::pair { a.instance, true } })
     {
         if (uninitialise)
             instance->parameters->Uninitialize();
@@ -387,28 +373,26 @@ TEST (AaxPlugin, AutomationGoesBothWaysWithoutEcho)
 }
 
 // Values the preset document's text does not carry exactly, restored in
-// either order of the chunks: each comes back exactly.
-TEST (AaxPlugin, ChunksMoveEverythingIntoASecondInstance)
+// either order of the two chunks: each comes back exactly.
+TEST (AaxPlugin, BothChunksMoveExactValuesInEitherOrder)
 {
-    Session session;
-    ASSERT_NE (session.effect, nullptr) << session.module.error;
-    auto& a = session.make (0);
-    ASSERT_TRUE (a.isReady()) << a.error;
-    setAll (a, { { 0, 0.81008f }, { 2, 0.215315f }, { 3, 0.636188f }, { 4, 0.7f }, { 5, 0.3f }, { 6, 0.75f },
-                 { 7, 0.123456f }, { 8, 0.5f }, { 9, 0.9f }, { 10, 0.1f } });
+    AaxFormat a;
+    ASSERT_TRUE (a.start (2, 2, {}));
+    const float exact[] = { 0.81008f, 0.0f, 0.215315f, 0.636188f, 0.7f, 0.3f, 0.75f, 0.123456f, 0.5f, 0.9f, 0.1f };
+    for (int i = 0; i < 11; ++i)
+        a.set (i, exact[i]);
     std::int32_t chunks = 0;
-    a.parameters->GetNumberOfChunks (&chunks);
+    a.instance->parameters->GetNumberOfChunks (&chunks);
     EXPECT_EQ (chunks, 2);
-    const auto parameterChunk = a.chunk (elck);
-    const auto state = a.chunk (stateChunk);
-    ASSERT_FALSE (parameterChunk.empty());
-    ASSERT_FALSE (state.empty());
+    const auto parameterChunk = a.instance->chunk (elck);
+    const auto state = a.instance->chunk (stateChunk);
+    ASSERT_FALSE (parameterChunk.empty() || state.empty());
     EXPECT_EQ (reinterpret_cast<const AAX_SPlugInChunk*> (parameterChunk.data())->fSize, 140);
     EXPECT_STREQ (reinterpret_cast<const AAX_SPlugInChunk*> (state.data())->fName, "Pandrel TQ4418 State");
 
     for (const auto& order : { std::pair { elck, stateChunk }, std::pair { stateChunk, elck } })
     {
-        auto& b = session.make (0);
+        auto& b = a.session.make (0, hostRate);
         AAX_CBoolean equal = 1;
         b.parameters->CompareActiveChunk (reinterpret_cast<const AAX_SPlugInChunk*> (state.data()), &equal);
         EXPECT_EQ (equal, 0);
@@ -424,18 +408,10 @@ TEST (AaxPlugin, ChunksMoveEverythingIntoASecondInstance)
             EXPECT_EQ (equal, 1) << order.first;
         }
     }
-    auto& b = *session.instances.back();
-    const auto dry = noise (2, 8192, 4);
-    EXPECT_LT (residualDb (play (b, dry, 2, true), play (a, dry, 2, true)), -120.0);
-
-    // A state chunk the processor cannot read changes nothing.
-    auto garbage = state;
-    std::memset (garbage.data() + AAX_PLUGIN_CHUNK_HEADER_SIZE, 'x', garbage.size() - AAX_PLUGIN_CHUNK_HEADER_SIZE);
-    EXPECT_EQ (b.setChunk (stateChunk, garbage), 0);
-    EXPECT_EQ (b.chunk (stateChunk), state);
 
     // 16 MiB of fields no parameter reads, and of one value again and again:
     // the instance holds no more memory for them, nor afterwards.
+    auto& b = *a.session.instances.back();
     const int size = 16 << 20;
     std::vector<char> hostile (AAX_PLUGIN_CHUNK_HEADER_SIZE + size, 0);
     auto* chunk = reinterpret_cast<AAX_SPlugInChunk*> (hostile.data());
@@ -455,66 +431,32 @@ TEST (AaxPlugin, ChunksMoveEverythingIntoASecondInstance)
     EXPECT_EQ (valueOf (b, "2"), double (0.215315f));
 }
 
-TEST (AaxPlugin, ShowsItsEditorInTheHostsWindow)
-{
-    HostWindow host;
-    if (host.display == nullptr)
-        GTEST_SKIP() << "no display for the editor";
-
-    {
-        Session session;
-        ASSERT_NE (session.effect, nullptr) << session.module.error;
-        auto& instance = session.make (0);
-        ASSERT_TRUE (instance.isReady()) << instance.error;
-        for (int round = 0; round < 2; ++round)
-        {
-            ASSERT_TRUE (instance.openGUI (host.window));
-            AAX_Point size;
-            EXPECT_EQ (instance.gui->GetViewSize (&size), 0);
-            EXPECT_EQ (size.horz, 325.0f);
-            EXPECT_EQ (size.vert, 454.0f);
-            for (int i = 0; i < 10; ++i)
-                EXPECT_EQ (instance.gui->TimerWakeup(), 0);
-            EXPECT_EQ (host.children(), 1u);
-            instance.closeGUI();
-            EXPECT_EQ (host.children(), 0u);
-        }
-
-        // Left open: the instance's end takes it down.
-        ASSERT_TRUE (instance.openGUI (host.window));
-        instance.gui->TimerWakeup();
-    }
-    EXPECT_EQ (host.children(), 0u);
-}
-
 TEST (AaxPlugin, EditorDragsReachTheHostAsGestures)
 {
-    Session session;
-    ASSERT_NE (session.effect, nullptr) << session.module.error;
-    auto& a = session.make (0);
-    ASSERT_TRUE (a.isReady()) << a.error;
+    AaxFormat a, b;
+    ASSERT_TRUE (a.start (2, 2, {}) && b.start (2, 2, {}));
+    auto& automation = a.instance->automation;
 
     // The host's timer runs the editor; requests wait for the host.
     XDriver x ([&a] (int ms) {
         for (int waited = 0; waited < ms; waited += 5)
         {
-            a.gui->TimerWakeup();
+            a.idle();
             std::this_thread::sleep_for (std::chrono::milliseconds (5));
         }
     });
     if (! x.ok())
         GTEST_SKIP() << "no X display with the test extension";
-    ASSERT_TRUE (a.openGUI (x.hostWindow()));
+    ASSERT_TRUE (a.instance->openGUI (x.hostWindow()));
     x.pump (300);
-    a.automation.takeLog();
-    double before = -1.0, value = -1.0;
-    a.parameters->GetParameterNormalizedValue ("7", &before);
+    automation.log.take();
+    const float before = a.get (7);
 
     // The mix knob ("7") dragged up: each step of the drag a touch, a set
     // request and a release.
     x.drag (50, 162, 0, -50);
-    const auto gesture = a.automation.takeLog();
-    const auto requested = a.automation.takeRequests();
+    const auto gesture = automation.log.take();
+    const auto requested = automation.takeRequests();
     ASSERT_GE (requested.size(), 2u);
     ASSERT_EQ (gesture.size(), 3 * requested.size());
     for (std::size_t i = 0; i < gesture.size(); i += 3)
@@ -523,24 +465,21 @@ TEST (AaxPlugin, EditorDragsReachTheHostAsGestures)
         EXPECT_EQ (gesture[i + 1].rfind ("request 7 ", 0), 0u) << gesture[i + 1];
         EXPECT_EQ (gesture[i + 2], "release 7");
     }
-    a.parameters->GetParameterNormalizedValue ("7", &value);
-    EXPECT_EQ (value, before); // not yet confirmed
+    EXPECT_EQ (a.get (7), before); // not yet confirmed
 
     // Confirmed: the processor holds the host's value, and nothing is asked again.
     const double last = requested.back().second;
     EXPECT_GT (last, before + 0.1);
     for (const auto& [id, v] : requested)
-        a.parameters->UpdateParameterNormalizedValue (id.c_str(), v, AAX_eUpdateSource_Parameter);
+        a.set (id, v);
     x.pump (100);
-    const auto reported = a.automation.takeLog();
+    const auto reported = automation.log.take();
     EXPECT_EQ (reported.size(), requested.size());
     for (const auto& call : reported)
         EXPECT_EQ (call.rfind ("current 7 ", 0), 0u) << call;
-    a.parameters->GetParameterNormalizedValue ("7", &value);
-    EXPECT_EQ (value, last);
-    a.closeGUI();
+    EXPECT_EQ (valueOf (*a.instance, "7"), last);
+    a.closeEditor();
 
-    auto& b = session.make (0);
-    b.parameters->UpdateParameterNormalizedValue ("7", last, AAX_eUpdateSource_Parameter);
-    EXPECT_EQ (a.chunk (stateChunk), b.chunk (stateChunk));
+    b.set ("7", last);
+    EXPECT_EQ (a.state(), b.state());
 }

@@ -1,6 +1,5 @@
-// The AAX layer's text type and result codes.
+// The AAX layer's text type.
 #include "AAX_CString.h"
-#include "AAX_Errors.h"
 
 #include <gtest/gtest.h>
 
@@ -29,22 +28,6 @@ Read read (const char* text)
     return { ok, v };
 }
 } // namespace
-
-TEST (AaxResultCodes, HaveTheHostsValues)
-{
-    EXPECT_EQ (AAX_ERROR_INVALID_PARAMETER_ID, -20001);
-    EXPECT_EQ (AAX_ERROR_INVALID_STRING_CONVERSION, -20002);
-    EXPECT_EQ (AAX_ERROR_NULL_OBJECT, -20004);
-    EXPECT_EQ (AAX_ERROR_INVALID_CHUNK_INDEX, -20006);
-    EXPECT_EQ (AAX_ERROR_INVALID_CHUNK_ID, -20007);
-    EXPECT_EQ (AAX_ERROR_INCORRECT_CHUNK_SIZE, -20008);
-    EXPECT_EQ (AAX_ERROR_UNIMPLEMENTED, -20009);
-    EXPECT_EQ (AAX_ERROR_NULL_HOST, -20011);
-    EXPECT_EQ (AAX_ERROR_INVALID_STEP_COUNT, -20033);
-    EXPECT_EQ (AAX_ERROR_CHUNK_WRITE, -333);
-    EXPECT_EQ (AAX_ERROR_NO_INTERFACE, -2147483644);
-    EXPECT_EQ (AAX_ERROR_UNEXPECTED, -2147418113);
-}
 
 TEST (AaxString, EditsBytesAndClampsPositionsPastTheEnd)
 {

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -20,6 +21,37 @@ class Effect final : public aaxhost::EffectParametersStub<AAX_IEffectParameters>
 {
 public:
     ~Effect() override { ++destroyed; }
+};
+
+// The effect's parameter object as a host holds it: answers a fixed list of
+// parameter IDs, every other operation is unsupported.
+class HeldParameters final : public aaxhost::EffectParametersStub<aaxhost::HostObject<AAX_IACFEffectParameters_V3>>
+{
+public:
+    HeldParameters() : EffectParametersStub ({ IID_IAAXEffectParametersV1, IID_IAAXEffectParametersV2, IID_IAAXEffectParametersV3 }, 3)
+    {
+    }
+
+    AAX_Result GetNumberOfParameters (std::int32_t* outCount) const override
+    {
+        if (outCount != nullptr)
+            *outCount = reportedCount.value_or (static_cast<std::int32_t> (ids.size()));
+        called ("GetNumberOfParameters");
+        return countAnswer;
+    }
+    AAX_Result GetParameterIDFromIndex (std::int32_t index, AAX_IString* outID) const override
+    {
+        called ("GetParameterIDFromIndex " + std::to_string (index));
+        if (index < 0 || index >= static_cast<std::int32_t> (ids.size()))
+            return -20001;
+        if (outID != nullptr)
+            outID->Set (ids[static_cast<std::size_t> (index)].c_str());
+        return 0;
+    }
+
+    std::vector<std::string> ids;
+    AAX_Result countAnswer = 0;
+    std::optional<std::int32_t> reportedCount; // reported instead of ids.size() when set
 };
 
 class Gui final : public AAX_CEffectGUI
@@ -125,8 +157,10 @@ TEST (AaxUnknown, CountsStayExactUnderFourThreads)
 TEST (AaxEffectGui, BindsToTheHostAndPushesEveryParameterToANewView)
 {
     aaxhost::Host host;
-    host.effectParameters->ids = { "0", "1", "MasterBypassID" };
-    aaxhost::ViewContainer view (2), second (1);
+    HeldParameters parameters;
+    parameters.ids = { "0", "1", "MasterBypassID" };
+    host.effectParameters = &parameters;
+    aaxhost::ViewContainer view (2, 0x2a00001), second (1, 0x2a00002);
     {
         auto* gui = new Gui();
         gui->AddRef();
@@ -134,18 +168,17 @@ TEST (AaxEffectGui, BindsToTheHostAndPushesEveryParameterToANewView)
         EXPECT_EQ (gui->GetViewContainerType(), 0);
         EXPECT_EQ (gui->GetViewContainerPtr(), nullptr);
         EXPECT_EQ (gui->Initialize (&host), AAX_SUCCESS);
-        EXPECT_EQ (gui->GetEffectParameters(), static_cast<AAX_IACFEffectParameters*> (host.effectParameters.get()));
-        EXPECT_EQ (host.effectParameters->references, 1);
+        EXPECT_EQ (gui->GetEffectParameters(), static_cast<AAX_IACFEffectParameters*> (&parameters));
+        EXPECT_EQ (parameters.references, 1);
 
         EXPECT_EQ (gui->SetViewContainer (&view), AAX_SUCCESS);
-        EXPECT_EQ (gui->GetViewContainerPtr(), &view.window);
+        EXPECT_EQ (gui->GetViewContainerPtr(), reinterpret_cast<void*> (view.window));
         EXPECT_EQ (gui->calls, std::vector<std::string> ({ "CreateViewContents", "CreateViewContainer 1",
                                                             "ParameterUpdated 0", "ParameterUpdated 1",
                                                             "ParameterUpdated MasterBypassID" }));
         // Exactly as many IDs as the effect has.
-        EXPECT_EQ (host.effectParameters->log.calls,
-                   std::vector<std::string> ({ "GetNumberOfParameters", "GetParameterIDFromIndex 0",
-                                               "GetParameterIDFromIndex 1", "GetParameterIDFromIndex 2" }));
+        EXPECT_EQ (parameters.log.calls, std::vector<std::string> ({ "GetNumberOfParameters", "GetParameterIDFromIndex 0",
+                                                                    "GetParameterIDFromIndex 1", "GetParameterIDFromIndex 2" }));
 
         // A replaced container's wrapper lets go of it.
         EXPECT_EQ (gui->SetViewContainer (&second), AAX_SUCCESS);
@@ -165,10 +198,10 @@ TEST (AaxEffectGui, BindsToTheHostAndPushesEveryParameterToANewView)
         EXPECT_EQ (gui->GetCustomLabel (AAX_ePlugInStrings_Analysis, nullptr), AAX_ERROR_NULL_OBJECT);
         EXPECT_EQ (gui->Uninitialize(), AAX_SUCCESS);
         EXPECT_EQ (gui->GetEffectParameters(), nullptr);
-        EXPECT_EQ (host.referencesHeld(), 0);
+        EXPECT_EQ (host.referencesHeld() + parameters.references, 0);
         EXPECT_EQ (gui->Release(), 0u);
     }
-    EXPECT_FALSE (host.anyOverReleased());
+    EXPECT_FALSE (host.anyOverReleased() || parameters.overReleased);
 }
 
 TEST (AaxEffectGui, ReportsAMissingHostAndSkipsParametersItCannotCount)
@@ -177,7 +210,7 @@ TEST (AaxEffectGui, ReportsAMissingHostAndSkipsParametersItCannotCount)
     gui->AddRef();
     EXPECT_EQ (gui->Initialize (nullptr), AAX_ERROR_NULL_HOST);
     EXPECT_TRUE (gui->calls.empty());
-    aaxhost::ViewContainer view (1);
+    aaxhost::ViewContainer view (1, 0x2a00001);
     gui->SetViewContainer (&view); // no effect parameters: no parameter pushed
     EXPECT_EQ (gui->calls, std::vector<std::string> ({ "CreateViewContainer 1" }));
     gui->Release(); // deleting it lets go of the container too
@@ -191,15 +224,17 @@ TEST (AaxEffectGui, ReportsAMissingHostAndSkipsParametersItCannotCount)
     for (const auto& c : { Case { 0, 0 }, Case { -20009, 3 }, Case { 0, -1 } })
     {
         aaxhost::Host host;
-        host.effectParameters->ids = { "0", "1", "2" };
-        host.effectParameters->countAnswer = c.countAnswer;
-        host.effectParameters->reportedCount = c.count;
+        HeldParameters parameters;
+        parameters.ids = { "0", "1", "2" };
+        parameters.countAnswer = c.countAnswer;
+        parameters.reportedCount = c.count;
+        host.effectParameters = &parameters;
         auto* g = new Gui();
         g->AddRef();
         g->Initialize (&host);
         g->SetViewContainer (&view);
-        EXPECT_EQ (host.effectParameters->log.calls, std::vector<std::string> ({ "GetNumberOfParameters" }));
+        EXPECT_EQ (parameters.log.calls, std::vector<std::string> ({ "GetNumberOfParameters" }));
         g->Release();
-        EXPECT_EQ (host.referencesHeld(), 0);
+        EXPECT_EQ (host.referencesHeld() + parameters.references, 0);
     }
 }

@@ -79,7 +79,7 @@ TEST (AaxWrappers, TransportAutomationAndViewContainerFallBackAsTabled)
         host.transport.answer = hostAnswer;
         host.automation.versions = std::min (offered, 1);
         host.automation.answer = hostAnswer;
-        aaxhost::ViewContainer view (offered);
+        aaxhost::ViewContainer view (offered, 0x2a00001);
         view.answer = hostAnswer;
         {
             AAX_VTransport transport (&host);
@@ -92,14 +92,14 @@ TEST (AaxWrappers, TransportAutomationAndViewContainerFallBackAsTabled)
             EXPECT_EQ (automation.PostSetValueRequest ("0", 0.25), forwardedOr (1, offered));
             if (offered >= 1)
             {
-                EXPECT_EQ (host.automation.log.last(), "SetValueRequest 0 0.25");
+                EXPECT_EQ (host.automation.log.last(), "request 0 0.25");
             }
 
             // A missing view container: no type, no view, resizing is harmless,
             // the mouse calls are unsupported.
             AAX_VViewContainer container (&view);
             EXPECT_EQ (container.GetType(), offered >= 1 ? AAX_eViewContainer_Type_X11Window : 0);
-            EXPECT_EQ (container.GetPtr(), offered >= 1 ? static_cast<void*> (&view.window) : nullptr);
+            EXPECT_EQ (container.GetPtr(), offered >= 1 ? reinterpret_cast<void*> (view.window) : nullptr);
             AAX_Point size { 454.0f, 325.0f };
             EXPECT_EQ (container.SetViewSize (size), offered >= 1 ? hostAnswer : 0);
             std::uint32_t modifiers = 0;
@@ -149,7 +149,7 @@ TEST (AaxWrappers, DescriptionObjectsComeFromTheFactoryAndHandOverTheirChildren)
         AAX_VCollection collection (&host);
         ASSERT_EQ (host.collections.size(), 1u);
         EXPECT_EQ (collection.GetIUnknown(), static_cast<IACFUnknown*> (host.collections[0].get()));
-        EXPECT_EQ (host.factory->references, 0); // dropped after use
+        EXPECT_EQ (host.factory.references, 0); // dropped after use
 
         auto* effect = collection.NewDescriptor();
         auto* component = effect->NewComponentDescriptor();
@@ -162,7 +162,7 @@ TEST (AaxWrappers, DescriptionObjectsComeFromTheFactoryAndHandOverTheirChildren)
         EXPECT_EQ (component->AddAudioIn (0), 0);
         EXPECT_EQ (component->AddTemporaryData (1, 4), AAX_ERROR_UNIMPLEMENTED); // the host offers version 1 only
         EXPECT_EQ (component->AddProcessProc_Native (nullptr, effectMap, nullptr, nullptr, nullptr), 0);
-        EXPECT_EQ (host.componentDescriptors[0]->lastPropertyMap,
+        EXPECT_EQ (host.componentDescriptors[0]->properties,
                    static_cast<IACFUnknown*> (host.propertyMaps[0].get()));
         EXPECT_EQ (effect->AddComponent (component), 0);
         EXPECT_EQ (effect->SetProperties (effectMap), 0);

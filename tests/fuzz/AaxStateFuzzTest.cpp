@@ -30,7 +30,7 @@ protected:
         ASSERT_EQ (module.registerPlugin (&host, &definition), 0);
         ASSERT_FALSE (host.collections.empty() || host.collections.back()->effects.empty());
         const auto& effect = *host.collections.back()->effects.front().second;
-        instance = std::make_unique<standin::Instance> (effect, *effect.components.at (0), 48000.0f);
+        instance = std::make_unique<aaxhost::Instance> (effect, *effect.components.at (0), 48000.0f);
         ASSERT_TRUE (instance->isReady()) << instance->error;
         for (int i = 0; i < 11; ++i)
             instance->parameters->UpdateParameterNormalizedValue (std::to_string (i).c_str(), (i * 5 % 11) / 10.0,
@@ -48,10 +48,10 @@ protected:
         std::printf ("%d cases, %d taken by the guard\n", cases, taken);
     }
 
-    standin::Host host;
-    standin::Module module { PANDREL_AAX_PLUGIN };
+    aaxhost::Host host;
+    aaxhost::Module module { PANDREL_AAX_PLUGIN };
     IACFPluginDefinition* definition = nullptr;
-    std::unique_ptr<standin::Instance> instance;
+    std::unique_ptr<aaxhost::Instance> instance;
     Watchdog watchdog;
     const std::uint32_t seed = baseSeed();
     int cases = 0, taken = 0;

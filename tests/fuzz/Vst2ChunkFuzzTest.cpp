@@ -4,7 +4,7 @@
 // keep parameters within 0..1, the bank readable by a second instance and the
 // audio finite. PANDREL_FUZZ_SEED picks another seed.
 #include "HostStateFraming.h"
-#include "Vst2TestHost.h"
+#include "Vst2Host.h"
 
 #include <gtest/gtest.h>
 
@@ -91,7 +91,7 @@ protected:
         }
     }
 
-    Vst2TestHost plugin { PANDREL_VST2_PLUGIN, 48000.0f, 64 }, second { PANDREL_VST2_PLUGIN, 48000.0f, 64 };
+    Vst2Host plugin { PANDREL_VST2_PLUGIN, 48000.0f, 64 }, second { PANDREL_VST2_PLUGIN, 48000.0f, 64 };
     Watchdog watchdog;
     const std::uint32_t seed = baseSeed();
     int cases = 0, taken = 0;

@@ -1,24 +1,18 @@
 #pragma once
 // The built VST3 bundle loaded the way a host loads it (JUCE's VST3 hosting),
 // and its state as that hosting frames it.
-#include <juce_audio_processors/juce_audio_processors.h>
+#include "Vst3Host.h"
 
 #include <gtest/gtest.h>
 
 namespace vst3hosting
 {
-inline juce::PluginDescription describe()
-{
-    juce::VST3PluginFormat format;
-    juce::OwnedArray<juce::PluginDescription> types;
-    format.findAllTypesForFile (types, PANDREL_VST3_BUNDLE);
-    return types.isEmpty() ? juce::PluginDescription() : *types[0];
-}
+inline juce::PluginDescription describe() { return Vst3Host::describe (juce::File (PANDREL_VST3_BUNDLE)); }
 
 inline std::unique_ptr<juce::AudioPluginInstance> load()
 {
     juce::String error;
-    auto instance = juce::VST3PluginFormat().createInstanceFromDescription (describe(), 48000.0, 512, error);
+    auto instance = Vst3Host::load (juce::File (PANDREL_VST3_BUNDLE), 48000.0, 512, error);
     EXPECT_NE (instance, nullptr) << error;
     return instance;
 }

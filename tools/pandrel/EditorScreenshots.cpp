@@ -1,7 +1,7 @@
 #include "EditorScreenshots.h"
 
 #include "PandrelTQ4418AudioProcessorEditor.h"
-#include "TemporaryHome.h"
+#include "ThrowAwayHome.h"
 
 #include <MorvidPresetFolder.h>
 
@@ -144,7 +144,7 @@ namespace EditorScreenshots
 {
 std::vector<Shot> renderAll()
 {
-    TemporaryHome home ("pandrel-screenshots-");
+    ThrowAwayHome home ("pandrel-screenshots-");
     std::vector<Shot> shots;
 
     for (const auto& scene : scenes())

@@ -9,7 +9,7 @@
 
 #include "Median.h"
 #include "PandrelTQ4418AudioProcessorEditor.h"
-#include "TemporaryHome.h"
+#include "ThrowAwayHome.h"
 
 #include <MorvidPresetFolder.h>
 
@@ -93,7 +93,7 @@ void settle (PandrelTQ4418AudioProcessorEditor& editor)
 
 void benchFolder (const Folder& folder)
 {
-    TemporaryHome home ("pandrel-bench-presets-");
+    ThrowAwayHome home ("pandrel-bench-presets-");
     const auto root = MorvidPresetFolder::getPresetFolder();
     root.createDirectory();
 

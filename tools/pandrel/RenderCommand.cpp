@@ -1,7 +1,8 @@
 // pandrel render [--out DIR]: the demo signal through each flanger model at
 // its default settings, one stereo 48 kHz WAV file per model.
-// pandrel render --plugin VST3 [--out DIR]: through a built VST3 plug-in
-// instead, loaded by JUCE's VST3 hosting, one file per flanger type.
+// pandrel render --plugin PATH [--plugin PATH]... [--out DIR]: through built
+// plug-ins instead (a .vst3 bundle, a VST 2 .so, an .aax bundle), one file
+// per plug-in and flanger type, each compared with the first plug-in's.
 #include "Commands.h"
 #include "DemoSignal.h"
 #include "ModelSetup.h"
@@ -20,7 +21,7 @@ constexpr int blockSize = 512;
 int pandrel::runRender (int argc, char** argv)
 {
     juce::String outDir = "out";
-    juce::String plugin;
+    juce::StringArray plugins;
     for (int i = 0; i < argc; ++i)
     {
         if (std::strcmp (argv[i], "--out") == 0 && i + 1 < argc)
@@ -29,11 +30,11 @@ int pandrel::runRender (int argc, char** argv)
         }
         else if (std::strcmp (argv[i], "--plugin") == 0 && i + 1 < argc)
         {
-            plugin = argv[++i];
+            plugins.add (argv[++i]);
         }
         else
         {
-            std::fprintf (stderr, "usage: pandrel render [--plugin VST3] [--out DIR]\n");
+            std::fprintf (stderr, "usage: pandrel render [--plugin PATH]... [--out DIR]\n");
             return 2;
         }
     }
@@ -47,8 +48,8 @@ int pandrel::runRender (int argc, char** argv)
 
     juce::ScopedNoDenormals noDenormals;
     const auto demo = DemoSignal::make (renderRate);
-    if (plugin.isNotEmpty())
-        return PluginRender::renderEachType (juce::File::getCurrentWorkingDirectory().getChildFile (plugin), demo, renderRate, folder);
+    if (! plugins.isEmpty())
+        return PluginRender::renderEachType (plugins, demo, renderRate, folder);
 
     std::printf ("Rendered the demo signal (%.1f s, stereo, %d Hz) through each model at its default settings:\n",
                  demo.getNumSamples() / renderRate, static_cast<int> (renderRate));

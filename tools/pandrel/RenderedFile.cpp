@@ -19,14 +19,15 @@ double rmsOf (const juce::AudioBuffer<float>& audio)
 }
 } // namespace
 
-bool RenderedFile::save (const juce::File& file, const juce::AudioBuffer<float>& audio, double sampleRate, const juce::String& label)
+bool RenderedFile::save (const juce::File& file, const juce::AudioBuffer<float>& audio, double sampleRate, const juce::String& label,
+                         const juce::String& note)
 {
     if (! WavFile::write (file, audio, sampleRate, 24))
     {
         std::fprintf (stderr, "render: cannot write %s\n", file.getFullPathName().toRawUTF8());
         return false;
     }
-    std::printf ("  %s  %s  peak %6.1f dBFS  RMS %6.1f dBFS\n", label.toRawUTF8(), file.getFullPathName().toRawUTF8(),
-                 toDecibels (audio.getMagnitude (0, audio.getNumSamples())), toDecibels (rmsOf (audio)));
+    std::printf ("  %s  %s  peak %6.1f dBFS  RMS %6.1f dBFS%s\n", label.toRawUTF8(), file.getFullPathName().toRawUTF8(),
+                 toDecibels (audio.getMagnitude (0, audio.getNumSamples())), toDecibels (rmsOf (audio)), note.toRawUTF8());
     return true;
 }

@@ -1,6 +1,6 @@
 // pandrel: the project's headless tool.
 //   pandrel render [--out DIR]   render the demo signal through the flanger models
-//   pandrel render --plugin VST3 [--out DIR]   ... through the built VST3 plug-in
+//   pandrel render --plugin PATH... [--out DIR]   ... through built plug-ins (.vst3, VST 2 .so, .aax)
 //   pandrel bench [plugin | presets]   print the engine's (or the whole plug-in's, or the preset menu's) cost figures
 //   pandrel screenshot [--out DIR]   PNG pictures of the editor and its panels
 #include "Commands.h"

@@ -4,7 +4,7 @@
 // events. Captures go to user-path-vst3/ and user-path-vst2/ beside the test.
 #include "ThrowAwayHome.h"
 #include "UserPath.h"
-#include "Vst2TestHost.h"
+#include "Vst2Host.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -66,7 +66,7 @@ struct Vst2Hosted : HostedPlugin
     void setProgram (int program) override { plugin.dispatch (VstEffectOpcode::setProgram, 0, program); }
     juce::String programName() override { return plugin.text (VstEffectOpcode::getProgramName); }
 
-    Vst2TestHost plugin;
+    Vst2Host plugin;
 };
 
 // The VST3 bundle in JUCE's hosting: the host's message loop runs both.

@@ -11,14 +11,14 @@
 // record: entry point, record checks, open, rate and block size, resume,
 // processing, parameters, texts and chunks, close. Every call the plug-in
 // makes back into the host is recorded.
-class Vst2TestHost
+class Vst2Host
 {
 public:
-    explicit Vst2TestHost (const std::string& soPath, float sampleRate = 44100.0f, int blockSize = 512);
-    ~Vst2TestHost();
+    explicit Vst2Host (const std::string& soPath, float sampleRate = 44100.0f, int blockSize = 512);
+    ~Vst2Host();
 
-    Vst2TestHost (const Vst2TestHost&) = delete;
-    Vst2TestHost& operator= (const Vst2TestHost&) = delete;
+    Vst2Host (const Vst2Host&) = delete;
+    Vst2Host& operator= (const Vst2Host&) = delete;
 
     // Empty once the plug-in is loaded and its record looks right.
     const std::string& error() const { return problem; }

@@ -1,16 +1,16 @@
 #pragma once
-
+// HOME pointed at a fresh folder for the object's life, so the plug-in finds
+// a fresh preset folder and the user's own presets are never touched. The
+// process id in the name keeps the homes of parallel processes apart.
 #include <juce_core/juce_core.h>
 
 #include <cstdlib>
 #include <unistd.h>
 
-// HOME pointed at a fresh folder for the object's life, so that the tool's
-// presets never touch the user's own.
-class TemporaryHome
+class ThrowAwayHome
 {
 public:
-    explicit TemporaryHome (const juce::String& prefix)
+    explicit ThrowAwayHome (const juce::String& prefix)
         : folder (juce::File::getSpecialLocation (juce::File::tempDirectory)
                       .getNonexistentChildFile (prefix + juce::String (getpid()), {}))
     {
@@ -19,13 +19,15 @@ public:
         folder.createDirectory();
         setenv ("HOME", folder.getFullPathName().toRawUTF8(), 1);
     }
-    ~TemporaryHome()
+    ~ThrowAwayHome()
     {
         folder.deleteRecursively (false);
         saved.isNotEmpty() ? setenv ("HOME", saved.toRawUTF8(), 1) : unsetenv ("HOME");
     }
-    TemporaryHome (const TemporaryHome&) = delete;
-    TemporaryHome& operator= (const TemporaryHome&) = delete;
+    ThrowAwayHome (const ThrowAwayHome&) = delete;
+    ThrowAwayHome& operator= (const ThrowAwayHome&) = delete;
+
+    juce::File presetFolder() const { return folder.getChildFile ("Music/Audio Music Apps/Morvid/Presets/PandrelTQ4418"); }
 
     const juce::File folder;
 

@@ -1,4 +1,4 @@
-#include "Vst2TestHost.h"
+#include "Vst2Host.h"
 
 #include <dlfcn.h>
 
@@ -9,10 +9,10 @@ namespace
 {
 // The plug-in may call the host from its entry point, before the record's
 // user field leads back to the host.
-thread_local Vst2TestHost* hostBeingLoaded = nullptr;
+thread_local Vst2Host* hostBeingLoaded = nullptr;
 } // namespace
 
-Vst2TestHost::Vst2TestHost (const std::string& soPath, float rate, int size) : sampleRate (rate), blockSize (size)
+Vst2Host::Vst2Host (const std::string& soPath, float rate, int size) : sampleRate (rate), blockSize (size)
 {
     library = dlopen (soPath.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (library == nullptr)
@@ -46,21 +46,21 @@ Vst2TestHost::Vst2TestHost (const std::string& soPath, float rate, int size) : s
         record->user = this;
 }
 
-Vst2TestHost::~Vst2TestHost()
+Vst2Host::~Vst2Host()
 {
     close();
     if (library != nullptr)
         dlclose (library);
 }
 
-std::intptr_t Vst2TestHost::callback (AEffect* e, std::int32_t opcode, std::int32_t index, std::intptr_t value,
+std::intptr_t Vst2Host::callback (AEffect* e, std::int32_t opcode, std::int32_t index, std::intptr_t value,
                                       void* ptr, float opt)
 {
-    auto* host = e != nullptr && e->user != nullptr ? static_cast<Vst2TestHost*> (e->user) : hostBeingLoaded;
+    auto* host = e != nullptr && e->user != nullptr ? static_cast<Vst2Host*> (e->user) : hostBeingLoaded;
     return host != nullptr ? host->answer (e, opcode, index, value, ptr, opt) : 0;
 }
 
-std::intptr_t Vst2TestHost::answer (AEffect*, int opcode, int index, std::intptr_t value, void* ptr, float opt)
+std::intptr_t Vst2Host::answer (AEffect*, int opcode, int index, std::intptr_t value, void* ptr, float opt)
 {
     {
         const std::lock_guard<std::mutex> lock (callsLock);
@@ -76,18 +76,18 @@ std::intptr_t Vst2TestHost::answer (AEffect*, int opcode, int index, std::intptr
     }
 }
 
-int Vst2TestHost::count (int opcode) const
+int Vst2Host::count (int opcode) const
 {
     const std::lock_guard<std::mutex> lock (callsLock);
     return static_cast<int> (std::count_if (calls.begin(), calls.end(), [opcode] (const HostCall& c) { return c.opcode == opcode; }));
 }
 
-std::intptr_t Vst2TestHost::dispatch (int opcode, int index, std::intptr_t value, void* ptr, float opt)
+std::intptr_t Vst2Host::dispatch (int opcode, int index, std::intptr_t value, void* ptr, float opt)
 {
     return record != nullptr ? record->dispatcher (record, opcode, index, value, ptr, opt) : 0;
 }
 
-void Vst2TestHost::start()
+void Vst2Host::start()
 {
     dispatch (VstEffectOpcode::open);
     dispatch (VstEffectOpcode::setSampleRate, 0, 0, nullptr, sampleRate);
@@ -95,42 +95,47 @@ void Vst2TestHost::start()
     dispatch (VstEffectOpcode::setActive, 0, 1);
 }
 
-void Vst2TestHost::process (std::vector<std::vector<float>>& inputs, std::vector<std::vector<float>>& outputs)
+void Vst2Host::process (std::vector<std::vector<float>>& inputs, std::vector<std::vector<float>>& outputs)
 {
     if (record == nullptr)
         return;
+    // The plug-in reads and writes as many channels as its record says: those
+    // the caller has none for are silence in, and go nowhere out.
     const auto length = outputs.empty() ? std::size_t {} : outputs[0].size();
-    std::vector<float*> in (inputs.size()), out (outputs.size());
-    for (std::size_t start = 0; start < length; start += static_cast<std::size_t> (blockSize))
+    const auto block = static_cast<std::size_t> (blockSize);
+    std::vector<float> silence (block), nowhere (block);
+    std::vector<float*> in (std::max (inputs.size(), static_cast<std::size_t> (record->numInputs)), silence.data());
+    std::vector<float*> out (std::max (outputs.size(), static_cast<std::size_t> (record->numOutputs)), nowhere.data());
+    for (std::size_t start = 0; start < length; start += block)
     {
-        const auto frames = std::min (length - start, static_cast<std::size_t> (blockSize));
-        for (std::size_t c = 0; c < in.size(); ++c)
+        const auto frames = std::min (length - start, block);
+        for (std::size_t c = 0; c < inputs.size(); ++c)
             in[c] = inputs[c].data() + start;
-        for (std::size_t c = 0; c < out.size(); ++c)
+        for (std::size_t c = 0; c < outputs.size(); ++c)
             out[c] = outputs[c].data() + start;
         record->processReplacing (record, in.data(), out.data(), static_cast<int> (frames));
     }
 }
 
-float Vst2TestHost::getParameter (int index)
+float Vst2Host::getParameter (int index)
 {
     return record != nullptr ? record->getParameter (record, index) : 0.0f;
 }
 
-void Vst2TestHost::setParameter (int index, float value)
+void Vst2Host::setParameter (int index, float value)
 {
     if (record != nullptr)
         record->setParameter (record, index, value);
 }
 
-std::string Vst2TestHost::text (int opcode, int index)
+std::string Vst2Host::text (int opcode, int index)
 {
     char buffer[256] = {};
     dispatch (opcode, index, 0, buffer);
     return std::string (buffer, strnlen (buffer, sizeof (buffer) - 1));
 }
 
-std::vector<char> Vst2TestHost::getChunk (bool preset)
+std::vector<char> Vst2Host::getChunk (bool preset)
 {
     void* data = nullptr;
     const auto size = dispatch (VstEffectOpcode::getChunk, preset ? 1 : 0, 0, &data);
@@ -140,12 +145,12 @@ std::vector<char> Vst2TestHost::getChunk (bool preset)
     return std::vector<char> (bytes, bytes + size);
 }
 
-std::intptr_t Vst2TestHost::setChunk (std::vector<char> data, bool preset)
+std::intptr_t Vst2Host::setChunk (std::vector<char> data, bool preset)
 {
     return dispatch (VstEffectOpcode::setChunk, preset ? 1 : 0, static_cast<std::intptr_t> (data.size()), data.data());
 }
 
-void Vst2TestHost::close()
+void Vst2Host::close()
 {
     if (record == nullptr)
         return;
