@@ -126,6 +126,7 @@ TEST (ProcessorPrograms, ABurstOfTypeChangesSwitchesOnceFiftyMillisecondsAfterTh
     pass (30);
     p.setCurrentProgram (4); // to a program of another type
     pass (49);
+    EXPECT_EQ (probe.postedModel(), 0) << "posted before the timer fired";
     EXPECT_TRUE (p.isTimerRunning());
     pass (1);
     EXPECT_EQ (probe.postedModel(), 2);
