@@ -98,16 +98,9 @@ std::vector<XDriver::Placed> XDriver::windowAndBelow (XWindowId top)
     return found;
 }
 
-void XDriver::closeWindow (XWindowId top)
+void XDriver::moveWindow (XWindowId top, int x, int y)
 {
-    XEvent event {};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = top;
-    event.xclient.message_type = XInternAtom (display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long> (XInternAtom (display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent (display, top, False, NoEventMask, &event);
+    XMoveWindow (display, top, x, y);
     XFlush (display);
 }
 

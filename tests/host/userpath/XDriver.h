@@ -68,8 +68,8 @@ public:
 
     void pump (int ms) { pumpHost (ms); }
 
-    // Asks a top-level window to close, as its close box does.
-    void closeWindow (XWindowId top);
+    // Moves a top-level window, as a user drags it.
+    void moveWindow (XWindowId top, int x, int y);
 
     // True when `screen` shows frame `frame` of the image strip at `place`:
     // all but a few pixels within a few levels (anti-aliased edges aside).
