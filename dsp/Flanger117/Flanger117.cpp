@@ -1,5 +1,6 @@
 #include "Flanger117.h"
 
+// Spread off by default, no announcement when forced, "Feedback" before "Delay".
 Flanger117::Flanger117() : FlangerModelBase ({ "Flanger117", 0.0f, false, true })
 {
     initialise ({ &preEmphasis, &antiAliasing, &bbdStage, &reconstruction, &deEmphasis, &regeneration });

@@ -1,4 +1,5 @@
 #include "HostileDocuments.h"
+#include "ModelRouting.h"
 #include "PresetDocumentGuard.h"
 #include "PresetValueText.h"
 #include "ProcessorProbe.h"
@@ -132,35 +133,23 @@ TEST (HostileDocuments, NumbersOfManyDigitsReadAsWhatTheySay)
     EXPECT_EQ (p.getCurrentProgram(), 0);
 }
 
-TEST (HostileHostValues, ModelsOnlyEverSeeFiniteValuesWithinZeroAndOne)
+TEST (HostileHostValues, ANotANumberReachesTheModelsAsTheDefault)
 {
-    const float inf = std::numeric_limits<float>::infinity();
-    for (float bad : { std::numeric_limits<float>::quiet_NaN(), inf, -inf, -1.0f, 5.0f })
-    {
-        PandrelTQ4418AudioProcessor p;
-        ProcessorProbe probe { p };
-        probe.driveClock();
-        prepare (p, 48000.0, 512);
-        for (int i = P::flangerType; i < P::numParameters; ++i)
-            p.setParameter (i, bad);
-        probe.settleTypeChange();
-
-        int position = 0;
-        juce::AudioBuffer<float> out;
-        for (int b = 0; b < 12; ++b)
-        {
-            step (p, out, position);
-            ASSERT_TRUE (allFinite (out)) << bad;
-        }
-        EXPECT_EQ (probe.activeModel(), bad > 0.0f ? 2 : 0) << bad; // NaN: the default, Type 1
-        for (int m = 0; m < 3; ++m)
-            for (int i = 0; i < FlangerModelBase::numParameters; ++i)
-                EXPECT_TRUE (probe.model (m).getParameter (i) >= 0.0f && probe.model (m).getParameter (i) <= 1.0f) << m << " " << i;
-        if (std::isnan (bad))
-        {
-            EXPECT_EQ (probe.model (1).getParameter (FlangerModelBase::rateParameter), ParameterTable::defaultValue (P::rate));
-        }
-    }
+    // Values beyond 0..1 are the random host's (HostFuzz); the models hold
+    // those to 0..1 themselves, but would take a NaN as 0.
+    PandrelTQ4418AudioProcessor p;
+    ProcessorProbe probe { p };
+    probe.driveClock();
+    prepare (p, 48000.0, 512);
+    for (int i = P::flangerType; i < P::numParameters; ++i)
+        p.setParameter (i, std::numeric_limits<float>::quiet_NaN());
+    probe.settleTypeChange();
+    juce::AudioBuffer<float> out;
+    int position = 0;
+    step (p, out, position);
+    EXPECT_EQ (probe.activeModel(), 0);
+    for (int i = P::rate; i <= P::level; ++i)
+        EXPECT_EQ (probe.model (1).getParameter (ModelRouting::modelParameterIndex (i, probe.model (1))), P::defaultValue (i)) << i;
 }
 
 TEST (HostileHostValues, LongBlocksGoInPiecesAndUnpreparedAudioPassesThrough)
