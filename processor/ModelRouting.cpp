@@ -2,23 +2,23 @@
 
 #include "ParameterTable.h"
 
-int ModelRouting::modelParameterIndex (int parameterIndex, int model)
+int ModelRouting::modelParameterIndex (int parameterIndex, const FlangerModelBase& model)
 {
     namespace P = ParameterTable;
-    const bool isFlanger117 = model == 1;
+    using M = FlangerModelBase;
 
     switch (parameterIndex)
     {
-        case P::onBypass: return bypass;
-        case P::rate: return 1;
-        case P::rateSync: return 2;
-        case P::depth: return 3;
-        case P::delay: return isFlanger117 ? 5 : 4;
-        case P::feedback: return isFlanger117 ? 4 : 5;
-        case P::mix: return 6;
-        case P::level: return 7;
-        case P::stereo: return stereoOn;
-        case P::sync: return syncOn;
+        case P::onBypass: return M::bypassParameter;
+        case P::rate: return M::rateParameter;
+        case P::rateSync: return M::rateSyncParameter;
+        case P::depth: return M::depthParameter;
+        case P::delay: return model.delayParameter();
+        case P::feedback: return model.feedbackParameter();
+        case P::mix: return M::mixParameter;
+        case P::level: return M::levelParameter;
+        case P::stereo: return M::stereoParameter;
+        case P::sync: return M::syncParameter;
         default: return -1;
     }
 }

@@ -154,7 +154,7 @@ private:
     DeluxeElectricMistressFlanger deluxeElectricMistressFlanger;
     Flanger117 flanger117;
     ElectricMistressFlanger electricMistressFlanger;
-    ModuleModel* const models[numModels];
+    FlangerModelBase* const models[numModels];
 
     // Audio path, touched by the audio thread only once prepared.
     bool effectOn = true;

@@ -59,7 +59,7 @@ void PandrelTQ4418AudioProcessor::forceCalcParams()
 
     // The processor ramps bypass itself; the models stay engaged.
     for (auto* model : models)
-        model->setParameter (0, 1.0f);
+        model->setParameter (FlangerModelBase::bypassParameter, 1.0f);
 
     if (const auto tempo = readHostTempo (getPlayHead(), playHeadPosition))
     {
@@ -71,8 +71,8 @@ void PandrelTQ4418AudioProcessor::forceCalcParams()
     for (int i = ParameterTable::rate; i <= ParameterTable::level; ++i)
     {
         const float value = toModelValue (i, currentValue (i));
-        for (int m = 0; m < numModels; ++m)
-            models[m]->setParameter (ModelRouting::modelParameterIndex (i, m), value);
+        for (auto* model : models)
+            model->setParameter (ModelRouting::modelParameterIndex (i, *model), value);
         lastApplied[i - ParameterTable::rate] = value;
     }
 
@@ -80,8 +80,8 @@ void PandrelTQ4418AudioProcessor::forceCalcParams()
     lastSync = ParameterTable::isOn (currentValue (ParameterTable::sync));
     for (auto* model : models)
     {
-        model->setParameter (ModelRouting::stereoOn, lastStereo ? 1.0f : 0.0f);
-        model->setParameter (ModelRouting::syncOn, lastSync ? 1.0f : 0.0f);
+        model->setParameter (FlangerModelBase::stereoParameter, lastStereo ? 1.0f : 0.0f);
+        model->setParameter (FlangerModelBase::syncParameter, lastSync ? 1.0f : 0.0f);
     }
 
     for (auto* model : models)
@@ -191,8 +191,8 @@ void PandrelTQ4418AudioProcessor::pushChangedParameters (int chosenModel)
         models[chosenModel]->calcParameter (modelIndex);
         last = on;
     };
-    pushSwitch (ParameterTable::stereo, ModelRouting::stereoOn, lastStereo);
-    pushSwitch (ParameterTable::sync, ModelRouting::syncOn, lastSync);
+    pushSwitch (ParameterTable::stereo, FlangerModelBase::stereoParameter, lastStereo);
+    pushSwitch (ParameterTable::sync, FlangerModelBase::syncParameter, lastSync);
 
     for (int i = ParameterTable::rate; i <= ParameterTable::level; ++i)
     {
@@ -200,9 +200,9 @@ void PandrelTQ4418AudioProcessor::pushChangedParameters (int chosenModel)
         if (value == lastApplied[i - ParameterTable::rate])
             continue;
 
-        for (int m = 0; m < numModels; ++m)
-            models[m]->setParameter (ModelRouting::modelParameterIndex (i, m), value);
-        models[chosenModel]->calcParameter (ModelRouting::modelParameterIndex (i, chosenModel));
+        for (auto* model : models)
+            model->setParameter (ModelRouting::modelParameterIndex (i, *model), value);
+        models[chosenModel]->calcParameter (ModelRouting::modelParameterIndex (i, *models[chosenModel]));
         lastApplied[i - ParameterTable::rate] = value;
     }
 }

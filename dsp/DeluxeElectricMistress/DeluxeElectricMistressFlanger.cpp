@@ -1,7 +1,7 @@
 #include "DeluxeElectricMistressFlanger.h"
 
 DeluxeElectricMistressFlanger::DeluxeElectricMistressFlanger()
-    : FlangerModelBase ({ "DeluxeElectricMistressFlanger", 4, 5, 1.0f, true })
+    : FlangerModelBase ({ "DeluxeElectricMistressFlanger", 1.0f, true, false })
 {
     initialise ({ &bbdStage, &inputPreEmphasis, &feedbackPreEmphasis, &feedbackFilter, &inputFilter, &wetFilter, &outputLowpass,
                   &outputHighpass });

@@ -1,7 +1,7 @@
 #include "ElectricMistressFlanger.h"
 
 ElectricMistressFlanger::ElectricMistressFlanger()
-    : FlangerModelBase ({ "ElectricMistressFlanger", 4, 5, 1.0f, true })
+    : FlangerModelBase ({ "ElectricMistressFlanger", 1.0f, true, false })
 {
     initialise ({ &bbdStage, &dryPreEmphasis, &feedbackPreEmphasis, &dryDeEmphasis, &delayDeEmphasis, &outputHighpass });
 }

@@ -1,6 +1,7 @@
 #include "Flanger117.h"
 
-Flanger117::Flanger117() : FlangerModelBase ({ "Flanger117", 5, 4, 0.0f, false })
+// Spread off by default, no announcement when forced, "Feedback" before "Delay".
+Flanger117::Flanger117() : FlangerModelBase ({ "Flanger117", 0.0f, false, true })
 {
     initialise ({ &preEmphasis, &antiAliasing, &bbdStage, &reconstruction, &deEmphasis, &regeneration });
 }

@@ -8,6 +8,7 @@
 #include "OpampLimiter.h"
 #include "SZBase1.h"
 #include "SZBaseGliding.h"
+#include "SampleRateBand.h"
 #include "SmoothVolume.h"
 #include "WavetableTriOscILP30.h"
 
@@ -44,42 +45,41 @@ double measuredPeriod (WavetableTriOscILP30& osc, int crossings)
 }
 } // namespace
 
-TEST (SampleRateBands, EveryRampFadeAndGlideDoublesFromBandToBand)
+TEST (SampleRateBands, EdgesOnceAndEachBlocksLengthInOneBand)
 {
+    const std::pair<float, int> edges[] = { { 34049.0f, 0 }, { 34050.0f, 1 }, { 67999.0f, 1 },
+                                            { 68000.0f, 2 }, { 135999.0f, 2 }, { 136000.0f, 3 } };
+    for (auto [rate, band] : edges)
+        EXPECT_EQ (SampleRateBand::bandOf (rate), band) << rate;
+
+    // Each block's ramp, fade or glide in the third band: four times its
+    // length in the first.
     struct Osc : OscBaseClass
     {
         float getOscSignal() override { return 0.0f; }
         int glide() const { return glideLength; }
-    };
+    } osc;
     struct Glide : SZBase3x
     {
         void calc() override {}
         int glide() const { return glideLength; }
-    };
+    } glide;
     struct Fade : SZBase1
     {
         void calc() override {}
         int fade() const { return fadeLength; }
-    };
-    const std::pair<float, int> bands[] = { { 22050.0f, 0 }, { 34049.0f, 0 }, { 34050.0f, 1 }, { 67999.0f, 1 },
-                                            { 68000.0f, 2 }, { 135999.0f, 2 }, { 136000.0f, 3 }, { 192000.0f, 3 } };
-    for (auto [rate, band] : bands)
-    {
-        Osc osc;
-        Glide glide;
-        Fade fade;
-        SmoothVolume level;
-        ModulatingDelayLine line;
-        for (auto* block : std::initializer_list<DspBase*> { &osc, &glide, &fade, &line })
-            block->setSampleRate (rate);
-        level.setSampleRate (rate);
-        EXPECT_EQ (osc.glide(), 1024 << band) << rate;
-        EXPECT_EQ (glide.glide(), 1024 << band) << rate;
-        EXPECT_EQ (fade.fade(), 64 << band) << rate;
-        EXPECT_EQ (level.getRampLength(), 1024 << band) << rate;
-        EXPECT_EQ (line.getDelayGlideLength(), 16384 << band) << rate;
-        EXPECT_EQ (line.getSweepGlideLength(), 1024 << band) << rate;
-    }
+    } fade;
+    SmoothVolume level;
+    ModulatingDelayLine line;
+    for (auto* block : std::initializer_list<DspBase*> { &osc, &glide, &fade, &line })
+        block->setSampleRate (96000.0f);
+    level.setSampleRate (96000.0f);
+    EXPECT_EQ (osc.glide(), 4096);
+    EXPECT_EQ (glide.glide(), 4096);
+    EXPECT_EQ (fade.fade(), 256);
+    EXPECT_EQ (level.getRampLength(), 4096);
+    EXPECT_EQ (line.getDelayGlideLength(), 65536);
+    EXPECT_EQ (line.getSweepGlideLength(), 4096);
 }
 
 TEST (ModulatingDelayLine, BufferIs610MsAndSettingsAreCapped)

@@ -12,14 +12,6 @@ using namespace fixtures;
 
 namespace
 {
-float peakOf (const std::vector<float>& v, size_t from = 0)
-{
-    float peak = 0.0f;
-    for (size_t k = from; k < v.size(); ++k)
-        peak = std::max (peak, std::abs (v[k]));
-    return peak;
-}
-
 // The LFO period in samples, measured from the output: with the wet path
 // alone, a sine at fs / 32 comes out phase-shifted by its delay, so the
 // phase per 32-sample frame traces the LFO. Its mean crossings, placed by
@@ -29,9 +21,9 @@ double measuredLfoPeriod (FlangerModelBase& model, float sampleRate, double expe
     constexpr int frame = 32;
     const int periods = std::max (4, static_cast<int> (2.0 * sampleRate / expectedPeriod));
     const size_t frames = static_cast<size_t> ((periods + 1.5) * expectedPeriod / frame);
-    auto left = sine (frames * frame, sampleRate / frame, sampleRate, 0.1f);
-    std::vector<float> right = stereo ? left : std::vector<float> {};
-    run (model, left, right);
+    auto audio = sine (stereo ? 2 : 1, static_cast<int> (frames * frame), sampleRate / frame, sampleRate, 0.1f);
+    run (model, audio);
+    const auto& left = audio[0];
 
     std::vector<double> phase;
     for (size_t f = 0; f < frames; ++f)
@@ -70,10 +62,10 @@ TEST_P (ModelAudio, SilenceInGivesSilenceOut)
         for (bool stereo : { false, true })
         {
             auto model = prepared (type, rate);
-            std::vector<float> left (static_cast<size_t> (rate)), right (stereo ? left.size() : 0);
-            run (*model, left, right);
-            EXPECT_LT (peakOf (left), 3e-5f) << "at " << rate; // Type 2's diode sits a hair off 0 V
-            EXPECT_LT (peakOf (left, left.size() / 2), 1e-9f) << "at " << rate;
+            Channels audio (stereo ? 2 : 1, std::vector<float> (static_cast<size_t> (rate)));
+            run (*model, audio);
+            EXPECT_LT (peak (audio), 3e-5f) << "at " << rate; // Type 2's diode sits a hair off 0 V
+            EXPECT_LT (peak (audio, audio[0].size() / 2), 1e-9f) << "at " << rate;
         }
 }
 
@@ -82,19 +74,19 @@ TEST_P (ModelAudio, LevelScalesTheOutputExactly)
     const int type = GetParam();
     for (bool stereo : { false, true })
     {
-        std::vector<float> out[3];
+        Channels out[3];
         for (int i = 0; i < 3; ++i)
         {
-            auto model = prepared (type, 48000.0f, { { 7, 0.25f * static_cast<float> (1 << i) } });
-            auto left = noise (20000, 0.5f, 5), right = stereo ? noise (20000, 0.5f, 6) : std::vector<float> {};
-            run (*model, left, right);
-            out[i] = left;
+            auto model = prepared (type, 48000.0f, { { M::levelParameter, 0.25f * static_cast<float> (1 << i) } });
+            out[i] = noise (stereo ? 2 : 1, 20000, 5, 0.5f);
+            run (*model, out[i]);
         }
-        for (size_t k = 0; k < out[1].size(); ++k)
-        {
-            ASSERT_EQ (out[0][k], 0.5f * out[1][k]) << "at " << k;
-            ASSERT_EQ (out[2][k], 2.0f * out[1][k]) << "at " << k;
-        }
+        for (size_t c = 0; c < out[1].size(); ++c)
+            for (size_t k = 0; k < out[1][c].size(); ++k)
+            {
+                ASSERT_EQ (out[0][c][k], 0.5f * out[1][c][k]) << "at " << k;
+                ASSERT_EQ (out[2][c][k], 2.0f * out[1][c][k]) << "at " << k;
+            }
     }
 }
 
@@ -104,12 +96,12 @@ TEST_P (ModelAudio, StereoSpreadSplitsEqualChannelsOnlyWhenOn)
     for (float rate : { 22050.0f, 96000.0f })
         for (float spread : { 0.0f, 1.0f })
         {
-            auto model = prepared (type, rate, { { 8, spread }, { 3, 1.0f } });
-            auto left = noise (static_cast<size_t> (rate / 2), 0.5f, 7), right = left;
-            run (*model, left, right);
+            auto model = prepared (type, rate, { { M::stereoParameter, spread }, { M::depthParameter, 1.0f } });
+            Channels audio (2, noise (1, static_cast<int> (rate / 2), 7, 0.5f)[0]);
+            run (*model, audio);
             float difference = 0.0f;
-            for (size_t k = 0; k < left.size(); ++k)
-                difference = std::max (difference, std::abs (left[k] - right[k]));
+            for (size_t k = 0; k < audio[0].size(); ++k)
+                difference = std::max (difference, std::abs (audio[0][k] - audio[1][k]));
             if (spread > 0.0f)
             {
                 EXPECT_GT (difference, 0.01f) << "at " << rate;
@@ -130,19 +122,19 @@ TEST_P (ModelAudio, LfoPeriodFollowsRateAndTempoDivision)
         double hz;
     };
     const Setting settings[] = {
-        { { { 1, 0.5f } }, 120.0f, 2.0 },                                       // (81^0.5 - 1) / 80 x 20 Hz
-        { { { 1, 1.0f } }, 120.0f, 20.0 },
-        { { { 9, 1.0f }, { 2, 8.0f / 18.0f } }, 150.0f, 2.5 },                  // 1/4 at 150 bpm
-        { { { 9, 1.0f }, { 2, 9.0f / 18.0f } }, 120.0f, 3.0 },                  // 1/4T
-        { { { 9, 1.0f }, { 2, 1.0f } }, 120.0f, 24.0 },                         // 1/32T
+        { { { M::rateParameter, 0.5f } }, 120.0f, 2.0 }, // (81^0.5 - 1) / 80 x 20 Hz
+        { { { M::rateParameter, 1.0f } }, 120.0f, 20.0 },
+        { { { M::syncParameter, 1.0f }, { M::rateSyncParameter, 8.0f / 18.0f } }, 150.0f, 2.5 }, // 1/4 at 150 bpm
+        { { { M::syncParameter, 1.0f }, { M::rateSyncParameter, 9.0f / 18.0f } }, 120.0f, 3.0 }, // 1/4T
+        { { { M::syncParameter, 1.0f }, { M::rateSyncParameter, 1.0f } }, 120.0f, 24.0 },        // 1/32T
     };
     const int type = GetParam();
     for (float rate : { 22050.0f, 44100.0f, 96000.0f, 192000.0f })
         for (const auto& setting : settings)
         {
             auto changes = setting.changes;
-            changes.push_back ({ 6, 1.0f });                  // wet path alone
-            changes.push_back ({ feedbackIndex (type), 0.0f }); // no feedback
+            changes.push_back ({ M::mixParameter, 1.0f });   // wet path alone
+            changes.push_back ({ feedbackOf (type), 0.0f }); // no feedback
             const bool stereo = rate == 44100.0f || rate == 192000.0f;
             auto model = prepared (type, rate, changes, setting.bpm);
             const double expected = rate / setting.hz;
@@ -160,33 +152,26 @@ TEST_P (ModelAudio, BypassCrossfadeEndsBitExact)
         for (bool stereo : { false, true })
         {
             auto model = prepared (type, rate);
-            auto warmLeft = noise (4096, 0.5f, 8), warmRight = stereo ? warmLeft : std::vector<float> {};
-            run (*model, warmLeft, warmRight);
+            auto warm = noise (stereo ? 2 : 1, 4096, 8, 0.5f);
+            run (*model, warm);
 
-            model->setParameter (0, 0.0f);
-            model->calcParameter (0);
-            const auto input = noise (static_cast<size_t> (length) + 3000, 0.5f, 9);
-            auto left = input, right = stereo ? noise (input.size(), 0.5f, 10) : std::vector<float> {};
-            const auto inputRight = right;
-            run (*model, left, right, 300);
+            model->setParameter (M::bypassParameter, 0.0f);
+            model->calcParameter (M::bypassParameter);
+            const auto input = noise (stereo ? 2 : 1, length + 3000, 9, 0.5f);
+            auto audio = input;
+            run (*model, audio, 300);
             const auto l = static_cast<size_t> (length);
-            EXPECT_NE (left[l - 1], input[l - 1]) << "at " << rate;
-            for (size_t k = l; k < input.size(); ++k)
-            {
-                ASSERT_EQ (left[k], input[k]) << "at " << rate << ", sample " << k;
-                if (stereo)
-                {
-                    ASSERT_EQ (right[k], inputRight[k]) << "at " << rate << ", sample " << k;
-                }
-            }
+            EXPECT_NE (audio[0][l - 1], input[0][l - 1]) << "at " << rate;
+            for (size_t c = 0; c < input.size(); ++c)
+                for (size_t k = l; k < input[c].size(); ++k)
+                    ASSERT_EQ (audio[c][k], input[c][k]) << "at " << rate << ", sample " << k;
 
-            model->setParameter (0, 1.0f);
-            model->calcParameter (0);
-            left = input;
-            right = stereo ? inputRight : std::vector<float> {};
-            run (*model, left, right);
-            EXPECT_EQ (left[0], input[0]) << "at " << rate; // fades in from fully dry
-            EXPECT_NE (left[l], input[l]) << "at " << rate;
+            model->setParameter (M::bypassParameter, 1.0f);
+            model->calcParameter (M::bypassParameter);
+            audio = input;
+            run (*model, audio);
+            EXPECT_EQ (audio[0][0], input[0][0]) << "at " << rate; // fades in from fully dry
+            EXPECT_NE (audio[0][l], input[0][l]) << "at " << rate;
         }
 }
 
@@ -201,34 +186,28 @@ TEST_P (ModelAudio, FiniteAndBoundedAtExtremesWithNoiseAndNonFiniteInput)
                 // All 0, all 1 (tempo-synced at 999 bpm), loudest feedback
                 // with the dry path, loudest feedback with the wet path.
                 std::vector<std::pair<int, float>> changes;
-                for (int i = 1; i < 10; ++i)
+                for (int i = M::rateParameter; i < M::numParameters; ++i)
                     changes.push_back ({ i, setting == 0 ? 0.0f : 1.0f });
                 if (setting >= 2)
-                    changes.push_back ({ 9, 0.0f });
+                    changes.push_back ({ M::syncParameter, 0.0f });
                 if (setting == 2)
-                    changes.push_back ({ 6, 0.0f });
+                    changes.push_back ({ M::mixParameter, 0.0f });
                 auto model = prepared (type, rate, changes, 999.0f);
 
-                auto left = noise (static_cast<size_t> (rate), 1.0f, 11);
-                auto right = stereo ? noise (left.size(), 1.0f, 12) : std::vector<float> {};
-                for (size_t k = 1000; k + 2 < left.size(); k += 3001)
+                auto audio = noise (stereo ? 2 : 1, static_cast<int> (rate), 11, 1.0f);
+                for (size_t k = 1000; k + 2 < audio[0].size(); k += 3001)
                 {
-                    left[k] = notANumber;
-                    left[k + 1] = infinity;
-                    (stereo ? right : left)[k + 2] = -infinity;
+                    audio[0][k] = notANumber;
+                    audio[0][k + 1] = infinity;
+                    audio.back()[k + 2] = -infinity;
                 }
-                run (*model, left, right);
-                for (size_t k = 0; k < left.size(); ++k)
-                {
-                    ASSERT_TRUE (std::abs (left[k]) < 16.0f) << setting << " at " << rate << ", sample " << k;
-                    if (stereo)
-                    {
-                        ASSERT_TRUE (std::abs (right[k]) < 16.0f) << setting << " at " << rate;
-                    }
-                }
+                run (*model, audio);
+                for (const auto& channel : audio)
+                    for (size_t k = 0; k < channel.size(); ++k)
+                        ASSERT_TRUE (std::abs (channel[k]) < 16.0f) << setting << " at " << rate << ", sample " << k;
                 if (setting > 0)
                 {
-                    EXPECT_GT (peakOf (left, left.size() - 1000), 0.01f) << setting << " at " << rate;
+                    EXPECT_GT (peak (audio, audio[0].size() - 1000), 0.01f) << setting << " at " << rate;
                 }
             }
 }
@@ -238,22 +217,21 @@ TEST_P (ModelAudio, BlockSizeDoesNotChangeTheResult)
     const int type = GetParam();
     for (bool stereo : { false, true })
     {
-        std::vector<float> reference;
+        Channels reference;
         for (int blockSize : { 512, 1, 7, 64, 100, 4096 })
         {
-            auto model = prepared (type, 44100.0f, { { 3, 0.7f }, { delayIndex (type), 0.3f }, { 8, 1.0f } });
-            model->setParameter (0, 0.0f); // a bypass crossfade across the first blocks
-            model->calcParameter (0);
-            auto left = noise (8000, 0.5f, 13), right = stereo ? noise (8000, 0.5f, 14) : std::vector<float> {};
-            run (*model, left, right, blockSize);
-            left.insert (left.end(), right.begin(), right.end());
+            auto model = prepared (type, 44100.0f, { { M::depthParameter, 0.7f }, { delayOf (type), 0.3f }, { M::stereoParameter, 1.0f } });
+            model->setParameter (M::bypassParameter, 0.0f); // a bypass crossfade across the first blocks
+            model->calcParameter (M::bypassParameter);
+            auto audio = noise (stereo ? 2 : 1, 8000, 13, 0.5f);
+            run (*model, audio, blockSize);
             if (reference.empty())
             {
-                reference = left;
+                reference = audio;
             }
             else
             {
-                EXPECT_TRUE (left == reference) << "block size " << blockSize;
+                EXPECT_TRUE (audio == reference) << "block size " << blockSize;
             }
         }
     }
@@ -266,7 +244,7 @@ TEST_P (ModelAudio, EveryFieldIsDefinedAfterConstruction)
     const int type = GetParam();
     for (bool setRate : { false, true })
     {
-        std::vector<float> out[2];
+        Channels out[2];
         for (int fill : { 0x00, 0xA5 })
         {
             // aligned_alloc takes only whole multiples of the alignment.
@@ -278,24 +256,20 @@ TEST_P (ModelAudio, EveryFieldIsDefinedAfterConstruction)
                                                   : static_cast<FlangerModelBase*> (new (storage) ElectricMistressFlanger());
             if (setRate)
                 model->setSampleRate (48000.0f);
-            auto left = noise (3000, 0.5f, 15), right = noise (3000, 0.5f, 16);
-            run (*model, left, right, 256);
-            auto mono = noise (3000, 0.5f, 17);
-            std::vector<float> none;
-            run (*model, mono, none, 256);
-            left.insert (left.end(), mono.begin(), mono.end());
-            out[fill != 0] = left;
+            auto stereo = noise (2, 3000, 15, 0.5f), mono = noise (1, 3000, 17, 0.5f);
+            run (*model, stereo, 256);
+            run (*model, mono, 256);
+            stereo.push_back (mono[0]);
+            out[fill != 0] = stereo;
             model->~FlangerModelBase();
             std::free (storage);
         }
         EXPECT_TRUE (out[0] == out[1]) << (setRate ? " with" : " without") << " a sample rate";
-        EXPECT_LT (peakOf (out[0]), 16.0f);
-        auto input = noise (3000, 0.5f, 15);
+        EXPECT_LT (peak (out[0]), 16.0f);
         if (setRate) // engaged from the start
         {
-            EXPECT_NE (out[0][100], input[100]);
+            EXPECT_NE (out[0][0][100], noise (1, 3000, 15, 0.5f)[0][100]);
         }
-
     }
 }
 
@@ -312,8 +286,8 @@ TEST_P (ModelAudio, EmptyBlocksAndMonoRouting)
 
     // One input: the right channel gets the processed left one when the
     // spread is off.
-    model->setParameter (8, 0.0f);
-    auto left = noise (1000, 0.5f, 18);
+    model->setParameter (M::stereoParameter, 0.0f);
+    auto left = noise (1, 1000, 18, 0.5f)[0];
     std::vector<float> right (left.size(), 9.0f);
     model->processBlock (left.data(), right.data(), static_cast<int> (left.size()));
     EXPECT_TRUE (left == right);
@@ -328,13 +302,13 @@ TEST_P (ModelAudio, MonoIsTheStereoLeftChannelWithTheSpreadOff)
     for (float rate : { 44100.0f, 96000.0f })
         for (float delay : { 0.0f, 0.4f })
         {
-            const std::vector<std::pair<int, float>> settings { { 8, 0.0f }, { 3, delay }, { delayIndex (type), delay } };
+            const std::vector<std::pair<int, float>> settings { { M::stereoParameter, 0.0f }, { M::depthParameter, delay }, { delayOf (type), delay } };
             auto mono = prepared (type, rate, settings);
             auto stereo = prepared (type, rate, settings);
-            auto left = noise (20000, 4.0f, 19), right = noise (20000, 4.0f, 20);
-            std::vector<float> monoOut = left, none;
-            run (*mono, monoOut, none);
-            run (*stereo, left, right);
-            EXPECT_TRUE (monoOut == left) << "at " << rate << ", delay " << delay;
+            auto audio = noise (2, 20000, 19, 4.0f);
+            Channels monoOut { audio[0] };
+            run (*mono, monoOut);
+            run (*stereo, audio);
+            EXPECT_TRUE (monoOut[0] == audio[0]) << "at " << rate << ", delay " << delay;
         }
 }

@@ -1,5 +1,6 @@
 // The models' parameters, LFO rate, tempo sync and stereo announcement.
 #include "ModelFixtures.h"
+#include "TempoDivisions.h"
 
 #include <gtest/gtest.h>
 
@@ -23,11 +24,22 @@ class ModelParameters : public testing::TestWithParam<int>
 INSTANTIATE_TEST_SUITE_P (EachModel, ModelParameters, testing::Range (0, 3), modelName);
 } // namespace
 
-TEST_P (ModelParameters, OutOfRangeIndicesAreIgnored)
+TEST_P (ModelParameters, NamedInTheirOrder)
 {
+    // Flanger117 numbers "Delay" and "Feedback" the other way round.
     const int type = GetParam();
     auto model = ModelSetup::create (type);
-    for (int bad : { -1, 10, 1 << 30 })
+    juce::StringArray names;
+    for (int i = 0; i < M::numParameters; ++i)
+        names.add (model->getParameterName (i));
+    EXPECT_EQ (names.joinIntoString (" "), type == 1 ? "Bypass Rate RateSync Depth Feedback Delay Mix Level StereoOn SyncOn"
+                                                     : "Bypass Rate RateSync Depth Delay Feedback Mix Level StereoOn SyncOn");
+}
+
+TEST_P (ModelParameters, OutOfRangeIndicesAreIgnored)
+{
+    auto model = ModelSetup::create (GetParam());
+    for (int bad : { -1, M::numParameters, 1 << 30 })
     {
         EXPECT_STREQ (model->getParameterName (bad), "");
         EXPECT_EQ (model->getDefaultParameter (bad), 0.0f);
@@ -43,17 +55,17 @@ TEST (LfoMapping, RateAndTempoDivisionMappings)
     EXPECT_EQ (FlangerModelBase::lfoFrequency (false, 1.0f, 0.0f, 120.0f, 44100.0f), 20.0f);
     EXPECT_NEAR (FlangerModelBase::lfoFrequency (false, 0.5f, 0.0f, 120.0f, 44100.0f), 2.0f, 1e-5f);
 
-    const float beats[] = { 32, 16, 8, 4, 3, 2, 4.0f / 3.0f, 1.5f, 1, 2.0f / 3.0f, 0.75f, 0.5f, 1.0f / 3.0f, 0.375f, 0.25f, 1.0f / 6.0f, 0.1875f, 0.125f, 1.0f / 12.0f };
-    EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (-1.0f), 32.0f);
-    EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (0.0f), 32.0f);
+    // ceil(18 x value): an edge k / 18 belongs to division k.
+    const auto& table = TempoDivisions::table;
+    EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (-1.0f), table[0].beats);
+    EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (0.0f), table[0].beats);
     for (int k = 1; k <= 17; ++k)
     {
         const float edge = static_cast<float> (k) / 18.0f;
-        EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (edge), beats[k]) << k;
-        EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (std::nextafter (edge, 1.0f)), beats[k + 1]) << k;
+        EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (edge), table[k].beats) << k;
+        EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (std::nextafter (edge, 1.0f)), table[k + 1].beats) << k;
     }
-    EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (1.0f), 1.0f / 12.0f);
-    EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (1.0f / 6.0f), 4.0f); // the default sits on an edge
+    EXPECT_EQ (FlangerModelBase::tempoDivisionBeats (1.0f), table[18].beats);
 
     EXPECT_EQ (FlangerModelBase::lfoFrequency (true, 0.0f, 8.0f / 18.0f, 120.0f, 44100.0f), 2.0f);
     EXPECT_EQ (FlangerModelBase::lfoFrequency (true, 0.0f, 0.0f, 120.0f, 44100.0f), 0.0625f);
@@ -94,13 +106,14 @@ TEST (LfoMapping, LfoStaysInRangeWhateverArrives)
 
 TEST_P (ModelParameters, ATempoThatIsNotANumberKeepsTheLfoAndTheOutputFinite)
 {
-    auto model = prepared (GetParam(), 48000.0f, { { 9, 1.0f } });
-    auto left = noise (4800, 0.5f, 1), right = noise (4800, 0.5f, 2);
+    auto model = prepared (GetParam(), 48000.0f, { { M::syncParameter, 1.0f } });
+    auto audio = noise (2, 4800, 1, 0.5f);
     model->setBpm (notANumber);
-    run (*model, left, right);
+    run (*model, audio);
     EXPECT_EQ (model->getLfoFrequency(), 0.01f);
-    for (size_t k = 0; k < left.size(); ++k)
-        ASSERT_TRUE (std::isfinite (left[k]) && std::isfinite (right[k]));
+    for (const auto& channel : audio)
+        for (float sample : channel)
+            ASSERT_TRUE (std::isfinite (sample));
 }
 
 TEST_P (ModelParameters, OutOfRangeValuesActAsTheNearestEnd)
@@ -108,7 +121,7 @@ TEST_P (ModelParameters, OutOfRangeValuesActAsTheNearestEnd)
     const std::pair<float, float> cases[] = { { -0.5f, 0.0f }, { -infinity, 0.0f }, { notANumber, 0.0f },
                                               { 1.7f, 1.0f },  { infinity, 1.0f },  { 1e30f, 1.0f } };
     const int type = GetParam();
-    for (int index = 1; index < 10; ++index)
+    for (int index = M::rateParameter; index < M::numParameters; ++index)
         for (auto [value, end] : cases)
         {
             auto model = ModelSetup::create (type);
@@ -121,10 +134,10 @@ TEST_P (ModelParameters, StereoAnnouncementIsRaisedByAChangeOnly)
 {
     auto model = prepared (GetParam(), 44100.0f);
     EXPECT_FALSE (model->isAnnouncementPending());
-    const float current = model->getParameter (8);
-    model->setParameter (8, current);
+    const float current = model->getParameter (M::stereoParameter);
+    model->setParameter (M::stereoParameter, current);
     EXPECT_FALSE (model->isAnnouncementPending());
-    model->setParameter (8, 1.0f - current);
+    model->setParameter (M::stereoParameter, 1.0f - current);
     EXPECT_TRUE (model->isAnnouncementPending());
     model->forceCalcParams();
     model->sendPendingAnnouncement();
@@ -138,11 +151,11 @@ TEST (ModelAnnouncement, OneMessagePerRaisedAnnouncement)
     auto model = prepared (0, 44100.0f);
     Listener listener;
     model->addActionListener (&listener);
-    model->setParameter (8, 0.0f);
-    model->setParameter (8, 0.0f);
+    model->setParameter (M::stereoParameter, 0.0f);
+    model->setParameter (M::stereoParameter, 0.0f);
     model->sendPendingAnnouncement();
     model->sendPendingAnnouncement();
-    model->setParameter (8, 1.0f);
+    model->setParameter (M::stereoParameter, 1.0f);
     juce::MessageManager::callAsync ([] { juce::MessageManager::getInstance()->stopDispatchLoop(); });
     juce::MessageManager::getInstance()->runDispatchLoop();
     model->removeActionListener (&listener);

@@ -1,8 +1,11 @@
 // Seeded mutations of the built AAX bundle's state chunk, in the stand-in
-// host, with lying sizes. Every case must end, leave the state as it was when
-// the document guard refuses it, and keep parameters within 0..1 and the
-// audio finite. PANDREL_FUZZ_SEED picks another seed.
+// host, with lying sizes; first the hostile documents as they stand. Every
+// case must end, leave the state as it was when the document guard refuses
+// it, and keep parameters within 0..1 and the audio finite.
+// PANDREL_FUZZ_SEED picks another seed.
 #include "HostStateFraming.h"
+#include "HostileDocuments.h"
+#include "ParameterTable.h"
 #include "StandInHost.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +35,7 @@ protected:
         const auto& effect = *host.collections.back()->effects.front().second;
         instance = std::make_unique<aaxhost::Instance> (effect, *effect.components.at (0), 48000.0f);
         ASSERT_TRUE (instance->isReady()) << instance->error;
-        for (int i = 0; i < 11; ++i)
+        for (int i = 0; i < ParameterTable::numParameters; ++i)
             instance->parameters->UpdateParameterNormalizedValue (std::to_string (i).c_str(), (i * 5 % 11) / 10.0,
                                                                  AAX_eUpdateSource_Parameter);
         instance->answerRequests();
@@ -61,15 +64,16 @@ TEST_F (AaxStateFuzz, StateChunks)
 {
     const auto valid = instance->chunk (stateChunk);
     ASSERT_GT (valid.size(), AAX_PLUGIN_CHUNK_HEADER_SIZE + 8);
-    const auto* data = valid.data() + AAX_PLUGIN_CHUNK_HEADER_SIZE + 8;
-    const std::string text (data, ::strnlen (data, valid.size() - AAX_PLUGIN_CHUNK_HEADER_SIZE - 8));
+    const auto text = binaryxml::documentOf (valid.data() + AAX_PLUGIN_CHUNK_HEADER_SIZE, valid.size() - AAX_PLUGIN_CHUNK_HEADER_SIZE);
+    const auto documents = hostile::documents();
 
-    for (std::uint32_t index = 0; index < 1500 && ! HasFatalFailure(); ++index, ++cases)
+    for (std::uint32_t index = 0; index < documents.size() + 1500 && ! HasFatalFailure(); ++index, ++cases)
     {
         Mutator m (seed, 40, index);
-        std::string applied;
-        const auto mutated = m.mutate (text, applied);
-        const auto framed = frame (mutated, m, applied);
+        const bool handPicked = index < documents.size();
+        std::string applied = handPicked ? documents[index].what : "";
+        const auto mutated = handPicked ? documents[index].text : m.mutate (text, applied);
+        const auto framed = handPicked ? frame (mutated) : frame (mutated, m, applied);
         const auto where = "state case " + std::to_string (index) + " of PANDREL_FUZZ_SEED=" + std::to_string (seed) + ": "
                          + applied + "\n  text: " + excerpt (mutated);
 
@@ -88,6 +92,7 @@ TEST_F (AaxStateFuzz, StateChunks)
         watchdog.disarm();
 
         const bool takes = guardTakes (framed);
+        ASSERT_FALSE (handPicked && takes) << "taken: " << where;
         taken += takes ? 1 : 0;
         if (! takes)
         {
@@ -95,7 +100,7 @@ TEST_F (AaxStateFuzz, StateChunks)
         }
         ASSERT_FALSE (after.empty()) << where;
         ASSERT_TRUE (equal == 0 || equal == 1) << where;
-        for (int i = 0; i < 11; ++i)
+        for (int i = 0; i < ParameterTable::numParameters; ++i)
         {
             double v = -1.0;
             instance->parameters->GetParameterNormalizedValue (std::to_string (i).c_str(), &v);

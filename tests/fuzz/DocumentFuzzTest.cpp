@@ -1,10 +1,12 @@
-// Seeded mutations of a valid bank, program state and preset file, through
-// the document guard, the processor and the preset menu. Every case must end
-// (a watchdog aborts one that does not, naming its seed and case), change
-// nothing when it is refused, leave only finite values within 0..1 for the
-// models, and round-trip when it is taken. PANDREL_FUZZ_SEED picks another
-// seed; a failure prints the one to run again.
+// Seeded mutations of a valid bank, program state and preset file, and of
+// hand-picked hostile documents, through the document guard, the processor
+// and the preset menu. Every case must end (a watchdog aborts one that does
+// not, naming its seed and case), change nothing when it is refused, leave
+// only finite values within 0..1 for the models, and round-trip when it is
+// taken; the hostile documents themselves must be refused.
+// PANDREL_FUZZ_SEED picks another seed; a failure prints the one to run again.
 #include "HostStateFraming.h"
+#include "HostileDocuments.h"
 #include "MorvidPresetFolder.h"
 #include "MorvidPresetMenu.h"
 #include "PresetDocumentGuard.h"
@@ -19,29 +21,13 @@
 #include <vector>
 
 using namespace fuzz;
+using testdocs::bankOf;
+using testdocs::programOf;
 
 namespace
 {
-juce::MemoryBlock bankOf (PandrelTQ4418AudioProcessor& p)
-{
-    juce::MemoryBlock state;
-    p.getStateInformation (state);
-    return state;
-}
-
-juce::MemoryBlock programOf (PandrelTQ4418AudioProcessor& p)
-{
-    juce::MemoryBlock state;
-    p.getCurrentProgramStateInformation (state);
-    return state;
-}
-
 // The document inside host state, as written.
-std::string documentOf (const juce::MemoryBlock& state)
-{
-    const auto* text = static_cast<const char*> (state.getData()) + 8;
-    return std::string (text, ::strnlen (text, state.getSize() - 8));
-}
+std::string documentOf (const juce::MemoryBlock& state) { return binaryxml::documentOf (state.getData(), state.getSize()); }
 
 // Everything a document may change, compared far quicker than written state.
 struct Snapshot
@@ -127,14 +113,13 @@ protected:
         testaudio::step (p, out, position, 64);
         ASSERT_TRUE (testaudio::allFinite (out)) << where;
         for (int m = 0; m < 3; ++m)
-            for (int i = 0; i < 10; ++i)
+            for (int i = 0; i < FlangerModelBase::numParameters; ++i)
                 ASSERT_TRUE (probe.model (m).getParameter (i) >= 0.0f && probe.model (m).getParameter (i) <= 1.0f) << where;
     }
 
     // Bank or program state through the processor's host-state operations.
-    void hostStateCase (bool bank, std::string mutated, Mutator& m, std::string applied, size_t index)
+    void hostStateCase (bool bank, const std::string& mutated, const Framed& framed, const std::string& applied, size_t index)
     {
-        const auto framed = frame (mutated, m, applied);
         const auto where = describe (bank ? "bank" : "program", index, applied, mutated);
         ++cases;
 
@@ -223,8 +208,9 @@ protected:
 
 TEST_F (DocumentFuzz, BankState)
 {
-    mutations (1, 0, 5000, documentOf (bankOf (p)), [this] (const std::string& mutated, Mutator& m, const std::string& applied, size_t index) {
-        hostStateCase (true, mutated, m, applied, index);
+    mutations (1, 0, 5000, documentOf (bankOf (p)), [this] (const std::string& mutated, Mutator& m, std::string applied, size_t index) {
+        const auto framed = frame (mutated, m, applied);
+        hostStateCase (true, mutated, framed, applied, index);
     });
 }
 
@@ -237,10 +223,14 @@ TEST_F (DocumentFuzz, ProgramState)
     {
         Mutator m (seed, 2, static_cast<std::uint32_t> (index));
         const std::string piece = at % 2 == 0 ? "<?x?>y" : "<!--c-->";
-        ASSERT_NO_FATAL_FAILURE (hostStateCase (false, std::string (text).insert (at, piece), m, piece + "@" + std::to_string (at) + " ", index));
+        const auto inserted = std::string (text).insert (at, piece);
+        std::string applied = piece + "@" + std::to_string (at) + " ";
+        const auto framed = frame (inserted, m, applied);
+        ASSERT_NO_FATAL_FAILURE (hostStateCase (false, inserted, framed, applied, index));
     }
-    mutations (2, index, 8000, text, [this] (const std::string& mutated, Mutator& m, const std::string& applied, size_t i) {
-        hostStateCase (false, mutated, m, applied, i);
+    mutations (2, index, 8000, text, [this] (const std::string& mutated, Mutator& m, std::string applied, size_t i) {
+        const auto framed = frame (mutated, m, applied);
+        hostStateCase (false, mutated, framed, applied, i);
     });
 }
 
@@ -254,6 +244,30 @@ TEST_F (DocumentFuzz, PresetFile)
     mutations (3, index, 15000, text, [this] (const std::string& mutated, Mutator&, const std::string& applied, size_t i) {
         presetCase (mutated, applied, i);
     });
+}
+
+TEST_F (DocumentFuzz, HostileDocuments)
+{
+    // Each refused as it stands, as bank, program state and preset file;
+    // then mutations of it.
+    const auto documents = hostile::documents();
+    for (std::uint32_t d = 0; d < documents.size() && ! HasFatalFailure(); ++d)
+    {
+        const auto& [what, text] = documents[d];
+        ASSERT_FALSE (guardTakes (frame (text))
+                      || PresetDocumentGuard::isAcceptableText (juce::String::createStringFromData (text.data(), static_cast<int> (text.size()))))
+            << "taken: " << what;
+        for (bool bank : { true, false })
+            ASSERT_NO_FATAL_FAILURE (hostStateCase (bank, text, frame (text), what, d));
+        ASSERT_NO_FATAL_FAILURE (presetCase (text, what, d));
+
+        mutations (10 + d, 0, 30, text, [this] (const std::string& mutated, Mutator& m, std::string applied, size_t i) {
+            const auto framed = frame (mutated, m, applied);
+            hostStateCase (i % 2 == 0, mutated, framed, applied, i);
+            if (! HasFatalFailure())
+                presetCase (mutated, applied, i);
+        });
+    }
 }
 
 TEST_F (DocumentFuzz, PresetFileThroughTheMenu)

@@ -1,6 +1,7 @@
 #pragma once
 // Host state framed as copyXmlToBinary frames it, with lying sizes, and
 // whether the document guard lets it through.
+#include "BinaryXml.h"
 #include "FuzzKit.h"
 #include "PresetDocumentGuard.h"
 
@@ -21,7 +22,7 @@ inline Framed frame (const std::string& text, Mutator& m, std::string& applied)
 {
     static const std::uint32_t lengths[] { 0, 1, 0xffffffff, 0x7fffffff, 0x80000000 };
     const auto length = static_cast<std::uint32_t> (text.size() + 1);
-    std::uint32_t declared = length, magic = 0x21324356;
+    std::uint32_t declared = length, magic = binaryxml::mark;
     int size = static_cast<int> (text.size() + 9);
     switch (m.below (12))
     {
@@ -35,14 +36,16 @@ inline Framed frame (const std::string& text, Mutator& m, std::string& applied)
     }
     applied += "frame(" + std::to_string (declared) + "," + std::to_string (size) + ") ";
 
-    Framed f;
-    for (auto word : { magic, declared })
-        for (int b = 0; b < 4; ++b)
-            f.bytes.push_back (static_cast<char> ((word >> (8 * b)) & 0xff));
-    f.bytes.insert (f.bytes.end(), text.begin(), text.end());
-    f.bytes.push_back (0);
+    Framed f { binaryxml::frame (text, declared, magic), size };
     f.bytes.resize (std::max (static_cast<size_t> (size), f.bytes.size()) + 64, '<');
-    f.size = size;
+    return f;
+}
+
+// Host state as a host passes it: length and size true.
+inline Framed frame (const std::string& text)
+{
+    Framed f { binaryxml::frame (text), static_cast<int> (text.size() + 9) };
+    f.bytes.resize (f.bytes.size() + 64, '<');
     return f;
 }
 
@@ -51,11 +54,7 @@ inline bool guardTakes (const Framed& f)
 {
     if (f.size <= 8)
         return false;
-    std::uint32_t declared = 0;
-    for (int b = 3; b >= 0; --b)
-        declared = (declared << 8) | static_cast<unsigned char> (f.bytes[static_cast<size_t> (4 + b)]);
-    const auto length = std::min (f.size - 8, static_cast<int> (declared));
+    const auto length = std::min (f.size - 8, static_cast<int> (juce::ByteOrder::littleEndianInt (f.bytes.data() + 4)));
     return length > 0 && PresetDocumentGuard::isAcceptableText (f.bytes.data() + 8, static_cast<size_t> (length));
 }
-
 } // namespace fuzz

@@ -1,9 +1,12 @@
 // Seeded mutations of the built VST 2 plug-in's bank and program chunks,
-// handed to it through its dispatcher with lying sizes. Every case must end,
-// leave the bank as it was when the document guard refuses the chunk, and
-// keep parameters within 0..1, the bank readable by a second instance and the
-// audio finite. PANDREL_FUZZ_SEED picks another seed.
+// handed to it through its dispatcher with lying sizes, and the hostile
+// documents. Every case must end, leave the bank as it was when the document
+// guard refuses the chunk, and keep parameters within 0..1, the bank readable
+// by a second instance and the audio finite. PANDREL_FUZZ_SEED picks another
+// seed.
 #include "HostStateFraming.h"
+#include "HostileDocuments.h"
+#include "ParameterTable.h"
 #include "Vst2Host.h"
 
 #include <gtest/gtest.h>
@@ -16,12 +19,9 @@ using namespace fuzz;
 
 namespace
 {
-constexpr int numParameters = 11;
+constexpr int numParameters = ParameterTable::numParameters;
 
-std::string documentOf (const std::vector<char>& chunk)
-{
-    return chunk.size() > 8 ? std::string (chunk.data() + 8, ::strnlen (chunk.data() + 8, chunk.size() - 8)) : std::string();
-}
+std::string documentOf (const std::vector<char>& chunk) { return binaryxml::documentOf (chunk.data(), chunk.size()); }
 } // namespace
 
 class Vst2ChunkFuzz : public ::testing::Test
@@ -51,13 +51,19 @@ protected:
         Mutator m (seed, preset ? 21 : 20, index);
         std::string applied;
         const auto mutated = m.mutate (text, applied);
-        auto framed = frame (mutated, m, applied);
+        const auto framed = frame (mutated, m, applied);
+        chunkCase (preset, mutated, framed, applied, index);
+    }
+
+    void chunkCase (bool preset, const std::string& mutated, const Framed& framed, const std::string& applied, std::uint32_t index)
+    {
         const auto where = std::string (preset ? "program" : "bank") + " case " + std::to_string (index)
                          + " of PANDREL_FUZZ_SEED=" + std::to_string (seed) + ": " + applied + "\n  text: " + excerpt (mutated);
 
         const auto before = plugin.getChunk (false);
         watchdog.arm (where);
-        plugin.dispatch (VstEffectOpcode::setChunk, preset ? 1 : 0, framed.size, framed.bytes.data());
+        auto bytes = framed.bytes;
+        plugin.dispatch (VstEffectOpcode::setChunk, preset ? 1 : 0, framed.size, bytes.data());
         const auto after = plugin.getChunk (false);
         watchdog.disarm();
 
@@ -111,4 +117,16 @@ TEST_F (Vst2ChunkFuzz, ProgramChunks)
     ASSERT_FALSE (text.empty());
     for (std::uint32_t index = 0; index < 2500 && ! HasFatalFailure(); ++index)
         chunkCase (true, text, index);
+}
+
+TEST_F (Vst2ChunkFuzz, HostileDocuments)
+{
+    const auto documents = hostile::documents();
+    for (std::uint32_t d = 0; d < documents.size() && ! HasFatalFailure(); ++d)
+        for (bool preset : { false, true })
+        {
+            const auto framed = frame (documents[d].text);
+            ASSERT_FALSE (guardTakes (framed)) << documents[d].what;
+            chunkCase (preset, documents[d].text, framed, documents[d].what, d);
+        }
 }

@@ -1,9 +1,12 @@
 // Seeded mutations of the built VST3 bundle's state, through JUCE's VST3
 // hosting: the document, its framing, and the size before "JUCEPrivateData"
-// in the trailer the wrapper adds. Every case must end, leave the state as it
-// was when the wrapper or the document guard refuses it, and keep parameters
-// within 0..1 and the audio finite. PANDREL_FUZZ_SEED picks another seed.
+// in the trailer the wrapper adds; first the hostile documents as they stand.
+// Every case must end, leave the state as it was when the wrapper or the
+// document guard refuses it, and keep parameters within 0..1 and the audio
+// finite. PANDREL_FUZZ_SEED picks another seed.
 #include "HostStateFraming.h"
+#include "HostileDocuments.h"
+#include "ParameterTable.h"
 #include "Vst3Hosting.h"
 
 #include <cmath>
@@ -18,7 +21,7 @@ TEST (Vst3StateFuzz, StateAndItsTrailer)
     auto plugin = vst3hosting::load();
     ASSERT_NE (plugin, nullptr);
     auto& parameters = plugin->getParameters();
-    for (int i = 0; i < 11; ++i)
+    for (int i = 0; i < ParameterTable::numParameters; ++i)
         parameters[i]->setValueNotifyingHost (static_cast<float> (i * 5 % 11) / 10.0f);
 
     // Our framed document, then the wrapper's trailer, which ends in the size
@@ -29,20 +32,22 @@ TEST (Vst3StateFuzz, StateAndItsTrailer)
     const std::string trailer (bytes + text.size() + 9, valid.getSize() - text.size() - 9);
     ASSERT_GT (trailer.size(), 23u);
     int taken = 0;
+    const auto documents = hostile::documents();
 
-    for (std::uint32_t index = 0; index < 1000 && ! HasFatalFailure(); ++index)
+    for (std::uint32_t index = 0; index < documents.size() + 1000 && ! HasFatalFailure(); ++index)
     {
         Mutator m (seed, 30, index);
-        std::string applied;
-        const bool documentToo = m.below (3) != 0;
-        const auto mutated = documentToo ? m.mutate (text, applied) : text;
-        const auto framed = frame (mutated, m, applied);
+        const bool handPicked = index < documents.size();
+        std::string applied = handPicked ? documents[index].what + std::string (" ") : "";
+        const bool documentToo = ! handPicked && m.below (3) != 0;
+        const auto mutated = handPicked ? documents[index].text : documentToo ? m.mutate (text, applied) : text;
+        const auto framed = handPicked ? frame (mutated) : frame (mutated, m, applied);
         auto state = std::string (framed.bytes.data(), static_cast<size_t> (framed.size)) + trailer;
 
         std::uint64_t size = 0;
         std::memcpy (&size, state.data() + state.size() - 23, 8);
         static const std::uint64_t sizes[] { 0x80000000, 0x7fffffff, 0xffffffff, 0x7fffffffffffffff, ~0ull, 0 };
-        switch (m.below (documentToo ? 8 : 4))
+        switch (handPicked ? 4 : m.below (documentToo ? 8 : 4))
         {
             case 0: size = m.pick (sizes); break;
             case 1: size += m.below (41) - 20; break;
@@ -59,6 +64,7 @@ TEST (Vst3StateFuzz, StateAndItsTrailer)
         if (size <= state.size() - 31)
             passed.size = static_cast<int> (state.size() - 31 - size);
         const bool takes = guardTakes (passed);
+        ASSERT_FALSE (handPicked && takes) << "taken: " << where;
         taken += takes ? 1 : 0;
 
         const auto before = vst3hosting::stateOf (*plugin);
@@ -72,7 +78,7 @@ TEST (Vst3StateFuzz, StateAndItsTrailer)
         {
             ASSERT_TRUE (after == before) << "refused, yet changed: " << where;
         }
-        for (int i = 0; i < 11; ++i)
+        for (int i = 0; i < ParameterTable::numParameters; ++i)
         {
             const float v = parameters[i]->getValue();
             ASSERT_TRUE (v >= 0.0f && v <= 1.0f) << i << " " << where; // NaN fails too
@@ -90,5 +96,5 @@ TEST (Vst3StateFuzz, StateAndItsTrailer)
                 ASSERT_TRUE (std::isfinite (block.getRMSLevel (ch, 0, 64))) << where;
         }
     }
-    std::printf ("%d of 1000 cases taken by the guard\n", taken);
+    std::printf ("%d of %zu cases taken by the guard\n", taken, documents.size() + 1000);
 }

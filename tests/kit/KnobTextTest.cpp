@@ -2,6 +2,7 @@
 #include <MorvidDelay10MSKnob.h>
 #include <MorvidModDelayFreq20HzMaxLog10Knob.h>
 #include <MorvidModDelaySyncKnob.h>
+#include <TempoDivisions.h>
 
 #include <gtest/gtest.h>
 
@@ -29,10 +30,8 @@ TEST (KnobText, SyncStepsReadTheirNoteValuesAndEdgesBelongBelow)
     const double step = (double) (1.0f / 18.1f);
     EXPECT_DOUBLE_EQ (knob.getInterval(), step); // 19 steps
 
-    const char* const texts[] = { "8/1", "4/1", "2/1", "1/1", "1/2D", "1/2", "1/2T", "1/4D", "1/4", "1/4T",
-                                  "1/8D", "1/8", "1/8T", "1/16D", "1/16", "1/16T", "1/32D", "1/32", "1/32T" };
     for (int k = 0; k <= 18; ++k)
-        EXPECT_EQ (knob.getTextFromValue (k * step), texts[k]) << "step " << k;
+        EXPECT_EQ (knob.getTextFromValue (k * step), TempoDivisions::table[k].text) << "step " << k;
 
     EXPECT_EQ (knob.getTextFromValue (-0.5), "8/1");
     EXPECT_EQ (knob.getTextFromValue (2.0), "1/32T");

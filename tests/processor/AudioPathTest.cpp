@@ -6,6 +6,7 @@
 #include <thread>
 
 using namespace testaudio;
+namespace P = ParameterTable;
 
 TEST (ProcessorAudioPath, FadeLengthByRateBandWorkArraysByBlockSize)
 {
@@ -33,7 +34,7 @@ TEST (ProcessorAudioPath, BypassRampsLinearlyToTheDryInputThenPassesItUntouched)
     step (reference, wet, referencePosition);
     ASSERT_TRUE (identical (out, wet));
 
-    p.setParameter (0, 0.0f);
+    p.setParameter (P::onBypass, 0.0f);
     float w = 1.0f;
     for (int b = 0; b < 4; ++b) // 2048 samples at 48 kHz
     {
@@ -50,9 +51,9 @@ TEST (ProcessorAudioPath, BypassRampsLinearlyToTheDryInputThenPassesItUntouched)
         EXPECT_TRUE (identical (out, step (p, out, position)));
 
     // Back on mid-ramp: the full length again, from the gain reached.
-    p.setParameter (0, 1.0f);
+    p.setParameter (P::onBypass, 1.0f);
     step (p, out, position, 1024);
-    p.setParameter (0, 0.0f);
+    p.setParameter (P::onBypass, 0.0f);
     step (p, out, position, 1024);
     EXPECT_FLOAT_EQ (ProcessorProbe { p }.wetGain(), 0.25f);
 
@@ -74,8 +75,8 @@ TEST (ProcessorAudioPath, OnlyAnExactZeroStopsTheModels)
 
     for (auto [negativeValue, zeroValue] : { std::pair (-0.5f, 0.0f), std::pair (1.0f, 1.0f) })
     {
-        negative.setParameter (0, negativeValue);
-        zero.setParameter (0, zeroValue);
+        negative.setParameter (P::onBypass, negativeValue);
+        zero.setParameter (P::onBypass, zeroValue);
         for (int b = 0; b < 12; ++b)
             for (int i = 0; i < 3; ++i)
                 step (*all[i], outs[i], positions[i]);
@@ -94,7 +95,7 @@ TEST (ProcessorAudioPath, TypeChangeCrossfadesToAFreshModelThatAloneRecalculates
     int position = 0, outgoingPosition = 0;
     juce::AudioBuffer<float> out, a, b;
 
-    p.setParameter (1, 0.5f);
+    p.setParameter (P::flangerType, 0.5f);
     step (p, out, position); // nothing moves before the timer
     step (outgoing, a, outgoingPosition);
     ASSERT_TRUE (identical (out, a));
@@ -103,19 +104,20 @@ TEST (ProcessorAudioPath, TypeChangeCrossfadesToAFreshModelThatAloneRecalculates
     EXPECT_EQ (probe.activeModel(), 0);
     EXPECT_FALSE (probe.crossfading());
 
-    incoming.setParameter (1, 0.5f);
+    incoming.setParameter (P::flangerType, 0.5f);
     prepare (incoming, 48000.0, 512);
     int incomingPosition = position;
     float g = 1.0f;
     for (int block = 0; block < 4; ++block)
     {
         // Halfway, "delay" moves: Flanger117, and only it, recalculates it
-        // as its own parameter 5, as when told so directly.
+        // as its own parameter, as when told so directly.
         if (block == 2)
         {
-            p.setParameter (5, 0.8f);
-            ProcessorProbe { incoming }.model (1).setParameter (5, 0.8f);
-            ProcessorProbe { incoming }.model (1).calcParameter (5);
+            p.setParameter (P::delay, 0.8f);
+            auto& flanger117 = ProcessorProbe { incoming }.model (1);
+            flanger117.setParameter (flanger117.delayParameter(), 0.8f);
+            flanger117.calcParameter (flanger117.delayParameter());
         }
         step (p, out, position);
         step (outgoing, a, outgoingPosition);
@@ -133,10 +135,10 @@ TEST (ProcessorAudioPath, TypeChangeCrossfadesToAFreshModelThatAloneRecalculates
     EXPECT_LT (maxDifference (out, b, 0) + maxDifference (out, b, 1), 1e-6f);
 
     // A type chosen during a fade is taken up once that fade has ended.
-    p.setParameter (1, 1.0f);
+    p.setParameter (P::flangerType, 1.0f);
     probe.settleTypeChange();
     step (p, out, position);
-    p.setParameter (1, 0.0f);
+    p.setParameter (P::flangerType, 0.0f);
     probe.settleTypeChange();
     for (int block = 0; block < 3; ++block)
     {
@@ -173,19 +175,20 @@ TEST (ProcessorAudioPath, DelayAndFeedbackFollowFlanger117sNumberingAndTempoOnly
     ProcessorProbe probe { p };
     EXPECT_EQ (probe.model (1).getBpm(), 100.0f);
 
-    p.setParameter (5, 0.3f);
-    p.setParameter (6, 0.7f);
-    p.setParameter (10, 1.0f);
+    p.setParameter (P::delay, 0.3f);
+    p.setParameter (P::feedback, 0.7f);
+    p.setParameter (P::sync, 1.0f);
     playHead.bpm = 90.0;
     int position = 0;
     juce::AudioBuffer<float> out;
     step (p, out, position);
     for (int m = 0; m < 3; ++m)
     {
-        EXPECT_EQ (probe.model (m).getParameter (m == 1 ? 5 : 4), 0.3f);
-        EXPECT_EQ (probe.model (m).getParameter (m == 1 ? 4 : 5), 0.7f);
-        EXPECT_EQ (probe.model (m).getParameter (0), 1.0f); // bypass is the processor's own
-        EXPECT_EQ (probe.model (m).getBpm(), 90.0f);
+        auto& model = probe.model (m);
+        EXPECT_EQ (model.getParameter (model.delayParameter()), 0.3f);
+        EXPECT_EQ (model.getParameter (model.feedbackParameter()), 0.7f);
+        EXPECT_EQ (model.getParameter (FlangerModelBase::bypassParameter), 1.0f); // bypass is the processor's own
+        EXPECT_EQ (model.getBpm(), 90.0f);
     }
     EXPECT_NEAR (probe.model (0).getLfoFrequency(), 90.0f / 60.0f / 4.0f, 1e-4f); // "1/1" at 90 bpm
 
@@ -207,8 +210,8 @@ TEST (ProcessorAudioPath, OneInTwoOut)
     for (auto [stereo, bypass] : { std::pair (0.0f, 1.0f), std::pair (1.0f, 1.0f), std::pair (1.0f, 0.0f) })
     {
         PandrelTQ4418AudioProcessor p;
-        p.setParameter (9, stereo);
-        p.setParameter (0, bypass);
+        p.setParameter (P::stereo, stereo);
+        p.setParameter (P::onBypass, bypass);
         prepare (p, 48000.0, 512, 1, 2);
         juce::AudioBuffer<float> buffer (2, 512);
         juce::MidiBuffer midi;

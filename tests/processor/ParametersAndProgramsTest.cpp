@@ -7,36 +7,41 @@
 #include <set>
 #include <thread>
 
+namespace P = ParameterTable;
+
 TEST (ProcessorParameters, NamesDefaultsAndTextsAsHostsSeeThem)
 {
     const char* const ids[] = { "onBypass", "flangerType", "rate", "rateSync", "depth", "delay",
                                 "feedback", "mix", "level", "stereo", "sync" };
     PandrelTQ4418AudioProcessor p;
     ASSERT_EQ (p.getParameters().size(), p.getNumParameters());
-    for (int i = 0; i < 11; ++i)
+    for (int i = 0; i < P::numParameters; ++i)
     {
         auto* parameter = p.getParameters()[i];
         EXPECT_EQ (p.getParameterName (i) + parameter->getName (100), juce::String (ids[i]) + ids[i]);
         const float value = ParameterTable::defaultValue (i);
         EXPECT_TRUE (p.getParameter (i) == value && parameter->getDefaultValue() == value) << i;
     }
-    EXPECT_TRUE (p.getParameterName (11).isEmpty() && p.getParameter (-1) == 0.0f);
+    EXPECT_TRUE (p.getParameterName (P::numParameters).isEmpty() && p.getParameter (-1) == 0.0f);
 
     // The models keep defaults of their own: the table's, but for the stereo
     // switch (on in Types 1 and 3), which the processor always sets.
     ProcessorProbe probe { p };
     for (int m = 0; m < 3; ++m)
-        for (int i = 0; i < 11; ++i)
-            if (i != ParameterTable::flangerType && i != ParameterTable::stereo)
+        for (int i = 0; i < P::numParameters; ++i)
+            if (i != P::flangerType && i != P::stereo)
             {
-                EXPECT_EQ (probe.model (m).getDefaultParameter (ModelRouting::modelParameterIndex (i, m)), ParameterTable::defaultValue (i))
+                EXPECT_EQ (probe.model (m).getDefaultParameter (ModelRouting::modelParameterIndex (i, probe.model (m))), P::defaultValue (i))
                     << m << "/" << i;
             }
 
     const struct { int index; float value; const char* text; } texts[] = {
-        { 1, 0.0f, "Type 1" }, { 1, 0.25f, "Type 2" }, { 1, 0.5f, "Type 2" }, { 1, 0.5001f, "Type 3" },
-        { 1, std::numeric_limits<float>::quiet_NaN(), "Type 3" }, { 0, 0.3f, "On" }, { 0, -0.1f, "On" },
-        { 0, 0.0f, "Off" }, { 6, 0.5f, "5.00" }, { 3, 1.0f / 6.0f, "1.67" },
+        { P::flangerType, 0.0f, "Type 1" },   { P::flangerType, 0.25f, "Type 2" },
+        { P::flangerType, 0.5f, "Type 2" },   { P::flangerType, 0.5001f, "Type 3" },
+        { P::flangerType, std::numeric_limits<float>::quiet_NaN(), "Type 3" },
+        { P::onBypass, 0.3f, "On" },          { P::onBypass, -0.1f, "On" },
+        { P::onBypass, 0.0f, "Off" },         { P::feedback, 0.5f, "5.00" },
+        { P::rateSync, 1.0f / 6.0f, "1.67" },
     };
     for (const auto& t : texts)
     {
@@ -44,7 +49,7 @@ TEST (ProcessorParameters, NamesDefaultsAndTextsAsHostsSeeThem)
         EXPECT_EQ (p.getParameterText (t.index), t.text) << t.index << " " << t.value;
         EXPECT_TRUE (std::isnan (t.value) || p.getParameters()[t.index]->getText (t.value, 99) == t.text); // any value
     }
-    EXPECT_EQ (p.getParameters()[1]->getValueForText ("Type 2"), 0.5f);
+    EXPECT_EQ (p.getParameters()[P::flangerType]->getValueForText ("Type 2"), 0.5f);
 
     const std::unique_ptr<juce::AudioProcessorEditor> editor (p.createEditor());
     EXPECT_EQ (editor->getBounds(), juce::Rectangle<int> (325, 454));
@@ -56,15 +61,15 @@ TEST (ProcessorParameters, AValueGoesUnclampedIntoTheActiveSlotOfTheCurrentProgr
     p.setCurrentProgram (3);
     p.programs[3].activeChannel = 1;
     p.parametersChanged.exchange (false);
-    p.setParameter (11, 0.3f);
+    p.setParameter (P::numParameters, 0.3f);
     p.setParameter (-1, 0.3f);
     EXPECT_FALSE (p.parametersChanged.load());
 
-    p.setParameter (4, 0.7f);
-    p.setParameter (5, -3.0f);
-    EXPECT_EQ (p.programs[3].values[1][4], 0.7f);
-    EXPECT_EQ (p.programs[3].values[0][4] + p.programs[0].values[1][4], 0.4f);
-    EXPECT_EQ (p.getParameters()[5]->getValue(), -3.0f);
+    p.setParameter (P::depth, 0.7f);
+    p.setParameter (P::delay, -3.0f);
+    EXPECT_EQ (p.programs[3].values[1][P::depth], 0.7f);
+    EXPECT_EQ (p.programs[3].values[0][P::depth] + p.programs[0].values[1][P::depth], 0.4f);
+    EXPECT_EQ (p.getParameters()[P::delay]->getValue(), -3.0f);
     EXPECT_TRUE (p.parametersChanged.exchange (false));
 }
 
@@ -79,8 +84,8 @@ TEST (ProcessorPrograms, ProgramChangeAndABSlotsReachTheHostAndTheFlags)
 
     PandrelTQ4418AudioProcessor p;
     EXPECT_EQ (p.getProgramName (11), "Init");
-    p.programs[5].values[0][2] = 0.9f;
-    p.programs[5].values[1][2] = 0.1f;
+    p.programs[5].values[0][P::rate] = 0.9f;
+    p.programs[5].values[1][P::rate] = 0.1f;
     p.programs[5].name[0] = "Clean/Slow.mdtz";
     p.programChanged.exchange (false);
     p.addListener (&listener);
@@ -88,15 +93,15 @@ TEST (ProcessorPrograms, ProgramChangeAndABSlotsReachTheHostAndTheFlags)
     p.setCurrentProgram (12);
     EXPECT_EQ (listener.values + listener.displays + (int) p.programChanged.load(), 0);
     p.setCurrentProgram (5);
-    EXPECT_EQ (p.getParameterText (2) + " " + p.getProgramName (5), "9.00 Slow");
+    EXPECT_EQ (p.getParameterText (P::rate) + " " + p.getProgramName (5), "9.00 Slow");
     EXPECT_TRUE (listener.values == 11 && listener.displays == 1);
     EXPECT_TRUE (p.programChanged.exchange (false) && p.parametersChanged.exchange (false) && p.channelChanged.exchange (false));
 
     // The editor's A/B switch: set the slot, push its values to the host.
     p.programs[5].activeChannel = 1;
-    for (int i = 0; i < 11; ++i)
+    for (int i = 0; i < P::numParameters; ++i)
         p.setParameterNotifyingHost (i, p.getParameter (i));
-    EXPECT_EQ (p.getParameterText (2) + " " + p.getProgramName (5), "1.00 Init");
+    EXPECT_EQ (p.getParameterText (P::rate) + " " + p.getProgramName (5), "1.00 Init");
     p.removeListener (&listener);
 }
 
@@ -116,12 +121,12 @@ TEST (ProcessorPrograms, ABurstOfTypeChangesSwitchesOnceFiftyMillisecondsAfterTh
             p.timerCallback();
         posted.insert (probe.postedModel());
     };
-    p.programs[4].values[0][1] = 1.0f;
+    p.programs[4].values[0][P::flangerType] = 1.0f;
 
     // On the message thread the timer starts at once, for the type only.
-    p.setParameter (4, 0.7f);
+    p.setParameter (P::depth, 0.7f);
     EXPECT_FALSE (p.isTimerRunning());
-    p.setParameter (1, 0.5f);
+    p.setParameter (P::flangerType, 0.5f);
     EXPECT_TRUE (p.isTimerRunning());
     pass (30);
     p.setCurrentProgram (4); // to a program of another type
@@ -133,7 +138,7 @@ TEST (ProcessorPrograms, ABurstOfTypeChangesSwitchesOnceFiftyMillisecondsAfterTh
     EXPECT_FALSE (p.isTimerRunning());
 
     // On the audio thread the change is only noted; the tick starts the timer.
-    std::thread ([&] { p.setParameter (1, 0.5f); ManualClock::ms += 30; p.setParameter (1, 0.0f); }).join();
+    std::thread ([&] { p.setParameter (P::flangerType, 0.5f); ManualClock::ms += 30; p.setParameter (P::flangerType, 0.0f); }).join();
     EXPECT_FALSE (p.isTimerRunning());
     probe.messageThreadTick();
     EXPECT_TRUE (p.isTimerRunning());

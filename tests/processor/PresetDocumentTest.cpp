@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace testdocs;
+namespace P = ParameterTable;
 
 namespace
 {
@@ -56,7 +57,7 @@ TEST (PresetDocument, BankAndProgramChunkKeepTheirOrder)
     auto* preset7 = bank.getChildElement (1)->getChildElement (7);
     EXPECT_EQ (shape (&bank) + " " + shape (bank.getChildElement (0)) + " " + shape (bank.getChildElement (1)),
                "morvidPatch:version DeviceName: Properties:deviceProductID,deviceVersion,presetVersion,activePreset");
-    EXPECT_EQ (shape (preset7) + " " + shape (preset7->getChildElement (1)) + " " + shape (preset7->getChildElement (1)->getChildElement (10)),
+    EXPECT_EQ (shape (preset7) + " " + shape (preset7->getChildElement (1)) + " " + shape (preset7->getChildElement (1)->getChildElement (P::sync)),
                "Preset:preset,activeChannel Channel:channel,presetPath Value:property,type");
     EXPECT_EQ (bank.getChildElement (1)->getAttributeValue (3) + preset7->getAttributeValue (1) + preset7->getChildElement (1)->getAttributeValue (0), "711");
     EXPECT_EQ (bank.getChildElement (1)->getNumChildElements(), 12);
@@ -68,8 +69,8 @@ TEST (PresetDocument, BankAndProgramChunkKeepTheirOrder)
 TEST (PresetDocument, PresetFileRoundTripAndResultCodes)
 {
     PandrelTQ4418AudioProcessor p, q;
-    const float values[] = { 0.0f, 0.5f, 0.123456f, 5.0f / 18.0f, 0.9f, 0.33333f, 0.0f, 1.0f, 0.25f, 1.0f, 1.0f };
-    for (int i = 0; i < 11; ++i)
+    const float values[P::numParameters] = { 0.0f, 0.5f, 0.123456f, 5.0f / 18.0f, 0.9f, 0.33333f, 0.0f, 1.0f, 0.25f, 1.0f, 1.0f };
+    for (int i = 0; i < P::numParameters; ++i)
         p.setParameter (i, values[i]);
 
     // Written to disk and read back through the guard.
@@ -78,9 +79,9 @@ TEST (PresetDocument, PresetFileRoundTripAndResultCodes)
     EXPECT_FALSE (p.comparePreset (PresetDocumentGuard::parseFile (file.getFile())));
     EXPECT_TRUE (q.comparePreset (PresetDocumentGuard::parseFile (file.getFile())));
     EXPECT_EQ (q.readPreset (PresetDocumentGuard::parseFile (file.getFile()), true), 1);
-    for (int i = 0; i < 11; ++i)
+    for (int i = 0; i < P::numParameters; ++i)
         EXPECT_NEAR (q.getParameter (i), values[i], 5e-6) << i;
-    EXPECT_EQ (q.getParameter (3), 5.0f / 18.0f);
+    EXPECT_EQ (q.getParameter (P::rateSync), 5.0f / 18.0f);
 
     // Result codes; 2 (another product, or our attributes reordered) applies nothing.
     const auto version = [] (const char* v) { return ours.replace ("presetVersion=\"1.0\"", v); };
@@ -92,21 +93,22 @@ TEST (PresetDocument, PresetFileRoundTripAndResultCodes)
     for (const auto& c : cases)
     {
         EXPECT_EQ (q.readPreset (parsed (c.properties, value ("rate", c.rate)), true), c.result);
-        EXPECT_FLOAT_EQ (q.getParameter (2), c.rateAfter) << c.properties;
+        EXPECT_FLOAT_EQ (q.getParameter (P::rate), c.rateAfter) << c.properties;
     }
     for (const char* notPreset : { "<other><Properties/></other>", "<morvidPatch/>", "<morvidPatch><DeviceName/></morvidPatch>" })
         EXPECT_EQ (q.readPreset (juce::parseXML (notPreset), true), 0);
     EXPECT_EQ (q.readPreset (nullptr, true), 0);
     EXPECT_EQ (q.readPreset (juce::parseXML ("<other><Properties/></other>"), false), 5);
-    EXPECT_FLOAT_EQ (q.getParameter (2), 0.5f);
+    EXPECT_FLOAT_EQ (q.getParameter (P::rate), 0.5f);
 }
 
 TEST (PresetDocument, ValueTextsAndComparison)
 {
     const struct { const char* property; const char* text; int index; float expected; } cases[] = {
-        { "stereo", "true", 9, 1.0f },      { "stereo", "TRUE", 9, 0.0f },  { "stereo", " true ", 9, 1.0f },
-        { "stereo", "1", 9, 0.0f },         { "sync", "on", 10, 0.0f },     { "flangerType", "2", 1, 1.0f },
-        { "flangerType", "1", 1, 0.5f },    { "rateSync", "3", 3, 1.0f / 6.0f },
+        { "stereo", "true", P::stereo, 1.0f },   { "stereo", "TRUE", P::stereo, 0.0f },
+        { "stereo", " true ", P::stereo, 1.0f }, { "stereo", "1", P::stereo, 0.0f },
+        { "sync", "on", P::sync, 0.0f },         { "flangerType", "2", P::flangerType, 1.0f },
+        { "flangerType", "1", P::flangerType, 0.5f }, { "rateSync", "3", P::rateSync, 1.0f / 6.0f },
     };
     PandrelTQ4418AudioProcessor p;
     for (const auto& c : cases)
@@ -117,36 +119,36 @@ TEST (PresetDocument, ValueTextsAndComparison)
     // A Value is known by its first attribute alone.
     p.readPreset (parsed (ours, value ("mix", "0.1") + value ("mix", "0.9") + value ("unknown", "0.3")
                                     + "<Value type=\"number\" property=\"mix\">0.3</Value>"), true);
-    EXPECT_FLOAT_EQ (p.getParameter (7), 0.9f);
+    EXPECT_FLOAT_EQ (p.getParameter (P::mix), 0.9f);
 
+    // Values are written in the table's order.
+    const auto written = [&p] (int i) { return p.writePreset (true).getChildElement (1)->getChildElement (i)->getAllSubText(); };
     for (int k = 0; k <= 18; ++k)
     {
-        p.setParameter (3, float (k) / 18.0f);
-        EXPECT_EQ (p.writePreset (true).getChildElement (1)->getChildElement (3)->getAllSubText(), juce::String (k));
+        p.setParameter (P::rateSync, float (k) / 18.0f);
+        EXPECT_EQ (written (P::rateSync), juce::String (k));
     }
 
-    p.setParameter (2, 0.5f);
+    p.setParameter (P::rate, 0.5f);
     EXPECT_FALSE (p.comparePreset (parsed (ours, value ("rate", "0.500009"))));
     EXPECT_TRUE (p.comparePreset (parsed (ours, value ("rate", "0.50001"))));
-    p.setParameter (10, 0.3f); // a switch counts as on above zero
+    p.setParameter (P::sync, 0.3f); // a switch counts as on above zero
     EXPECT_FALSE (p.comparePreset (parsed (ours, "<Value property=\"sync\">true</Value>")));
     EXPECT_FALSE (p.comparePreset (std::make_unique<juce::XmlElement> (p.writePreset (false))));
 
     // A value a host sent outside 0..1 is written as it stands and compares
     // equal once saved; reading it back makes it safe.
-    p.setParameter (4, 1.5f);
+    p.setParameter (P::depth, 1.5f);
     const auto saved = p.writePreset (true);
-    EXPECT_EQ (saved.getChildElement (1)->getChildElement (4)->getAllSubText(), "1.50000");
+    EXPECT_EQ (written (P::depth), "1.50000");
     EXPECT_FALSE (p.comparePreset (std::make_unique<juce::XmlElement> (saved)));
     EXPECT_EQ (p.readPreset (std::make_unique<juce::XmlElement> (saved), true), 1);
-    EXPECT_EQ (p.getParameter (4), 1.0f);
+    EXPECT_EQ (p.getParameter (P::depth), 1.0f);
 
     // Off the grid: the model and the division that play, by ceiling.
-    p.setParameter (1, 0.2f);
-    p.setParameter (3, 0.17f);
-    const auto offGrid = p.writePreset (true);
-    EXPECT_EQ (offGrid.getChildElement (1)->getChildElement (1)->getAllSubText()
-                   + offGrid.getChildElement (1)->getChildElement (3)->getAllSubText(), "14");
+    p.setParameter (P::flangerType, 0.2f);
+    p.setParameter (P::rateSync, 0.17f);
+    EXPECT_EQ (written (P::flangerType) + written (P::rateSync), "14");
 }
 
 TEST (PresetDocument, BankStateRestoresEveryProgramAndSlotProgramChunkOnlyTheCurrent)
@@ -158,16 +160,15 @@ TEST (PresetDocument, BankStateRestoresEveryProgramAndSlotProgramChunkOnlyTheCur
         for (int slot = 0; slot < 2; ++slot)
         {
             p.programs[prog].name[slot] = juce::String::fromUTF8 ("B\xc3\xa4nk \"&<'>\n/P") + juce::String (prog * 2 + slot) + ".mdtz";
-            for (int i = 0; i < 11; ++i) // values the text forms carry exactly
-                p.programs[prog].values[slot][i] = i == 0 || i >= 9 ? float ((prog + slot + i) % 2)
-                                                 : i == 1           ? float ((prog + slot) % 3) * 0.5f
-                                                 : i == 3           ? float ((prog + slot) % 19) / 18.0f
-                                                                    : float (prog * 2 + slot) / 32.0f + 0.0625f * float (i % 4);
+            for (int i = 0; i < P::numParameters; ++i) // values the text forms carry exactly
+                p.programs[prog].values[slot][i] = P::isSwitch (i)      ? float ((prog + slot + i) % 2)
+                                                 : i == P::flangerType ? float ((prog + slot) % 3) * 0.5f
+                                                 : i == P::rateSync    ? float ((prog + slot) % 19) / 18.0f
+                                                                       : float (prog * 2 + slot) / 32.0f + 0.0625f * float (i % 4);
         }
     }
     p.currentProgram = 9;
-    juce::MemoryBlock bank, restored, chunk, shuffled;
-    p.getStateInformation (bank);
+    const auto bank = bankOf (p);
 
     // Presets and Channels count by position, whatever their tags and index
     // attributes say.
@@ -179,7 +180,7 @@ TEST (PresetDocument, BankStateRestoresEveryProgramAndSlotProgramChunkOnlyTheCur
         for (auto* channel : preset->getChildIterator())
             channel->setAttribute ("channel", 1 - channel->getIntAttribute ("channel"));
     }
-    juce::AudioProcessor::copyXmlToBinary (doc, shuffled);
+    const auto shuffled = framed (doc.toString());
     q.setStateInformation (shuffled.getData(), (int) shuffled.getSize());
     EXPECT_EQ (q.getCurrentProgram(), 9);
     for (int prog = 0; prog < 12; ++prog)
@@ -187,17 +188,16 @@ TEST (PresetDocument, BankStateRestoresEveryProgramAndSlotProgramChunkOnlyTheCur
         EXPECT_EQ (q.programs[prog].activeChannel, prog % 2);
         for (int slot = 0; slot < 2; ++slot)
             EXPECT_TRUE (q.programs[prog].name[slot] == p.programs[prog].name[slot]
-                         && std::equal (q.programs[prog].values[slot], q.programs[prog].values[slot] + 11, p.programs[prog].values[slot]));
+                         && std::equal (q.programs[prog].values[slot], q.programs[prog].values[slot] + P::numParameters, p.programs[prog].values[slot]));
     }
-    q.getStateInformation (restored);
-    EXPECT_EQ (restored, bank);
+    EXPECT_EQ (bankOf (q), bank);
 
     // Program 9's chunk into program 2 of another processor.
-    p.getCurrentProgramStateInformation (chunk);
+    const auto chunk = programOf (p);
     r.setCurrentProgram (2);
     r.setCurrentProgramStateInformation (chunk.getData(), (int) chunk.getSize());
     EXPECT_TRUE (r.getCurrentProgram() == 2 && r.programs[2].activeChannel == 1);
     EXPECT_EQ (r.programs[2].name[0], p.programs[9].name[0]);
-    EXPECT_EQ (r.getParameter (7), p.programs[9].values[1][7]);
-    EXPECT_EQ (r.programs[3].values[0][7], 0.5f);
+    EXPECT_EQ (r.getParameter (P::mix), p.programs[9].values[1][P::mix]);
+    EXPECT_EQ (r.programs[3].values[0][P::mix], 0.5f);
 }

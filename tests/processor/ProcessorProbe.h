@@ -1,11 +1,11 @@
 #pragma once
 
+#include "BinaryXml.h"
 #include "PandrelTQ4418AudioProcessor.h"
 #include "PandrelVersion.h"
+#include "TestAudio.h"
 
 #include <atomic>
-#include <cmath>
-#include <cstring>
 
 // JUCE's message dispatch (internal): tests run the message loop by hand.
 namespace juce
@@ -20,7 +20,7 @@ struct ManualClock
     static uint32_t now() { return ms.load(); }
 };
 
-// Read access to the processor's audio-path state, and test audio helpers.
+// Read access to the processor's audio-path state.
 struct ProcessorProbe
 {
     PandrelTQ4418AudioProcessor& p;
@@ -33,7 +33,7 @@ struct ProcessorProbe
     int postedModel() const { return p.postedModel.load(); }
     int workCapacity() const { return p.work.capacity(); }
     float currentValue (int i) const { return p.currentValue (i); }
-    FlangerModelBase& model (int m) const { return *static_cast<FlangerModelBase*> (p.models[m]); }
+    FlangerModelBase& model (int m) const { return *p.models[m]; }
 
     // Hands the model-switch schedule a clock the test moves (ManualClock).
     void driveClock() const { p.typeChanges.setClock (&ManualClock::now); }
@@ -81,55 +81,32 @@ inline std::unique_ptr<juce::XmlElement> parsed (const juce::String& properties,
     return juce::parseXML (text (properties, content));
 }
 
+// The bank and the program state, as a host gets them.
+inline juce::MemoryBlock bankOf (juce::AudioProcessor& p)
+{
+    juce::MemoryBlock state;
+    p.getStateInformation (state);
+    return state;
+}
+
+inline juce::MemoryBlock programOf (juce::AudioProcessor& p)
+{
+    juce::MemoryBlock state;
+    p.getCurrentProgramStateInformation (state);
+    return state;
+}
+
 // Host state as copyXmlToBinary frames it, around any text.
 inline juce::MemoryBlock framed (const juce::String& text)
 {
-    juce::MemoryOutputStream out;
-    out.writeInt (0x21324356);
-    out.writeInt ((int) text.getNumBytesAsUTF8());
-    out << text;
-    out.writeByte (0);
-    return out.getMemoryBlock();
+    const auto bytes = binaryxml::frame (text.toStdString());
+    return { bytes.data(), bytes.size() };
 }
 } // namespace testdocs
 
+// Driving the processor as a host does.
 namespace testaudio
 {
-// Two sines and a little noise, different per channel, continuous over blocks.
-inline void fill (juce::AudioBuffer<float>& b, int start)
-{
-    juce::Random random (start);
-    for (int ch = 0; ch < b.getNumChannels(); ++ch)
-        for (int k = 0; k < b.getNumSamples(); ++k)
-            b.setSample (ch, k, 0.4f * std::sin (0.0288f * float (start + k) + float (ch)) + 0.2f * std::sin (0.18f * float (start + k))
-                                    + 0.05f * (random.nextFloat() - 0.5f));
-}
-
-inline bool allFinite (const juce::AudioBuffer<float>& b)
-{
-    for (int ch = 0; ch < b.getNumChannels(); ++ch)
-        for (int k = 0; k < b.getNumSamples(); ++k)
-            if (! std::isfinite (b.getSample (ch, k)))
-                return false;
-    return true;
-}
-
-inline float maxDifference (const juce::AudioBuffer<float>& a, const juce::AudioBuffer<float>& b, int ch)
-{
-    float worst = 0.0f;
-    for (int k = 0; k < a.getNumSamples(); ++k)
-        worst = std::max (worst, std::abs (a.getSample (ch, k) - b.getSample (ch, k)));
-    return worst;
-}
-
-inline bool identical (const juce::AudioBuffer<float>& a, const juce::AudioBuffer<float>& b)
-{
-    for (int ch = 0; ch < a.getNumChannels(); ++ch)
-        if (std::memcmp (a.getReadPointer (ch), b.getReadPointer (ch), sizeof (float) * (size_t) a.getNumSamples()) != 0)
-            return false;
-    return true;
-}
-
 inline void prepare (juce::AudioProcessor& p, double rate, int block, int ins = 2, int outs = 2)
 {
     juce::AudioProcessor::BusesLayout layout;

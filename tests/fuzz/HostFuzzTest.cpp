@@ -4,20 +4,15 @@
 // happens, input within +-1 comes out finite and bounded. The actions are
 // drawn from one seed (PANDREL_FUZZ_SEED overrides it), printed on failure;
 // when the model switches land depends on the message thread's timing.
+#include "FuzzKit.h"
 #include "ProcessorProbe.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdlib>
 #include <limits>
 #include <random>
 #include <thread>
-
-namespace juce
-{
-bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages);
-}
 
 namespace
 {
@@ -102,7 +97,7 @@ Failure playAtRandom (PandrelTQ4418AudioProcessor& p, std::uint32_t seed, int st
             }
             default:
             {
-                const int i = 2 + static_cast<int> (random() % 9);
+                const int i = ParameterTable::rate + static_cast<int> (random() % 9);
                 p.setParameter (i, anyValue (random));
                 last = "parameter " + std::to_string (i);
                 break;
@@ -146,8 +141,7 @@ void messageThreadAction (PandrelTQ4418AudioProcessor& p, std::mt19937& random, 
 
 TEST (HostFuzz, RandomHostBehaviourKeepsTheOutputFiniteAndBounded)
 {
-    const char* fromEnvironment = std::getenv ("PANDREL_FUZZ_SEED");
-    const auto seed = static_cast<std::uint32_t> (fromEnvironment != nullptr ? std::strtoul (fromEnvironment, nullptr, 10) : 4418u);
+    const auto seed = fuzz::baseSeed();
     SCOPED_TRACE ("seed " + std::to_string (seed) + " (PANDREL_FUZZ_SEED)");
 
     // A bank with other values everywhere, as a host would load it.

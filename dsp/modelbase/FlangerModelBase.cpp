@@ -7,21 +7,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace
-{
-enum Parameter
-{
-    bypassParameter = 0,
-    rateParameter = 1,
-    rateSyncParameter = 2,
-    depthParameter = 3,
-    mixParameter = 6,
-    levelParameter = 7,
-    stereoParameter = 8,
-    syncParameter = 9
-};
-} // namespace
-
 FlangerModelBase::FlangerModelBase (const Layout& modelLayout) : layout (modelLayout)
 {
     name = layout.name;
@@ -123,9 +108,9 @@ float FlangerModelBase::getDefaultParameter (int index)
     static constexpr float defaults[numParameters] = { 1.0f, 0.2f, 1.0f / 6.0f, 0.2f, 0.0f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f };
     if (static_cast<unsigned> (index) >= static_cast<unsigned> (numParameters))
         return 0.0f;
-    if (index == layout.delayParameter)
+    if (index == delayParameter())
         return 0.0f;
-    if (index == layout.feedbackParameter)
+    if (index == feedbackParameter())
         return 0.5f;
     if (index == stereoParameter)
         return layout.stereoDefault;
@@ -137,9 +122,9 @@ const char* FlangerModelBase::getParameterName (int index)
     static const char* const names[numParameters] = { "Bypass", "Rate", "RateSync", "Depth", "", "", "Mix", "Level", "StereoOn", "SyncOn" };
     if (static_cast<unsigned> (index) >= static_cast<unsigned> (numParameters))
         return "";
-    if (index == layout.delayParameter)
+    if (index == delayParameter())
         return "Delay";
-    if (index == layout.feedbackParameter)
+    if (index == feedbackParameter())
         return "Feedback";
     return names[index];
 }
@@ -157,14 +142,14 @@ void FlangerModelBase::setParameter (int index, float value)
         value = 1.0f;
     params[index] = value;
 
-    if (index == layout.delayParameter)
+    if (index == delayParameter())
     {
         delayTime = value * 10.0f;
         leftDelayLine.setDelay (delayTime);
         rightDelayLine.setDelay (delayTime);
         return;
     }
-    if (index == layout.feedbackParameter)
+    if (index == feedbackParameter())
     {
         feedbackValue = value;
         setFeedbackSection (value);
@@ -197,13 +182,13 @@ void FlangerModelBase::setParameter (int index, float value)
 
 void FlangerModelBase::calcParameter (int index)
 {
-    if (index == layout.delayParameter)
+    if (index == delayParameter())
     {
         leftDelayLine.calcDelay();
         rightDelayLine.calcDelay();
         return;
     }
-    if (index == layout.feedbackParameter)
+    if (index == feedbackParameter())
     {
         calcFeedbackSection();
         return;

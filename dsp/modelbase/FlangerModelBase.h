@@ -23,6 +23,25 @@ class FlangerModelBase : public ModuleModel
 public:
     static constexpr int numParameters = 10;
 
+    // The ten parameters by index; "Delay" and "Feedback" take 4 and 5 in an
+    // order each model gives (delayParameter(), feedbackParameter()).
+    enum Parameter
+    {
+        bypassParameter = 0,
+        rateParameter = 1,
+        rateSyncParameter = 2,
+        depthParameter = 3,
+        mixParameter = 6,
+        levelParameter = 7,
+        stereoParameter = 8,
+        syncParameter = 9
+    };
+
+    // 4 and 5 in the two Mistress models; Flanger117 numbers them the other
+    // way round.
+    int delayParameter() const noexcept { return layout.feedbackFirst ? 5 : 4; }
+    int feedbackParameter() const noexcept { return layout.feedbackFirst ? 4 : 5; }
+
     ~FlangerModelBase() override;
 
     void setSampleRate (float newSampleRate) override;
@@ -52,14 +71,14 @@ public:
     float getLfoFrequency() { return lfo.getFreq(); }
 
 protected:
-    // Where the two models' parameter layouts differ.
+    // Where the models' parameter layouts differ.
     struct Layout
     {
         const char* name;
-        int delayParameter;
-        int feedbackParameter;
         float stereoDefault;
         bool announcesOnForce;
+        // "Feedback" at 4 and "Delay" at 5.
+        bool feedbackFirst;
     };
 
     explicit FlangerModelBase (const Layout& layout);
