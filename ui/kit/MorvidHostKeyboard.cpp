@@ -198,6 +198,18 @@ void MorvidHostKeyboard::giveBack()
         focusHost (c, ours, hostFocus);
 }
 
+bool MorvidHostKeyboard::isWithTheHostsWindow()
+{
+    auto* peer = window.getPeer();
+    auto* c = peer != nullptr ? connected (connection) : nullptr;
+    if (c == nullptr)
+        return false;
+
+    const auto ours = windowOf (*peer);
+    const auto focused = focusedWindow (c);
+    return focused > XCB_INPUT_FOCUS_POINTER_ROOT && ! isInside (c, focused, ours) && isInside (c, focused, topLevelOf (c, ours));
+}
+
 void MorvidHostKeyboard::reclaim()
 {
     auto* peer = window.getPeer();
@@ -216,6 +228,7 @@ MorvidHostKeyboard::MorvidHostKeyboard (juce::Component& window_) : window (wind
 MorvidHostKeyboard::~MorvidHostKeyboard() = default;
 void MorvidHostKeyboard::watch() {}
 void MorvidHostKeyboard::giveBack() {}
+bool MorvidHostKeyboard::isWithTheHostsWindow() { return false; }
 void MorvidHostKeyboard::reclaim() {}
 
 #endif

@@ -20,6 +20,10 @@ public:
     // manager does.
     void giveBack();
 
+    // Whether the keyboard is with the host, in the top-level window that
+    // holds ours.
+    bool isWithTheHostsWindow();
+
     // After a pop-up menu of ours closed by a pick: the framework's menu took
     // the X focus with the click and lost it to whatever the window manager
     // chose when it closed; the host's window gets it back.

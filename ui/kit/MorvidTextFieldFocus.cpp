@@ -71,7 +71,10 @@ void MorvidTextFieldFocus::mouseDown (const juce::MouseEvent& event)
 {
     if (isOurs (event.eventComponent))
         if (auto* clicked = textFieldOf (event.eventComponent); canType (clicked))
+        {
             editing = clicked;
+            fieldClickedAt = juce::Time::getMillisecondCounter();
+        }
 }
 
 void MorvidTextFieldFocus::mouseUp (const juce::MouseEvent& event)
@@ -123,9 +126,18 @@ void MorvidTextFieldFocus::globalFocusChanged (juce::Component* focused)
         return;
     }
 
-    // With the field still open the host's window has taken the keyboard;
-    // ours gets it back with the X focus. Once its panel has closed, the
-    // keys are the host's again.
+    // Just after a click on the field, the host's window may take the X
+    // focus back as its answer to that click (the window manager asks it
+    // to): the field takes it once more. Later, the host's window took it on
+    // purpose, and ours gets it back with the X focus.
+    if (focused == nullptr && canType (editing)
+        && juce::Time::getMillisecondCounter() - fieldClickedAt < 1000 && hostKeyboard.isWithTheHostsWindow())
+    {
+        editing->grabKeyboardFocus();
+        return;
+    }
+
+    // Once its panel has closed, the keys are the host's again.
     if (editing != nullptr && ! canType (editing))
         giveKeysBack();
 }
