@@ -128,6 +128,7 @@ private:
     ProgramRecord& currentRecord();
     std::atomic<float>* activeSlotValues();
     float currentValue (int index) const { return currentValues[static_cast<size_t> (index)].load (std::memory_order_relaxed); }
+    void settleCurrentValue (int index);
     void messageThreadTick();
     void render (juce::AudioBuffer<float>& buffer, bool hostBypassed);
     void takePostedModel();

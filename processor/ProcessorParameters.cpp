@@ -2,12 +2,16 @@
 
 #include "HostParameter.h"
 
+#include <cstring>
+
 namespace
 {
 bool isParameter (int index)
 {
     return static_cast<unsigned> (index) < static_cast<unsigned> (ParameterTable::numParameters);
 }
+
+bool sameBits (float a, float b) { return std::memcmp (&a, &b, sizeof (float)) == 0; }
 } // namespace
 
 int PandrelTQ4418AudioProcessor::getNumParameters() { return ParameterTable::numParameters; }
@@ -31,8 +35,8 @@ void PandrelTQ4418AudioProcessor::setParameter (int index, float value)
     if (! isParameter (index))
         return;
 
-    activeSlotValues()[index].store (value, std::memory_order_relaxed);
-    currentValues[static_cast<size_t> (index)].store (value, std::memory_order_relaxed);
+    activeSlotValues()[index].store (value);
+    settleCurrentValue (index);
     parametersChanged.store (true);
 
     // A burst of type changes switches the model once, 50 ms after the last.
@@ -44,6 +48,25 @@ void PandrelTQ4418AudioProcessor::setParameter (int index, float value)
         typeChanges.noteChange (typeChanges.now(), ! onMessageThread);
         if (onMessageThread)
             startTimer (TypeChangeSchedule::settleMs);
+    }
+}
+
+// What plays follows the table's active slot. A program or slot change, or
+// another thread's store to the same parameter, may fall between a store to
+// the table and the one to currentValues: the value played is taken from the
+// table and taken again until the table held still across it. Every store
+// here is sequentially consistent, so whichever writer stores last also sees
+// the table last, and the two agree once writers are done. Each writer
+// settles after its own store, so the bound never leaves them apart.
+void PandrelTQ4418AudioProcessor::settleCurrentValue (int index)
+{
+    auto& played = currentValues[static_cast<size_t> (index)];
+    for (int attempt = 0; attempt < 8; ++attempt)
+    {
+        const float held = activeSlotValues()[index].load();
+        played.store (held);
+        if (sameBits (activeSlotValues()[index].load(), held))
+            return;
     }
 }
 

@@ -7,6 +7,8 @@
 #include <set>
 #include <thread>
 
+#include <sched.h>
+
 namespace P = ParameterTable;
 
 TEST (ProcessorParameters, NamesDefaultsAndTextsAsHostsSeeThem)
@@ -149,4 +151,70 @@ TEST (ProcessorPrograms, ABurstOfTypeChangesSwitchesOnceFiftyMillisecondsAfterTh
     EXPECT_FALSE (p.isTimerRunning());
 
     EXPECT_EQ (posted, (std::set<int> { 0, 2 })); // never the passing model
+}
+
+// Automation from the audio thread while the message thread switches
+// programs: whichever way the two interleave, what plays is what the host
+// reads, not a value left behind in the program switched away from.
+TEST (ProcessorPrograms, AutomationDuringAProgramChangeLeavesNothingTheHostCannotSee)
+{
+    PandrelTQ4418AudioProcessor p;
+    constexpr int rounds = 400;
+    // Both threads on one core: the automation is then stopped by the
+    // scheduler at any point of a store, the program change runs, and the
+    // store goes on after it.
+    cpu_set_t before, one;
+    ASSERT_EQ (sched_getaffinity (0, sizeof (before), &before), 0);
+    CPU_ZERO (&one);
+    CPU_SET (sched_getcpu(), &one);
+    ASSERT_EQ (sched_setaffinity (0, sizeof (one), &one), 0);
+
+    // In round r the automation stores until stopped, saying so in stored
+    // and, once it is out, in finished.
+    std::atomic<int> round { -1 }, stored { -1 }, finished { -1 };
+    std::atomic<bool> stop { false }, quit { false };
+    std::thread automation ([&]
+                            {
+                                for (int seen = -1; ! quit.load();)
+                                {
+                                    const int r = round.load();
+                                    if (r == seen)
+                                    {
+                                        std::this_thread::yield();
+                                        continue;
+                                    }
+                                    while (! stop.load())
+                                    {
+                                        p.setParameter (P::mix, 0.2f);
+                                        stored = r;
+                                    }
+                                    finished = seen = r;
+                                }
+                            });
+    const auto waitFor = [] (const std::atomic<int>& what, int r)
+    {
+        while (what.load() != r)
+            std::this_thread::yield();
+    };
+
+    int disagreements = 0;
+    for (int r = 0; r < rounds; ++r)
+    {
+        const int to = 1 - r % 2;
+        p.programs[to].values[p.programs[to].activeSlot()][P::mix] = 0.8f;
+        stop = false;
+        round = r;
+        waitFor (stored, r);
+        p.setCurrentProgram (to);
+        stop = true;
+        waitFor (finished, r);
+
+        if (p.getParameterText (P::mix) != P::text (P::mix, p.getParameter (P::mix)))
+            ++disagreements;
+    }
+    quit = true;
+    automation.join();
+    sched_setaffinity (0, sizeof (before), &before);
+
+    EXPECT_EQ (disagreements, 0) << "rounds of " << rounds << " where the processor plays a value the host cannot see";
 }
