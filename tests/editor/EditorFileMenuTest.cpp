@@ -3,6 +3,7 @@
 #include "EditorFixture.h"
 #include "PresetMenuTestFolder.h"
 
+#include <MorvidPresetFolder.h>
 #include <PresetDocumentGuard.h>
 
 #include <functional>
@@ -239,5 +240,63 @@ TEST_F (EditorTest, ClosedWhileAPanelIsOpen)
         editor.reset();
         EXPECT_EQ (paneltest::modalCount(), 0) << what;
         paneltest::pump();
+    }
+}
+
+TEST_F (EditorTest, APresetInAFolderNamedInBytesThatAreNoUtf8ComesBackFromHostStateAsItWas)
+{
+    // Folders unpacked from archives made with other encodings, and a preset
+    // beside them to step on to.
+    const std::string folders[] { "Caf\xe9", "\xff", "a\x80" "b", "S\xc3" };
+    const char* const shown[] { "Caf\xef\xbf\xbd", "\xef\xbf\xbd", "a\xef\xbf\xbd" "b", "S\xef\xbf\xbd" }; // U+FFFD
+    const std::string top (MorvidPresetFolder::bytesOf (presetFolder.getFullPathName()));
+    for (size_t k = 0; k < std::size (folders); ++k)
+    {
+        processor->setParameter (7, 0.1f * float (k + 1));
+        std::filesystem::create_directories (top + "/" + folders[k]);
+        std::ofstream (top + "/" + folders[k] + "/B.mdtz") << presetText();
+    }
+    preset ("Z.mdtz", presetText());
+
+    for (size_t k = 0; k < std::size (folders); ++k)
+    {
+        const auto path = folders[k] + "/B.mdtz";
+        SCOPED_TRACE (shown[k]);
+        const auto slot = [this] { return std::string (MorvidPresetFolder::bytesOf (program().name[0])); };
+
+        // Stepped on to with ">", and saved with the host's session.
+        auto& e = open();
+        tick();
+        for (int i = 0; i < 8 && slot() != path; ++i)
+            paneltest::click (e, "presetIncButton_");
+        ASSERT_EQ (slot(), path);
+        juce::MemoryBlock session;
+        processor->getStateInformation (session);
+
+        // Loaded into a new instance.
+        newInstance();
+        processor->setStateInformation (session.getData(), (int) session.getSize());
+        auto& restored = open();
+        for (int i = 0; i < 3; ++i)
+            tick();
+
+        EXPECT_EQ (slot(), path);
+        EXPECT_EQ (processor->getProgramName (processor->getCurrentProgram()), "B");
+        EXPECT_EQ (child<juce::Label> ("presetMenu_").getText(), "B"); // unchanged: no mark
+
+        // "Save Preset" asks to overwrite it, and names it readably.
+        restored.fileMenuResult (1);
+        auto& question = child<MorvidOverwriteComponent> ("overwritePresetComponent_");
+        ASSERT_TRUE (paneltest::isOpen (question));
+        EXPECT_EQ (paneltest::child<juce::Label> (question, "titleText_").getText(),
+                   "Are you sure you want to overwrite this preset?\n\n\"" + juce::String::fromUTF8 (shown[k]) + "/B.mdtz\"");
+        paneltest::click (question, "CANCEL");
+
+        // Stepping goes on from it.
+        auto& menu = child<MorvidPresetMenu> ("presetMenu_");
+        const auto index = menu.getSelectedFileIndex();
+        ASSERT_EQ (std::string (MorvidPresetFolder::bytesOf (menu.getFilePath (index - 1))), top + "/" + path);
+        paneltest::click (restored, "presetIncButton_");
+        EXPECT_EQ (std::string (MorvidPresetFolder::bytesOf (menu.getFilePath (index % (menu.getNumOfFiles() - 1)))), top + "/" + slot());
     }
 }

@@ -130,6 +130,13 @@ TEST_F (PresetMenu, FoldersNamedInBytesThatAreNoUtf8AreListedSteppedAndLoaded)
         EXPECT_EQ (menu.readPreset (&fresh, menu.getSelectedFilePath()), expected) << menu.getText();
     }
     EXPECT_EQ (presetText (fresh), presetText (saved));
+
+    // Each byte that is no UTF-8 shows as U+FFFD, listed or not.
+    putBytes ("S\xc3.mdtz", presetText (saved));
+    menu.setSelectedFilePath (MorvidPresetFolder::fromBytes ("S\xc3.mdtz"));
+    EXPECT_EQ (menu.getText(), juce::String::fromUTF8 ("S\xef\xbf\xbd"));
+    menu.setSelectedFilePath (MorvidPresetFolder::fromBytes ("\xff/Gone\xe9.mdtz"));
+    EXPECT_EQ (menu.getText(), juce::String::fromUTF8 ("Gone\xef\xbf\xbd*"));
 }
 
 TEST_F (PresetMenu, AFailedWriteReturnsFalseAndLeavesNoFile)

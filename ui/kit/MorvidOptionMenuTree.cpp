@@ -367,16 +367,7 @@ bool MorvidOptionMenuTree::selectIndex (int itemId)
 
 juce::String MorvidOptionMenuTree::relativeToRoot (const juce::String& fullPath) const
 {
-    const auto root = getRootFolder();
-    const auto file = juce::File::createFileWithoutCheckingPath (fullPath);
-
-    if (! MorvidPresetFolder::isInside (root, file))
-        return file.getRelativePathFrom (root);
-
-    auto rootBytes = bytesOf (root.getFullPathName());
-    while (! rootBytes.empty() && rootBytes.back() == '/')
-        rootBytes.remove_suffix (1);
-    return fromBytes (bytesOf (fullPath).substr (rootBytes.size() + 1));
+    return MorvidPresetFolder::relativePath (getRootFolder(), juce::File::createFileWithoutCheckingPath (fullPath));
 }
 
 juce::String MorvidOptionMenuTree::selectedFullPath() const

@@ -51,9 +51,14 @@ bool isFolderOrInside (const juce::File& folder, const juce::File& file);
 // Makes the folders above file that are missing; true when its folder is there.
 bool createParentFolder (const juce::File& file);
 
-// The last part of a path to show, without its extension when asked; bytes
-// that are no UTF-8 show as Latin-1.
+// The last part of a path to show, without its extension when asked, and a
+// whole path to show: a byte that is no UTF-8 shows as U+FFFD.
 juce::String nameToShow (const juce::String& path, bool withoutExtension);
+juce::String pathToShow (const juce::String& path);
+
+// The file's path below folder, cut from its bytes; a file elsewhere as the
+// framework gives it (File::getRelativePathFrom).
+juce::String relativePath (const juce::File& folder, const juce::File& file);
 
 // Natural, case-insensitive order of names ("Lead 2" before "lead 10");
 // names that differ only in case keep a fixed order.

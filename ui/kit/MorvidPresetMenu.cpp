@@ -114,7 +114,7 @@ bool MorvidPresetMenu::writePreset (PandrelTQ4418AudioProcessor* processor, juce
     const auto written = MorvidPresetFolder::createParentFolder (target)
                          && writeDocument (processor->writePreset (true), target);
 
-    setSelectedFilePath (target.getRelativePathFrom (getRootFolder()));
+    setSelectedFilePath (MorvidPresetFolder::relativePath (getRootFolder(), target));
 
     if (! written)
         setPresetHasChanged();
