@@ -300,3 +300,33 @@ TEST_F (EditorTest, APresetInAFolderNamedInBytesThatAreNoUtf8ComesBackFromHostSt
         EXPECT_EQ (std::string (MorvidPresetFolder::bytesOf (menu.getFilePath (index % (menu.getNumOfFiles() - 1)))), top + "/" + slot());
     }
 }
+
+TEST_F (EditorTest, SteppingOntoAFileWhoseNameHoldsABackslashLoadsThatFile)
+{
+    processor->setParameter (7, 0.5f);
+    preset ("x/y.mdtz", presetText());
+    processor->setParameter (7, 0.75f);
+    ASSERT_TRUE (juce::File (presetFolder.getFullPathName() + "/x\\y.mdtz").replaceWithText (presetText()));
+    processor->setParameter (7, 0.1f);
+    auto& e = open();
+    tick();
+
+    // x/y.mdtz (in its folder's menu) first, then x\y.mdtz.
+    for (const auto& [path, value] : { std::pair<const char*, float> { "x/y.mdtz", 0.5f }, { "x\\y.mdtz", 0.75f } })
+    {
+        SCOPED_TRACE (path);
+        paneltest::click (e, "presetIncButton_");
+        EXPECT_EQ (program().name[0], path);
+        EXPECT_FLOAT_EQ (processor->getParameter (7), value);
+        for (int i = 0; i < 3; ++i)
+            tick();
+        EXPECT_EQ (child<juce::Label> ("presetMenu_").getText(), juce::File::createFileWithoutCheckingPath (path).getFileNameWithoutExtension());
+
+        e.fileMenuResult (1);
+        auto& question = child<MorvidOverwriteComponent> ("overwritePresetComponent_");
+        ASSERT_TRUE (paneltest::isOpen (question));
+        EXPECT_EQ (question.presetFile, presetFolder.getFullPathName() + "/" + path);
+        EXPECT_TRUE (paneltest::child<juce::Label> (question, "titleText_").getText().endsWith ("\"" + juce::String (path) + "\""));
+        paneltest::click (question, "CANCEL");
+    }
+}

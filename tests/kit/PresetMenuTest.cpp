@@ -229,3 +229,42 @@ TEST_F (PresetMenu, ReadsOnlyRegularFilesNeverPastTheLimitAndNoDocumentThatHangs
     padded (1 << 20);
     EXPECT_EQ (menu.readPreset (&fresh, "Huge.mdtz"), 1);
 }
+
+TEST_F (PresetMenu, ABackslashInAFileNameNamesThatFileAndOtherwiseSeparatesFolders)
+{
+    fresh.setParameterNotifyingHost (ParameterTable::depth, 0.5f);
+    putBytes ("x\\y.mdtz", presetText (saved)); // depth 0.75
+    put ("x/y.mdtz", presetText (fresh));
+    const auto other = presetText (fresh);
+    menu.setSelectedFilePath ("Init.mdtz");
+    ASSERT_EQ (menu.getNumOfFiles(), 3);
+
+    // Selected by its path or stepped to, the file that holds the backslash
+    // is the one ticked, read, compared and written.
+    for (int id = 1; id < menu.getNumOfFiles(); ++id)
+    {
+        menu.setSelectedFileIndex (id);
+        const auto path = menu.getSelectedFilePath();
+        SCOPED_TRACE (path);
+        PandrelTQ4418AudioProcessor loaded;
+        EXPECT_EQ (menu.readPreset (&loaded, path), 1);
+        EXPECT_EQ (loaded.getParameter (ParameterTable::depth), path == "x\\y.mdtz" ? 0.75f : 0.5f);
+        menu.setSelectedFilePath (path);
+        EXPECT_EQ (menu.getSelectedFileIndex(), id);
+        EXPECT_EQ (menu.getText(), path == "x\\y.mdtz" ? "x\\y" : "y");
+        menu.compareAndMarkPreset (&loaded);
+        EXPECT_EQ (menu.getText(), path == "x\\y.mdtz" ? "x\\y" : "y");
+    }
+    EXPECT_TRUE (menu.writePreset (&fresh, "x\\y.mdtz"));
+    EXPECT_EQ (menu.getSelectedFilePath(), "x\\y.mdtz");
+    EXPECT_EQ (root.getChildFile ("x\\y.mdtz").loadFileAsString(), presetText (fresh));
+    EXPECT_EQ (root.getChildFile ("x/y.mdtz").loadFileAsString(), other);
+
+    // With no such file, a backslash separates folders (a path from another
+    // system).
+    ASSERT_TRUE (root.getChildFile ("x\\y.mdtz").deleteFile());
+    EXPECT_EQ (menu.readPreset (&saved, "x\\y.mdtz"), 1);
+    EXPECT_EQ (saved.getParameter (ParameterTable::depth), 0.5f);
+    menu.setSelectedFilePath ("x\\y.mdtz");
+    EXPECT_EQ (menu.getSelectedFilePath() + " " + menu.getText(), "x/y.mdtz y");
+}

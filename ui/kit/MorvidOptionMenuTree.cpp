@@ -331,7 +331,8 @@ juce::File MorvidOptionMenuTree::getRootFolder() const
 
 bool MorvidOptionMenuTree::selectPath (const juce::String& relativePath, bool inLastBuild)
 {
-    selectedFilePath = MorvidPresetFolder::withForwardSlashes (relativePath);
+    // The file a load of this path reads: a name may hold a backslash.
+    selectedFilePath = MorvidPresetFolder::withSeparators (getRootFolder(), relativePath);
     bool found = false;
 
     if (inLastBuild)

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -43,6 +42,15 @@ juce::String withForwardSlashes (const juce::String& path)
     std::string bytes (bytesOf (path));
     std::replace (bytes.begin(), bytes.end(), '\\', '/');
     return fromBytes (bytes);
+}
+
+juce::String withSeparators (const juce::File& folder, const juce::String& path)
+{
+    if (bytesOf (path).find ('\\') == std::string_view::npos)
+        return path;
+
+    const auto asSpelled = folder == juce::File() ? juce::File() : childOf (folder, path);
+    return asSpelled != juce::File() && asSpelled.existsAsFile() ? path : withForwardSlashes (path);
 }
 
 juce::File getAudioMusicAppsFolder()
@@ -104,7 +112,7 @@ juce::File resolveInside (const juce::File& root, const juce::String& path)
     if (root == juce::File() || std::all_of (bytes.begin(), bytes.end(), isSpace))
         return {};
 
-    const auto file = childOf (root, withForwardSlashes (path));
+    const auto file = childOf (root, withSeparators (root, path));
     return isInside (root, file) ? file : juce::File();
 }
 

@@ -23,6 +23,11 @@ juce::String fromBytes (std::string_view bytes);
 // The path with every "\\" taken as "/", its other bytes as they are.
 juce::String withForwardSlashes (const juce::String& path);
 
+// A file's name may hold a backslash: a path that names an existing file as
+// it is spelled (absolute, or relative to folder) stays as it is; any other
+// has every "\\" taken as "/" (a path from another system).
+juce::String withSeparators (const juce::File& folder, const juce::String& path);
+
 // "Audio Music Apps" in the user's Music folder.
 juce::File getAudioMusicAppsFolder();
 
@@ -36,8 +41,9 @@ juce::File getPresetFolder();
 // it is no UTF-8.
 juce::File childOf (const juce::File& folder, const juce::String& path);
 
-// Resolves path (absolute, or relative to root; "\" taken as "/") and returns
-// the file only when it lies strictly inside root; otherwise returns File().
+// Resolves path (absolute, or relative to root; "\" read as withSeparators
+// reads it) and returns the file only when it lies strictly inside root;
+// otherwise returns File().
 juce::File resolveInside (const juce::File& root, const juce::String& path);
 
 // Strictly below the folder, by path after the framework's normalisation
