@@ -238,20 +238,32 @@ bool treeWithinDepth (const juce::XmlElement& element, int level)
     return true;
 }
 
+enum class Reading
+{
+    read,
+    refused,
+    failed
+};
+
 // A device, a FIFO or a /proc file reports no size and may never end, and a
 // FIFO blocks whoever opens it: only a regular file is read (opened without
 // waiting, then checked), and never more of it than one byte past the limit.
-bool readRegularFile (const juce::File& file, juce::MemoryBlock& content)
+Reading readRegularFile (const juce::File& file, juce::MemoryBlock& content)
 {
     const int fd = ::open (file.getFullPathName().toRawUTF8(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return Reading::failed;
 
     struct stat info {};
-    bool ok = ::fstat (fd, &info) == 0 && S_ISREG (info.st_mode);
+    if (::fstat (fd, &info) != 0 || ! S_ISREG (info.st_mode))
+    {
+        ::close (fd);
+        return Reading::refused;
+    }
+
+    bool ok = true;
     size_t total = 0;
-    if (ok)
-        content.setSize (juce::jmin (static_cast<size_t> (info.st_size), static_cast<size_t> (maxBytes)) + 1);
+    content.setSize (juce::jmin (static_cast<size_t> (info.st_size), static_cast<size_t> (maxBytes)) + 1);
 
     while (ok && total <= static_cast<size_t> (maxBytes))
     {
@@ -267,7 +279,7 @@ bool readRegularFile (const juce::File& file, juce::MemoryBlock& content)
 
     ::close (fd);
     content.setSize (total);
-    return ok && total <= static_cast<size_t> (maxBytes);
+    return ! ok ? Reading::failed : total <= static_cast<size_t> (maxBytes) ? Reading::read : Reading::refused;
 }
 
 // The parser stops at a zero byte; so does the check.
@@ -309,8 +321,16 @@ std::unique_ptr<juce::XmlElement> parseText (const juce::String& text)
 
 std::unique_ptr<juce::XmlElement> parseFile (const juce::File& file)
 {
+    bool unreadable = false;
+    return parseFile (file, unreadable);
+}
+
+std::unique_ptr<juce::XmlElement> parseFile (const juce::File& file, bool& unreadable)
+{
     juce::MemoryBlock content;
-    if (! readRegularFile (file, content))
+    const auto reading = readRegularFile (file, content);
+    unreadable = reading == Reading::failed;
+    if (reading != Reading::read)
         return {};
     // Decoded as File::loadFileAsString decodes (byte order marks included).
     return parseText (juce::String::createStringFromData (content.getData(), static_cast<int> (content.getSize())));

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+
 TEST_F (EditorTest, ManualAndSiteOpenThroughXdgOpenAndAMissingManualIsReported)
 {
     auto& e = open();
@@ -329,4 +331,42 @@ TEST_F (EditorTest, SteppingOntoAFileWhoseNameHoldsABackslashLoadsThatFile)
         EXPECT_TRUE (paneltest::child<juce::Label> (question, "titleText_").getText().endsWith ("\"" + juce::String (path) + "\""));
         paneltest::click (question, "CANCEL");
     }
+}
+
+TEST_F (EditorTest, AFileThatCannotBeReadIsSaidToBeSo)
+{
+    // A file of mode 000; and one whose reading fails whoever reads it, root
+    // included (the process's own memory at address 0).
+    processor->setParameter (7, 0.3f);
+    preset ("A.mdtz", presetText());
+    preset ("B.mdtz", presetText());
+    ASSERT_TRUE (juce::File ("/proc/self/mem").createSymbolicLink (presetFolder.getChildFile ("C.mdtz"), false));
+    const auto locked = presetFolder.getChildFile ("B.mdtz");
+    ASSERT_EQ (::chmod (locked.getFullPathName().toRawUTF8(), 0), 0);
+    const bool lockedIsUnreadable = ! juce::FileInputStream (locked).openedOk();
+    if (! lockedIsUnreadable)
+        std::printf ("A file of mode 000 is readable to this user (root): only the failing read is tried.\n");
+    program().name[0] = "A.mdtz";
+    auto& e = open();
+    tick();
+    auto& alert = child<MorvidAlertComponent> ("alert_");
+
+    for (const char* name : { "B.mdtz", "C.mdtz" })
+    {
+        SCOPED_TRACE (name);
+        const auto slot = program().name[0];
+        paneltest::click (e, "presetIncButton_");
+        if (juce::String (name) == "B.mdtz" && ! lockedIsUnreadable)
+        {
+            EXPECT_EQ (program().name[0], "B.mdtz");
+            continue;
+        }
+        ASSERT_TRUE (paneltest::isOpen (alert));
+        EXPECT_EQ (paneltest::child<juce::Label> (alert, "titleText_").getText(),
+                   "\"" + juce::String (name) + "\"\ncannot be read, so it cannot be loaded.");
+        EXPECT_EQ (program().name[0], slot);
+        alert.hide();
+        tick();
+    }
+    ::chmod (locked.getFullPathName().toRawUTF8(), 0644);
 }

@@ -228,6 +228,14 @@ TEST_F (PresetMenu, ReadsOnlyRegularFilesNeverPastTheLimitAndNoDocumentThatHangs
     // At the limit exactly, it loads.
     padded (1 << 20);
     EXPECT_EQ (menu.readPreset (&fresh, "Huge.mdtz"), 1);
+
+    // A file that is there but cannot be read (reading the process's memory
+    // at address 0 fails, for root too) says so, and marks.
+    put ("Unreadable.mdtz", {}, juce::File ("/proc/self/mem"));
+    EXPECT_EQ (menu.readPreset (&fresh, "Unreadable.mdtz"), MorvidPresetMenu::cannotBeRead);
+    menu.setSelectedFilePath ("Unreadable.mdtz");
+    menu.compareAndMarkPreset (&fresh);
+    EXPECT_EQ (menu.getText(), "Unreadable*");
 }
 
 TEST_F (PresetMenu, ABackslashInAFileNameNamesThatFileAndOtherwiseSeparatesFolders)

@@ -243,12 +243,16 @@ void PandrelTQ4418AudioProcessorEditor::loadSelectedPreset()
                          + downloadAddress,
                      1);
     }
+    else if (result == MorvidPresetMenu::cannotBeRead)
+    {
+        showMessage (quotedPath (selected) + "\ncannot be read, so it cannot be loaded.", 4);
+    }
     else if ((result == 0 || result == 2)
              && MorvidPresetFolder::resolveInside (MorvidPresetFolder::getPresetFolder(), selected).existsAsFile())
     {
         showMessage (quotedPath (selected) + (result == 2 ? "\nwas made for another product and cannot be loaded."
-                                                      : "\nis not a preset of " + juce::String (productName)
-                                                            + " and cannot be loaded."),
+                                                          : "\nis not a preset of " + juce::String (productName)
+                                                                + " and cannot be loaded."),
                      4);
     }
 
