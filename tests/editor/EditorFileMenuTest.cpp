@@ -249,8 +249,8 @@ TEST_F (EditorTest, APresetInAFolderNamedInBytesThatAreNoUtf8ComesBackFromHostSt
 {
     // Folders unpacked from archives made with other encodings, and a preset
     // beside them to step on to.
-    const std::string folders[] { "Caf\xe9", "\xff", "a\x80" "b", "S\xc3" };
-    const char* const shown[] { "Caf\xef\xbf\xbd", "\xef\xbf\xbd", "a\xef\xbf\xbd" "b", "S\xef\xbf\xbd" }; // U+FFFD
+    const std::string folders[] { "Caf\xe9", "\xff", "a\200b", "S\xc3" };
+    const char* const shown[] { "Caf\xef\xbf\xbd", "\xef\xbf\xbd", "a\357\277\275b", "S\xef\xbf\xbd" }; // U+FFFD
     const std::string top (MorvidPresetFolder::bytesOf (presetFolder.getFullPathName()));
     for (size_t k = 0; k < std::size (folders); ++k)
     {

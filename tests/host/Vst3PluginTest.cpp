@@ -285,7 +285,7 @@ TEST (Vst3Plugin, AStateWithADamagedTrailerIsRefusedWhole)
 // and hosts are told the file's name.
 TEST (Vst3Plugin, APresetPathThatIsNoUtf8KeepsItsBytesInTheHostsSession)
 {
-    const std::string paths[] { "Caf\xe9/B.mdtz", "\xff/B.mdtz", "a\x80" "b/B.mdtz", "S\xc3/B.mdtz" };
+    const std::string paths[] { "Caf\xe9/B.mdtz", "\xff/B.mdtz", "a\200b/B.mdtz", "S\xc3/B.mdtz" };
     PandrelTQ4418AudioProcessor bank, restored;
     for (int k = 0; k < 4; ++k)
         bank.programs[k].name[0] = PresetPathText::fromBytes (paths[k]);

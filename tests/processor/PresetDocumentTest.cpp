@@ -207,7 +207,7 @@ TEST (PresetDocument, BankStateRestoresEveryProgramAndSlotProgramChunkOnlyTheCur
 TEST (PresetDocument, PathsInBytesThatAreNoUtf8KeepThemThroughHostState)
 {
     // Folders unpacked with another encoding; the last one with "%" too.
-    const std::string paths[] { "Caf\xe9/B.mdtz", "\xff/B.mdtz", "a\x80" "b/B.mdtz", "S\xc3/B.mdtz", "100%\xff/%41\xc3.mdtz" };
+    const std::string paths[] { "Caf\xe9/B.mdtz", "\xff/B.mdtz", "a\200b/B.mdtz", "S\xc3/B.mdtz", "100%\xff/%41\xc3.mdtz" };
     const auto utf8 = juce::String::fromUTF8 ("50% Caf\xc3\xa9/A.mdtz");
     const auto bytes = [] (const juce::String& name) { return std::string (PresetPathText::bytesOf (name)); };
     PandrelTQ4418AudioProcessor p, q, r;
