@@ -2,6 +2,7 @@
 
 #include "PandrelVersion.h"
 #include "ParameterTable.h"
+#include "PresetPathText.h"
 #include "PresetValueText.h"
 
 #include <cstring>
@@ -37,7 +38,18 @@ void addChannel (juce::XmlElement& parent, int slot, const juce::String& presetP
 {
     auto* channel = parent.createNewChildElement ("Channel");
     channel->setAttribute ("channel", slot);
-    channel->setAttribute ("presetPath", isStorablePresetPath (presetPath) ? presetPath : juce::String());
+    const auto path = isStorablePresetPath (presetPath) ? presetPath : juce::String();
+
+    if (PresetPathText::isUtf8 (PresetPathText::bytesOf (path)))
+    {
+        channel->setAttribute ("presetPath", path);
+    }
+    else
+    {
+        channel->setAttribute ("presetPath", PresetPathText::escaped (PresetPathText::bytesOf (path)));
+        channel->setAttribute (escapedPathAttribute, escapedPathValue);
+    }
+
     addValues (*channel, values);
 }
 
@@ -54,7 +66,13 @@ bool isStorablePresetPath (const juce::String& path)
 juce::String presetPathOf (const juce::XmlElement& channel)
 {
     const auto& path = attributeAt (channel, 1);
-    return isStorablePresetPath (path) ? path : juce::String();
+
+    if (attributeAt (channel, 2) != escapedPathValue)
+        return isStorablePresetPath (path) ? path : juce::String();
+
+    const auto bytes = PresetPathText::unescaped (PresetPathText::bytesOf (path));
+    return bytes.has_value() && bytes->size() <= static_cast<size_t> (maxPresetPathBytes) ? PresetPathText::fromBytes (*bytes)
+                                                                                           : juce::String();
 }
 
 int parameterIndexOf (const juce::XmlElement& value)

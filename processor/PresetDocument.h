@@ -18,8 +18,13 @@ juce::XmlElement* addHeader (juce::XmlElement& root);
 // The eleven Value elements of one slot, in parameter order.
 void addValues (juce::XmlElement& parent, const float* values);
 
-// A "Channel": slot index, preset path, then its values.
+// A "Channel": slot index, preset path, then its values. A path that is no
+// UTF-8 would not survive JUCE's XML writer and reader: it is written escaped
+// (PresetPathText::escaped) and marked so by a third attribute, which only
+// such a path has; every other path is written as it is.
 void addChannel (juce::XmlElement& parent, int slot, const juce::String& presetPath, const float* values);
+constexpr const char* escapedPathAttribute = "presetPathEncoding";
+constexpr const char* escapedPathValue = "percent";
 
 // Readers: the attribute at a position ("" when there is none).
 inline const juce::String& attributeAt (const juce::XmlElement& element, int position)
@@ -29,14 +34,15 @@ inline const juce::String& attributeAt (const juce::XmlElement& element, int pos
 
 int intAttributeAt (const juce::XmlElement& element, int position);
 
-// The longest preset path kept, in bytes of UTF-8: long enough for real
-// folders, and written back (a byte may take six, "&quot;") the 24 of a bank
-// stay well within what the readers accept. A longer one is neither written
-// nor read: it stands as "".
+// The longest preset path kept, in bytes (unescaped): long enough for real
+// folders, and written back (a byte may take six, "&quot;"; escaped, three)
+// the 24 of a bank stay well within what the readers accept. A longer one is
+// neither written nor read: it stands as "".
 constexpr int maxPresetPathBytes = 4096;
 bool isStorablePresetPath (const juce::String& path);
 
-// A Channel's preset path (attribute 1), "" when it is too long.
+// A Channel's preset path (attribute 1, unescaped when attribute 2 says it
+// is escaped), "" when it is too long or its escapes are malformed.
 juce::String presetPathOf (const juce::XmlElement& channel);
 
 // The parameter a Value element stands for (by attribute 0), or -1.

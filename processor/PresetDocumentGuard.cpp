@@ -1,5 +1,7 @@
 #include "PresetDocumentGuard.h"
 
+#include "PresetPathText.h"
+
 #include <juce_audio_processors/juce_audio_processors.h>
 
 #include <cctype>
@@ -14,47 +16,6 @@ namespace PresetDocumentGuard
 {
 namespace
 {
-// JUCE's decoder reads an overlong form such as C0 BC as a real "<", which a
-// scan of the bytes would not see; only strict UTF-8 has one reading.
-bool isStrictUtf8 (const unsigned char* s, size_t size)
-{
-    for (size_t i = 0; i < size;)
-    {
-        const unsigned lead = s[i];
-        if (lead < 0x80)
-        {
-            ++i;
-            continue;
-        }
-
-        size_t extra = 3;
-        unsigned low = 0x80, high = 0xbf;
-        if (lead >= 0xc2 && lead <= 0xdf)
-            extra = 1;
-        else if (lead >= 0xe0 && lead <= 0xef)
-            extra = 2;
-        else if (lead > 0xf4 || lead < 0xf0)
-            return false;
-
-        if (lead == 0xe0)
-            low = 0xa0; // overlong
-        else if (lead == 0xed)
-            high = 0x9f; // surrogates
-        else if (lead == 0xf0)
-            low = 0x90; // overlong
-        else if (lead == 0xf4)
-            high = 0x8f; // above U+10FFFF
-
-        if (size - i <= extra || s[i + 1] < low || s[i + 1] > high)
-            return false;
-        for (size_t k = 2; k <= extra; ++k)
-            if ((s[i + k] & 0xc0) != 0x80)
-                return false;
-        i += extra + 1;
-    }
-    return true;
-}
-
 // Follows the text the way JUCE's parser descends through it and counts the
 // nesting. It knows well-formed XML only: whatever the parser would read in
 // some other way (a stray quote or name, an entity that is not one of XML's
@@ -277,20 +238,32 @@ bool treeWithinDepth (const juce::XmlElement& element, int level)
     return true;
 }
 
+enum class Reading
+{
+    read,
+    refused,
+    failed
+};
+
 // A device, a FIFO or a /proc file reports no size and may never end, and a
 // FIFO blocks whoever opens it: only a regular file is read (opened without
 // waiting, then checked), and never more of it than one byte past the limit.
-bool readRegularFile (const juce::File& file, juce::MemoryBlock& content)
+Reading readRegularFile (const juce::File& file, juce::MemoryBlock& content)
 {
     const int fd = ::open (file.getFullPathName().toRawUTF8(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return Reading::failed;
 
     struct stat info {};
-    bool ok = ::fstat (fd, &info) == 0 && S_ISREG (info.st_mode);
+    if (::fstat (fd, &info) != 0 || ! S_ISREG (info.st_mode))
+    {
+        ::close (fd);
+        return Reading::refused;
+    }
+
+    bool ok = true;
     size_t total = 0;
-    if (ok)
-        content.setSize (juce::jmin (static_cast<size_t> (info.st_size), static_cast<size_t> (maxBytes)) + 1);
+    content.setSize (juce::jmin (static_cast<size_t> (info.st_size), static_cast<size_t> (maxBytes)) + 1);
 
     while (ok && total <= static_cast<size_t> (maxBytes))
     {
@@ -306,7 +279,7 @@ bool readRegularFile (const juce::File& file, juce::MemoryBlock& content)
 
     ::close (fd);
     content.setSize (total);
-    return ok && total <= static_cast<size_t> (maxBytes);
+    return ! ok ? Reading::failed : total <= static_cast<size_t> (maxBytes) ? Reading::read : Reading::refused;
 }
 
 // The parser stops at a zero byte; so does the check.
@@ -323,7 +296,10 @@ bool isAcceptableText (const char* utf8, size_t numBytes)
         return true;
     numBytes = lengthUpToZero (utf8, numBytes);
     return numBytes <= static_cast<size_t> (maxBytes)
-        && isStrictUtf8 (reinterpret_cast<const unsigned char*> (utf8), numBytes)
+        // JUCE's decoder reads an overlong form such as C0 BC as a real "<",
+        // which a scan of the bytes would not see; only strict UTF-8 has one
+        // reading.
+        && PresetPathText::isUtf8 ({ utf8, numBytes })
         && Scanner (utf8, numBytes).accepts();
 }
 
@@ -345,8 +321,16 @@ std::unique_ptr<juce::XmlElement> parseText (const juce::String& text)
 
 std::unique_ptr<juce::XmlElement> parseFile (const juce::File& file)
 {
+    bool unreadable = false;
+    return parseFile (file, unreadable);
+}
+
+std::unique_ptr<juce::XmlElement> parseFile (const juce::File& file, bool& unreadable)
+{
     juce::MemoryBlock content;
-    if (! readRegularFile (file, content))
+    const auto reading = readRegularFile (file, content);
+    unreadable = reading == Reading::failed;
+    if (reading != Reading::read)
         return {};
     // Decoded as File::loadFileAsString decodes (byte order marks included).
     return parseText (juce::String::createStringFromData (content.getData(), static_cast<int> (content.getSize())));

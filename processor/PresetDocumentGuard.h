@@ -27,8 +27,11 @@ bool isAcceptableTree (const juce::XmlElement& root);
 
 // Parses when the checks pass; null otherwise, or when the text is no XML.
 // A file is read only when it is a regular one, and never past the limit.
+// `unreadable` tells a file that could not be opened or read at all (no
+// permission, a read error) from one that was read and refused.
 std::unique_ptr<juce::XmlElement> parseText (const juce::String& text);
 std::unique_ptr<juce::XmlElement> parseFile (const juce::File& file);
+std::unique_ptr<juce::XmlElement> parseFile (const juce::File& file, bool& unreadable);
 
 // The host-state form written by juce::AudioProcessor::copyXmlToBinary.
 std::unique_ptr<juce::XmlElement> parseHostState (const void* data, int sizeInBytes);

@@ -1,6 +1,7 @@
 #include "PandrelTQ4418AudioProcessor.h"
 
 #include "PresetFolder.h"
+#include "PresetPathText.h"
 
 int PandrelTQ4418AudioProcessor::getNumPrograms() { return ProgramTable::numPrograms; }
 
@@ -29,8 +30,14 @@ const juce::String PandrelTQ4418AudioProcessor::getProgramName (int program)
     if (! ProgramTable::isProgram (program))
         return {};
 
-    const auto& record = programs[program];
-    return PresetFolder::get().getChildFile (record.name[record.activeSlot()]).getFileNameWithoutExtension();
+    const auto& name = programs[program].name[programs[program].activeSlot()];
+
+    // juce::File reads the path as UTF-8: bytes that are no UTF-8 would come
+    // out as some other part of the path, or none.
+    if (! PresetPathText::isUtf8 (PresetPathText::bytesOf (name)))
+        return PresetPathText::nameToShow (name, true);
+
+    return PresetFolder::get().getChildFile (name).getFileNameWithoutExtension();
 }
 
 void PandrelTQ4418AudioProcessor::changeProgramName (int, const juce::String&) {}

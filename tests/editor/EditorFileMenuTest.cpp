@@ -3,9 +3,12 @@
 #include "EditorFixture.h"
 #include "PresetMenuTestFolder.h"
 
+#include <MorvidPresetFolder.h>
 #include <PresetDocumentGuard.h>
 
 #include <functional>
+
+#include <sys/stat.h>
 
 TEST_F (EditorTest, ManualAndSiteOpenThroughXdgOpenAndAMissingManualIsReported)
 {
@@ -240,4 +243,130 @@ TEST_F (EditorTest, ClosedWhileAPanelIsOpen)
         EXPECT_EQ (paneltest::modalCount(), 0) << what;
         paneltest::pump();
     }
+}
+
+TEST_F (EditorTest, APresetInAFolderNamedInBytesThatAreNoUtf8ComesBackFromHostStateAsItWas)
+{
+    // Folders unpacked from archives made with other encodings, and a preset
+    // beside them to step on to.
+    const std::string folders[] { "Caf\xe9", "\xff", "a\200b", "S\xc3" };
+    const char* const shown[] { "Caf\xef\xbf\xbd", "\xef\xbf\xbd", "a\357\277\275b", "S\xef\xbf\xbd" }; // U+FFFD
+    const std::string top (MorvidPresetFolder::bytesOf (presetFolder.getFullPathName()));
+    for (size_t k = 0; k < std::size (folders); ++k)
+    {
+        processor->setParameter (7, 0.1f * float (k + 1));
+        std::filesystem::create_directories (top + "/" + folders[k]);
+        std::ofstream (top + "/" + folders[k] + "/B.mdtz") << presetText();
+    }
+    preset ("Z.mdtz", presetText());
+
+    for (size_t k = 0; k < std::size (folders); ++k)
+    {
+        const auto path = folders[k] + "/B.mdtz";
+        SCOPED_TRACE (shown[k]);
+        const auto slot = [this] { return std::string (MorvidPresetFolder::bytesOf (program().name[0])); };
+
+        // Stepped on to with ">", and saved with the host's session.
+        auto& e = open();
+        tick();
+        for (int i = 0; i < 8 && slot() != path; ++i)
+            paneltest::click (e, "presetIncButton_");
+        ASSERT_EQ (slot(), path);
+        juce::MemoryBlock session;
+        processor->getStateInformation (session);
+
+        // Loaded into a new instance.
+        newInstance();
+        processor->setStateInformation (session.getData(), (int) session.getSize());
+        auto& restored = open();
+        for (int i = 0; i < 3; ++i)
+            tick();
+
+        EXPECT_EQ (slot(), path);
+        EXPECT_EQ (processor->getProgramName (processor->getCurrentProgram()), "B");
+        EXPECT_EQ (child<juce::Label> ("presetMenu_").getText(), "B"); // unchanged: no mark
+
+        // "Save Preset" asks to overwrite it, and names it readably.
+        restored.fileMenuResult (1);
+        auto& question = child<MorvidOverwriteComponent> ("overwritePresetComponent_");
+        ASSERT_TRUE (paneltest::isOpen (question));
+        EXPECT_EQ (paneltest::child<juce::Label> (question, "titleText_").getText(),
+                   "Are you sure you want to overwrite this preset?\n\n\"" + juce::String::fromUTF8 (shown[k]) + "/B.mdtz\"");
+        paneltest::click (question, "CANCEL");
+
+        // Stepping goes on from it.
+        auto& menu = child<MorvidPresetMenu> ("presetMenu_");
+        const auto index = menu.getSelectedFileIndex();
+        ASSERT_EQ (std::string (MorvidPresetFolder::bytesOf (menu.getFilePath (index - 1))), top + "/" + path);
+        paneltest::click (restored, "presetIncButton_");
+        EXPECT_EQ (std::string (MorvidPresetFolder::bytesOf (menu.getFilePath (index % (menu.getNumOfFiles() - 1)))), top + "/" + slot());
+    }
+}
+
+TEST_F (EditorTest, SteppingOntoAFileWhoseNameHoldsABackslashLoadsThatFile)
+{
+    processor->setParameter (7, 0.5f);
+    preset ("x/y.mdtz", presetText());
+    processor->setParameter (7, 0.75f);
+    ASSERT_TRUE (juce::File (presetFolder.getFullPathName() + "/x\\y.mdtz").replaceWithText (presetText()));
+    processor->setParameter (7, 0.1f);
+    auto& e = open();
+    tick();
+
+    // x/y.mdtz (in its folder's menu) first, then x\y.mdtz.
+    for (const auto& [path, value] : { std::pair<const char*, float> { "x/y.mdtz", 0.5f }, { "x\\y.mdtz", 0.75f } })
+    {
+        SCOPED_TRACE (path);
+        paneltest::click (e, "presetIncButton_");
+        EXPECT_EQ (program().name[0], path);
+        EXPECT_FLOAT_EQ (processor->getParameter (7), value);
+        for (int i = 0; i < 3; ++i)
+            tick();
+        EXPECT_EQ (child<juce::Label> ("presetMenu_").getText(), juce::File::createFileWithoutCheckingPath (path).getFileNameWithoutExtension());
+
+        e.fileMenuResult (1);
+        auto& question = child<MorvidOverwriteComponent> ("overwritePresetComponent_");
+        ASSERT_TRUE (paneltest::isOpen (question));
+        EXPECT_EQ (question.presetFile, presetFolder.getFullPathName() + "/" + path);
+        EXPECT_TRUE (paneltest::child<juce::Label> (question, "titleText_").getText().endsWith ("\"" + juce::String (path) + "\""));
+        paneltest::click (question, "CANCEL");
+    }
+}
+
+TEST_F (EditorTest, AFileThatCannotBeReadIsSaidToBeSo)
+{
+    // A file of mode 000; and one whose reading fails whoever reads it, root
+    // included (the process's own memory at address 0).
+    processor->setParameter (7, 0.3f);
+    preset ("A.mdtz", presetText());
+    preset ("B.mdtz", presetText());
+    ASSERT_TRUE (juce::File ("/proc/self/mem").createSymbolicLink (presetFolder.getChildFile ("C.mdtz"), false));
+    const auto locked = presetFolder.getChildFile ("B.mdtz");
+    ASSERT_EQ (::chmod (locked.getFullPathName().toRawUTF8(), 0), 0);
+    const bool lockedIsUnreadable = ! juce::FileInputStream (locked).openedOk();
+    if (! lockedIsUnreadable)
+        std::printf ("A file of mode 000 is readable to this user (root): only the failing read is tried.\n");
+    program().name[0] = "A.mdtz";
+    auto& e = open();
+    tick();
+    auto& alert = child<MorvidAlertComponent> ("alert_");
+
+    for (const char* name : { "B.mdtz", "C.mdtz" })
+    {
+        SCOPED_TRACE (name);
+        const auto slot = program().name[0];
+        paneltest::click (e, "presetIncButton_");
+        if (juce::String (name) == "B.mdtz" && ! lockedIsUnreadable)
+        {
+            EXPECT_EQ (program().name[0], "B.mdtz");
+            continue;
+        }
+        ASSERT_TRUE (paneltest::isOpen (alert));
+        EXPECT_EQ (paneltest::child<juce::Label> (alert, "titleText_").getText(),
+                   "\"" + juce::String (name) + "\"\ncannot be read, so it cannot be loaded.");
+        EXPECT_EQ (program().name[0], slot);
+        alert.hide();
+        tick();
+    }
+    ::chmod (locked.getFullPathName().toRawUTF8(), 0644);
 }

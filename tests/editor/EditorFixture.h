@@ -43,6 +43,16 @@ protected:
         return *editor;
     }
 
+    // A new instance in place of the first (its editor closed), as a host
+    // makes one to load a session into.
+    void newInstance()
+    {
+        editor.reset();
+        processor->removeListener (this);
+        processor.reset (static_cast<PandrelTQ4418AudioProcessor*> (createPluginFilter()));
+        processor->addListener (this);
+    }
+
     // One run of the editor's timer, as the message loop would make it.
     void tick() { editor->timerCallback(); }
 

@@ -10,6 +10,7 @@
 #include "MorvidPresetFolder.h"
 #include "MorvidPresetMenu.h"
 #include "PresetDocumentGuard.h"
+#include "PresetPathText.h"
 #include "PresetMenuTestFolder.h"
 #include "ProcessorProbe.h"
 
@@ -68,7 +69,11 @@ void fillVaried (PandrelTQ4418AudioProcessor& p)
         p.programs[program].activeChannel = program % 2;
         for (int slot = 0; slot < ProgramTable::numSlots; ++slot)
         {
-            p.programs[program].name[slot] = juce::String::fromUTF8 ("Folder/Pr\xc3\xa9set &<") + juce::String (program * 2 + slot) + ">.mdtz";
+            // Some in folders named in bytes that are no UTF-8: written
+            // escaped, so that mutations reach the unescaping.
+            p.programs[program].name[slot] = (program + slot) % 3 == 0
+                                                 ? PresetPathText::fromBytes ("Caf\xe9 100%/\xff" + std::to_string (program * 2 + slot) + "\xc3.mdtz")
+                                                 : juce::String::fromUTF8 ("Folder/Pr\xc3\xa9set &<") + juce::String (program * 2 + slot) + ">.mdtz";
             for (int i = 0; i < ParameterTable::numParameters; ++i)
                 p.programs[program].values[slot][i] = static_cast<float> ((program * 7 + slot * 3 + i * 5) % 19) / 18.0f;
         }

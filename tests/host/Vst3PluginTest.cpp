@@ -1,6 +1,7 @@
 // The built bundle, loaded the way a host loads it (JUCE's VST3 hosting): the
 // checks of every format, and those only VST3 has.
 #include "PluginSuite.h"
+#include "PresetPathText.h"
 #include "Vst3Hosting.h"
 
 #include <functional>
@@ -277,4 +278,37 @@ TEST (Vst3Plugin, AStateWithADamagedTrailerIsRefusedWhole)
     plugin.plugin->setStateInformation (junk.data(), static_cast<int> (junk.size()));
     EXPECT_EQ (plugin.state(), before);
     EXPECT_FLOAT_EQ (plugin.get (4), 0.9f);
+}
+
+// A folder unpacked with another encoding has a name in bytes that are no
+// UTF-8: a preset path in it goes through the host's session byte for byte,
+// and hosts are told the file's name.
+TEST (Vst3Plugin, APresetPathThatIsNoUtf8KeepsItsBytesInTheHostsSession)
+{
+    const std::string paths[] { "Caf\xe9/B.mdtz", "\xff/B.mdtz", "a\200b/B.mdtz", "S\xc3/B.mdtz" };
+    PandrelTQ4418AudioProcessor bank, restored;
+    for (int k = 0; k < 4; ++k)
+        bank.programs[k].name[0] = PresetPathText::fromBytes (paths[k]);
+    juce::MemoryBlock bankState;
+    bank.getStateInformation (bankState);
+
+    auto first = load(), second = load();
+    ASSERT_TRUE (first != nullptr && second != nullptr);
+    const auto state = hostState (bankState.getData(), bankState.getSize());
+    first->setStateInformation (state.getData(), (int) state.getSize());
+    const auto session = stateOf (*first);
+    second->setStateInformation (session.getData(), (int) session.getSize());
+    const auto saved = pluginStateOf (stateOf (*second));
+
+    const std::string text (static_cast<const char*> (saved.getData()), saved.getSize());
+    EXPECT_NE (text.find ("presetPath=\"Caf%E9/B.mdtz\" presetPathEncoding=\"percent\""), std::string::npos);
+    restored.setStateInformation (saved.getData(), (int) saved.getSize());
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ (std::string (PresetPathText::bytesOf (restored.programs[k].name[0])), paths[k]) << k;
+
+    // The names of the programs, as the wrapper's "Program" parameter gives them.
+    auto& program = param (*second, 12);
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ (program.getText (float (k) / 11.0f, 100), "B") << k;
+    EXPECT_EQ (program.getText (1.0f, 100), "Init");
 }

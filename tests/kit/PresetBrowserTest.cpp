@@ -192,6 +192,40 @@ TEST_F (SaveBrowser, SavesIntoAFolderNamedInBytesThatAreNoUtf8)
     EXPECT_EQ (std::distance (std::filesystem::recursive_directory_iterator (root.getFullPathName().toStdString()), {}), 4);
 }
 
+TEST_F (SaveBrowser, UpGoesToTheFolderAboveInFoldersNamedInBytesThatAreNoUtf8)
+{
+    const auto bytes = [] (const juce::File& folder) { return std::string (MorvidPresetFolder::bytesOf (folder.getFullPathName())); };
+    const auto top = bytes (root);
+    for (const std::string folder : { "Caf\xe9", "\xff", "Plain" })
+    {
+        SCOPED_TRACE (folder);
+        putBytes (folder + "/inner/Old.mdtz", "x");
+        browser.show();
+        list().setRoot (juce::File::createFileWithoutCheckingPath (MorvidPresetFolder::fromBytes (top + "/" + folder + "/inner")));
+        auto& up = child<juce::Button> (list(), "up");
+
+        EXPECT_TRUE (up.isEnabled());
+        click (list(), "up");
+        EXPECT_EQ (bytes (list().getRoot()), top + "/" + folder);
+        click (list(), "up");
+        EXPECT_EQ (bytes (list().getRoot()), top);
+        click (list(), "up");
+        EXPECT_EQ (list().getRoot(), root.getParentDirectory());
+
+        // Set again to where it is, the button stays usable.
+        list().setRoot (juce::File::createFileWithoutCheckingPath (MorvidPresetFolder::fromBytes (top + "/" + folder)));
+        list().setRoot (list().getRoot());
+        EXPECT_TRUE (up.isEnabled());
+        click (browser, "CANCEL");
+    }
+
+    // At the top of the file system there is nowhere to go.
+    browser.show();
+    list().setRoot (juce::File ("/"));
+    EXPECT_FALSE (child<juce::Button> (list(), "up").isEnabled());
+    click (browser, "CANCEL");
+}
+
 TEST_F (SaveBrowser, AFailedSaveKeepsThePanelOpenAndSaysSo)
 {
     put ("System", {}, juce::File ("/proc/self/fdinfo")); // no one may create files there, root included

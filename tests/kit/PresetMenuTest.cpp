@@ -130,6 +130,13 @@ TEST_F (PresetMenu, FoldersNamedInBytesThatAreNoUtf8AreListedSteppedAndLoaded)
         EXPECT_EQ (menu.readPreset (&fresh, menu.getSelectedFilePath()), expected) << menu.getText();
     }
     EXPECT_EQ (presetText (fresh), presetText (saved));
+
+    // Each byte that is no UTF-8 shows as U+FFFD, listed or not.
+    putBytes ("S\xc3.mdtz", presetText (saved));
+    menu.setSelectedFilePath (MorvidPresetFolder::fromBytes ("S\xc3.mdtz"));
+    EXPECT_EQ (menu.getText(), juce::String::fromUTF8 ("S\xef\xbf\xbd"));
+    menu.setSelectedFilePath (MorvidPresetFolder::fromBytes ("\xff/Gone\xe9.mdtz"));
+    EXPECT_EQ (menu.getText(), juce::String::fromUTF8 ("Gone\xef\xbf\xbd*"));
 }
 
 TEST_F (PresetMenu, AFailedWriteReturnsFalseAndLeavesNoFile)
@@ -221,4 +228,51 @@ TEST_F (PresetMenu, ReadsOnlyRegularFilesNeverPastTheLimitAndNoDocumentThatHangs
     // At the limit exactly, it loads.
     padded (1 << 20);
     EXPECT_EQ (menu.readPreset (&fresh, "Huge.mdtz"), 1);
+
+    // A file that is there but cannot be read (reading the process's memory
+    // at address 0 fails, for root too) says so, and marks.
+    put ("Unreadable.mdtz", {}, juce::File ("/proc/self/mem"));
+    EXPECT_EQ (menu.readPreset (&fresh, "Unreadable.mdtz"), MorvidPresetMenu::cannotBeRead);
+    menu.setSelectedFilePath ("Unreadable.mdtz");
+    menu.compareAndMarkPreset (&fresh);
+    EXPECT_EQ (menu.getText(), "Unreadable*");
+}
+
+TEST_F (PresetMenu, ABackslashInAFileNameNamesThatFileAndOtherwiseSeparatesFolders)
+{
+    fresh.setParameterNotifyingHost (ParameterTable::depth, 0.5f);
+    putBytes ("x\\y.mdtz", presetText (saved)); // depth 0.75
+    put ("x/y.mdtz", presetText (fresh));
+    const auto other = presetText (fresh);
+    menu.setSelectedFilePath ("Init.mdtz");
+    ASSERT_EQ (menu.getNumOfFiles(), 3);
+
+    // Selected by its path or stepped to, the file that holds the backslash
+    // is the one ticked, read, compared and written.
+    for (int id = 1; id < menu.getNumOfFiles(); ++id)
+    {
+        menu.setSelectedFileIndex (id);
+        const auto path = menu.getSelectedFilePath();
+        SCOPED_TRACE (path);
+        PandrelTQ4418AudioProcessor loaded;
+        EXPECT_EQ (menu.readPreset (&loaded, path), 1);
+        EXPECT_EQ (loaded.getParameter (ParameterTable::depth), path == "x\\y.mdtz" ? 0.75f : 0.5f);
+        menu.setSelectedFilePath (path);
+        EXPECT_EQ (menu.getSelectedFileIndex(), id);
+        EXPECT_EQ (menu.getText(), path == "x\\y.mdtz" ? "x\\y" : "y");
+        menu.compareAndMarkPreset (&loaded);
+        EXPECT_EQ (menu.getText(), path == "x\\y.mdtz" ? "x\\y" : "y");
+    }
+    EXPECT_TRUE (menu.writePreset (&fresh, "x\\y.mdtz"));
+    EXPECT_EQ (menu.getSelectedFilePath(), "x\\y.mdtz");
+    EXPECT_EQ (root.getChildFile ("x\\y.mdtz").loadFileAsString(), presetText (fresh));
+    EXPECT_EQ (root.getChildFile ("x/y.mdtz").loadFileAsString(), other);
+
+    // With no such file, a backslash separates folders (a path from another
+    // system).
+    ASSERT_TRUE (root.getChildFile ("x\\y.mdtz").deleteFile());
+    EXPECT_EQ (menu.readPreset (&saved, "x\\y.mdtz"), 1);
+    EXPECT_EQ (saved.getParameter (ParameterTable::depth), 0.5f);
+    menu.setSelectedFilePath ("x\\y.mdtz");
+    EXPECT_EQ (menu.getSelectedFilePath() + " " + menu.getText(), "x/y.mdtz y");
 }

@@ -1,6 +1,7 @@
 #include "HostileDocuments.h"
 #include "ModelRouting.h"
 #include "PresetDocumentGuard.h"
+#include "PresetPathText.h"
 #include "PresetValueText.h"
 #include "ProcessorProbe.h"
 
@@ -215,9 +216,11 @@ TEST (HostileDocuments, ABankItTakesItCanSaveAndLoadAgain)
 {
     // Preset paths of up to 4 096 bytes are kept, written and read alike;
     // longer ones are neither (one that would take the bank past what the
-    // readers accept, too). Written back, a byte may take six ("&quot;"): 24
-    // paths at the limit still fit the readers' limit (and a VST 2 chunk's).
+    // readers accept, too). Written back, a byte may take six ("&quot;"),
+    // and a path that is no UTF-8 is escaped and marked: 24 paths at the
+    // limit still fit the readers' limit (and a VST 2 chunk's).
     const auto quotes = juce::String::repeatedString ("\"", 4096);
+    const auto escaped = PresetPathText::fromBytes (std::string (4095, '"') + "\xff");
     const auto wide = juce::String::repeatedString (juce::String::charToString (0x10ffff), 1024);
     const juce::String cut[] { juce::String::repeatedString (juce::String::charToString (0xe9), 200000), quotes + "a" };
     PandrelTQ4418AudioProcessor source, first, second;
@@ -229,15 +232,18 @@ TEST (HostileDocuments, ABankItTakesItCanSaveAndLoadAgain)
         EXPECT_EQ (first.programs[slot / 2].name[slot % 2], slot < 22 ? source.programs[slot / 2].name[slot % 2] : "") << slot;
 
     for (auto& program : first.programs)
-        program.name[0] = program.name[1] = quotes;
+        program.name[0] = quotes, program.name[1] = escaped;
     const auto saved = bankOf (first);
     EXPECT_LE (saved.getSize(), (size_t) PresetDocumentGuard::maxBytes);
     second.setStateInformation (saved.getData(), (int) saved.getSize());
     EXPECT_EQ (bankOf (second), saved);
+    EXPECT_TRUE (second.programs[11].name[1] == escaped);
 
-    // The program chunk reads its paths the same way.
-    const auto written = juce::String::repeatedString ("&quot;", 4096);
-    const auto chunk = framed (first.writeCurrentProgram().toString().replace (written, written + "a"));
+    // The program chunk reads its paths the same way; the limit holds for
+    // the unescaped bytes.
+    const auto written = juce::String::repeatedString ("&quot;", 4095);
+    const auto chunk = framed (first.writeCurrentProgram().toString().replace (written + "&quot;", written + "&quot;a")
+                                                                    .replace (written + "%FF", written + "%FF%FF"));
     second.setCurrentProgramStateInformation (chunk.getData(), (int) chunk.getSize());
     EXPECT_EQ (second.programs[0].name[0] + second.programs[0].name[1], "");
 }

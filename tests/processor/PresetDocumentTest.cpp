@@ -1,5 +1,7 @@
 #include "PandrelVersion.h"
+#include "PresetDocument.h"
 #include "PresetDocumentGuard.h"
+#include "PresetPathText.h"
 #include "ProcessorProbe.h"
 
 #include <gtest/gtest.h>
@@ -200,4 +202,69 @@ TEST (PresetDocument, BankStateRestoresEveryProgramAndSlotProgramChunkOnlyTheCur
     EXPECT_EQ (r.programs[2].name[0], p.programs[9].name[0]);
     EXPECT_EQ (r.getParameter (P::mix), p.programs[9].values[1][P::mix]);
     EXPECT_EQ (r.programs[3].values[0][P::mix], 0.5f);
+}
+
+TEST (PresetDocument, PathsInBytesThatAreNoUtf8KeepThemThroughHostState)
+{
+    // Folders unpacked with another encoding; the last one with "%" too.
+    const std::string paths[] { "Caf\xe9/B.mdtz", "\xff/B.mdtz", "a\200b/B.mdtz", "S\xc3/B.mdtz", "100%\xff/%41\xc3.mdtz" };
+    const auto utf8 = juce::String::fromUTF8 ("50% Caf\xc3\xa9/A.mdtz");
+    const auto bytes = [] (const juce::String& name) { return std::string (PresetPathText::bytesOf (name)); };
+    PandrelTQ4418AudioProcessor p, q, r;
+    for (int k = 0; k < 5; ++k)
+    {
+        p.programs[k].activeChannel = k % 2;
+        p.programs[k].name[k % 2] = PresetPathText::fromBytes (paths[k]);
+    }
+    p.programs[6].name[0] = utf8;
+    p.setCurrentProgram (3);
+
+    // Hosts are told the file's name, readable.
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ (p.getProgramName (k), "B") << k;
+    EXPECT_EQ (p.getProgramName (4), juce::String::fromUTF8 ("%41\xef\xbf\xbd"));
+
+    // Escaped and marked so; a path in UTF-8 is written as it always was.
+    const auto bank = p.writePreset (false);
+    const auto channel = [&bank] (int program, int slot) { return bank.getChildElement (1)->getChildElement (program)->getChildElement (slot); };
+    EXPECT_EQ (shape (channel (0, 0)) + " " + channel (0, 0)->getAttributeValue (1) + " " + channel (0, 0)->getAttributeValue (2),
+               "Channel:channel,presetPath,presetPathEncoding Caf%E9/B.mdtz percent");
+    EXPECT_EQ (channel (4, 0)->getAttributeValue (1), "100%25%FF/%2541%C3.mdtz");
+    EXPECT_EQ (shape (channel (6, 0)) + " " + channel (6, 0)->getAttributeValue (1), "Channel:channel,presetPath " + utf8);
+
+    // The bank, and the program chunk into another program: byte for byte.
+    const auto state = bankOf (p);
+    q.setStateInformation (state.getData(), (int) state.getSize());
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ (bytes (q.programs[k].name[k % 2]), paths[k]) << k;
+    EXPECT_EQ (q.programs[6].name[0], utf8);
+    EXPECT_EQ (bankOf (q), state);
+    EXPECT_EQ (q.getProgramName (3), "B");
+    const auto chunk = programOf (p);
+    r.setCurrentProgram (8);
+    r.setCurrentProgramStateInformation (chunk.getData(), (int) chunk.getSize());
+    EXPECT_EQ (bytes (r.programs[8].name[1]), paths[3]);
+    EXPECT_EQ (programOf (r), chunk);
+
+    // Unescaped only where marked (earlier sessions read as they always
+    // did), and only within the limit; a malformed escape, or one of a
+    // zero byte, reads as "".
+    const auto readBack = [&q] (const juce::String& attributes)
+    {
+        const auto text = framed (testdocs::text (ours + " activePreset=\"0\"", "<Preset preset=\"0\" activeChannel=\"0\"><Channel channel=\"0\" "
+                                                                         + attributes + "/></Preset>"));
+        q.setStateInformation (text.getData(), (int) text.getSize());
+        return std::string (PresetPathText::bytesOf (q.programs[0].name[0]));
+    };
+    const auto marked = [] (const juce::String& path) { return "presetPath=\"" + path + "\" presetPathEncoding=\"percent\""; };
+    EXPECT_EQ (readBack ("presetPath=\"Caf%E9/B.mdtz\""), "Caf%E9/B.mdtz");
+    EXPECT_EQ (readBack ("presetPath=\"Caf%E9/B.mdtz\" other=\"x\""), "Caf%E9/B.mdtz");
+    EXPECT_EQ (readBack (marked ("Caf%e9/%c3%A9%25.mdtz")), "Caf\xe9/\xc3\xa9%.mdtz");
+    const auto limit = juce::String::repeatedString ("%FF", PresetDocument::maxPresetPathBytes);
+    EXPECT_EQ (readBack (marked (limit)), std::string ((size_t) PresetDocument::maxPresetPathBytes, '\xff'));
+    for (const auto& bad : juce::StringArray { limit + "a", "%zz", "a%4", "a%", "a%00b", "%%41" })
+    {
+        q.programs[0].name[0] = "before";
+        EXPECT_EQ (readBack (marked (bad)), "") << bad;
+    }
 }

@@ -6,6 +6,7 @@
 #include "PandrelVersion.h"
 
 #include <MorvidPresetFolder.h>
+#include <MorvidPresetSaving.h>
 #include <PandrelModulationUpperPanelBinImg.h>
 #include <PresetDocument.h>
 
@@ -16,6 +17,12 @@ constexpr const char* productName = "Pandrel TQ4418";
 juce::String quoted (const juce::String& text)
 {
     return "\"" + text + "\"";
+}
+
+// A preset path as the messages show it: readable, whatever its bytes.
+juce::String quotedPath (const juce::String& path)
+{
+    return quoted (MorvidPresetFolder::pathToShow (path));
 }
 } // namespace
 
@@ -231,17 +238,21 @@ void PandrelTQ4418AudioProcessorEditor::loadSelectedPreset()
     }
     else if (result == 4)
     {
-        showMessage (quoted (selected) + "\nwas made using a newer version of " + productName
+        showMessage (quotedPath (selected) + "\nwas made using a newer version of " + productName
                          + ".\nTo use this preset correctly, please install the newest version from: "
                          + downloadAddress,
                      1);
     }
+    else if (result == MorvidPresetMenu::cannotBeRead)
+    {
+        showMessage (quotedPath (selected) + "\ncannot be read, so it cannot be loaded.", 4);
+    }
     else if ((result == 0 || result == 2)
              && MorvidPresetFolder::resolveInside (MorvidPresetFolder::getPresetFolder(), selected).existsAsFile())
     {
-        showMessage (quoted (selected) + (result == 2 ? "\nwas made for another product and cannot be loaded."
-                                                      : "\nis not a preset of " + juce::String (productName)
-                                                            + " and cannot be loaded."),
+        showMessage (quotedPath (selected) + (result == 2 ? "\nwas made for another product and cannot be loaded."
+                                                          : "\nis not a preset of " + juce::String (productName)
+                                                                + " and cannot be loaded."),
                      4);
     }
 
@@ -335,8 +346,7 @@ void PandrelTQ4418AudioProcessorEditor::saveOverSlotFile()
     if (file.existsAsFile() && file.hasFileExtension (MorvidPresetFolder::extension))
     {
         overwritePresetComponent_->presetFile = file;
-        overwritePresetComponent_->setTitle ("Are you sure you want to overwrite this preset?\n\n"
-                                             + quoted (file.getRelativePathFrom (folder)));
+        overwritePresetComponent_->setTitle (MorvidPresetSaving::overwriteQuestion (file));
         overwritePresetComponent_->show (2, 1);
         return;
     }

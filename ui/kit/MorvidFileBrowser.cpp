@@ -2,8 +2,90 @@
 
 #include "MorvidDialogImages.h"
 #include "MorvidModalPanel.h"
+#include "MorvidPresetFolder.h"
 
 using Flags = juce::FileBrowserComponent::FileChooserFlags;
+
+namespace
+{
+// The framework's browser goes up with File::getParentDirectory, which on a
+// path holding bytes that are no UTF-8 may return the path itself: Up then
+// did nothing. Here the folder above is the path cut at its last "/" as
+// bytes, and Up is usable exactly when that is another folder.
+class BrowserGoingUpByBytes final : public juce::FileBrowserComponent, private juce::ComponentListener
+{
+public:
+    using juce::FileBrowserComponent::FileBrowserComponent;
+
+    ~BrowserGoingUpByBytes() override
+    {
+        if (upButton != nullptr)
+            upButton->removeComponentListener (this);
+    }
+
+    // The framework makes its Up button anew with every look-and-feel (the
+    // first one before this class is built): each is taken over.
+    void takeUpButton()
+    {
+        juce::Button* button = nullptr;
+        for (auto* child : getChildren())
+            if (auto* b = dynamic_cast<juce::Button*> (child); b != nullptr && b->getName() == "up")
+                button = b;
+
+        if (button != upButton.getComponent())
+        {
+            if (upButton != nullptr)
+                upButton->removeComponentListener (this);
+            upButton = button;
+            if (upButton != nullptr)
+                upButton->addComponentListener (this);
+        }
+
+        if (upButton == nullptr)
+            return;
+
+        upButton->onClick = [this]
+        {
+            if (const auto above = folderAbove(); above != juce::File())
+                setRoot (above);
+        };
+        showWhetherUsable();
+    }
+
+    void lookAndFeelChanged() override
+    {
+        juce::FileBrowserComponent::lookAndFeelChanged();
+        takeUpButton();
+    }
+
+private:
+    juce::File folderAbove() const
+    {
+        auto path = MorvidPresetFolder::bytesOf (getRoot().getFullPathName());
+        while (path.size() > 1 && path.back() == '/')
+            path.remove_suffix (1);
+
+        const auto slash = path.rfind ('/');
+        if (path.size() <= 1 || slash == std::string_view::npos)
+            return {};
+
+        const auto above = juce::File::createFileWithoutCheckingPath (MorvidPresetFolder::fromBytes (slash == 0 ? "/" : path.substr (0, slash)));
+        return above.isDirectory() ? above : juce::File();
+    }
+
+    // The framework sets the button's state on every change of folder, by
+    // its own reckoning: this one follows it.
+    void componentEnablementChanged (juce::Component&) override { showWhetherUsable(); }
+
+    void showWhetherUsable()
+    {
+        if (const bool usable = folderAbove() != juce::File(); upButton->isEnabled() != usable)
+            upButton->setEnabled (usable);
+    }
+
+    juce::Component::SafePointer<juce::Button> upButton;
+};
+} // namespace
 
 MorvidFileBrowser::MorvidFileBrowser (const juce::String& name, const juce::String& text, const juce::File& root,
                                       const juce::String& wildcard, int mode, int titleType_, int okButtonType_,
@@ -69,7 +151,9 @@ void MorvidFileBrowser::createBrowser (int chooserFlags, const juce::String&)
     titleText_->setJustificationType (juce::Justification::centred);
     titleText_->setColour (juce::Label::textColourId, juce::Colour (211, 211, 211));
 
-    fileBrowser_ = std::make_unique<juce::FileBrowserComponent> (chooserFlags, initialRoot, wildcardFilter_.get(), nullptr);
+    auto browser = std::make_unique<BrowserGoingUpByBytes> (chooserFlags, initialRoot, wildcardFilter_.get(), nullptr);
+    browser->takeUpButton();
+    fileBrowser_ = std::move (browser);
     fileBrowser_->setName ("fileBrowser_");
     addAndMakeVisible (*fileBrowser_);
     fileBrowser_->setBounds (12, 59, 300, 275);

@@ -331,7 +331,8 @@ juce::File MorvidOptionMenuTree::getRootFolder() const
 
 bool MorvidOptionMenuTree::selectPath (const juce::String& relativePath, bool inLastBuild)
 {
-    selectedFilePath = MorvidPresetFolder::withForwardSlashes (relativePath);
+    // The file a load of this path reads: a name may hold a backslash.
+    selectedFilePath = MorvidPresetFolder::withSeparators (getRootFolder(), relativePath);
     bool found = false;
 
     if (inLastBuild)
@@ -367,16 +368,7 @@ bool MorvidOptionMenuTree::selectIndex (int itemId)
 
 juce::String MorvidOptionMenuTree::relativeToRoot (const juce::String& fullPath) const
 {
-    const auto root = getRootFolder();
-    const auto file = juce::File::createFileWithoutCheckingPath (fullPath);
-
-    if (! MorvidPresetFolder::isInside (root, file))
-        return file.getRelativePathFrom (root);
-
-    auto rootBytes = bytesOf (root.getFullPathName());
-    while (! rootBytes.empty() && rootBytes.back() == '/')
-        rootBytes.remove_suffix (1);
-    return fromBytes (bytesOf (fullPath).substr (rootBytes.size() + 1));
+    return MorvidPresetFolder::relativePath (getRootFolder(), juce::File::createFileWithoutCheckingPath (fullPath));
 }
 
 juce::String MorvidOptionMenuTree::selectedFullPath() const

@@ -109,7 +109,7 @@ void MorvidPresetBrowser::timerCallback()
         if (broken != juce::File())
         {
             const auto* why = broken.exists() ? "Can't save here: the folder is a file." : "Can't save here: the folder is missing.";
-            alertComponent_->setTitle (why + juce::String ("\n\n\"") + broken.getFullPathName() + "\"");
+            alertComponent_->setTitle (why + juce::String ("\n\n\"") + MorvidPresetFolder::pathToShow (broken.getFullPathName()) + "\"");
             alertComponent_->show (1, 4);
         }
     }

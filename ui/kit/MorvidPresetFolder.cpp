@@ -1,10 +1,10 @@
 #include "MorvidPresetFolder.h"
 
 #include "PresetFolder.h"
+#include "PresetPathText.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -33,26 +33,24 @@ bool hasNoDotParts (std::string_view rest)
 
 namespace MorvidPresetFolder
 {
-std::string_view bytesOf (const juce::String& path)
-{
-    const char* raw = path.toRawUTF8();
-    return { raw, std::strlen (raw) };
-}
+std::string_view bytesOf (const juce::String& path) { return PresetPathText::bytesOf (path); }
 
-juce::String fromBytes (std::string_view bytes)
-{
-    // Copied as they are: a String made from one pointer sizes its copy by
-    // decoding, and stops short at a byte it decodes as zero (0x80 alone).
-    return bytes.empty() ? juce::String()
-                         : juce::String (juce::CharPointer_UTF8 (bytes.data()),
-                                         juce::CharPointer_UTF8 (bytes.data() + bytes.size()));
-}
+juce::String fromBytes (std::string_view bytes) { return PresetPathText::fromBytes (bytes); }
 
 juce::String withForwardSlashes (const juce::String& path)
 {
     std::string bytes (bytesOf (path));
     std::replace (bytes.begin(), bytes.end(), '\\', '/');
     return fromBytes (bytes);
+}
+
+juce::String withSeparators (const juce::File& folder, const juce::String& path)
+{
+    if (bytesOf (path).find ('\\') == std::string_view::npos)
+        return path;
+
+    const auto asSpelled = folder == juce::File() ? juce::File() : childOf (folder, path);
+    return asSpelled != juce::File() && asSpelled.existsAsFile() ? path : withForwardSlashes (path);
 }
 
 juce::File getAudioMusicAppsFolder()
@@ -114,7 +112,7 @@ juce::File resolveInside (const juce::File& root, const juce::String& path)
     if (root == juce::File() || std::all_of (bytes.begin(), bytes.end(), isSpace))
         return {};
 
-    const auto file = childOf (root, withForwardSlashes (path));
+    const auto file = childOf (root, withSeparators (root, path));
     return isInside (root, file) ? file : juce::File();
 }
 
@@ -165,15 +163,20 @@ bool createParentFolder (const juce::File& file)
 
 juce::String nameToShow (const juce::String& path, bool withoutExtension)
 {
-    auto name = bytesOf (path);
-    name.remove_prefix (name.rfind ('/') + 1); // npos + 1 == 0
+    return PresetPathText::nameToShow (path, withoutExtension);
+}
 
-    if (const auto dot = name.rfind ('.'); withoutExtension && dot != std::string_view::npos && dot > 0)
-        name = name.substr (0, dot);
+juce::String pathToShow (const juce::String& path) { return PresetPathText::readable (bytesOf (path)); }
 
-    // Names from archives unpacked with Latin-1 are no UTF-8: they show as
-    // Latin-1.
-    return juce::String::createStringFromData (name.data(), static_cast<int> (name.size()));
+juce::String relativePath (const juce::File& folder, const juce::File& file)
+{
+    if (! isInside (folder, file))
+        return file.getRelativePathFrom (folder);
+
+    auto folderBytes = bytesOf (folder.getFullPathName());
+    while (! folderBytes.empty() && folderBytes.back() == '/')
+        folderBytes.remove_suffix (1);
+    return fromBytes (bytesOf (file.getFullPathName()).substr (folderBytes.size() + 1));
 }
 
 bool isBefore (const juce::String& nameA, const juce::String& nameB)

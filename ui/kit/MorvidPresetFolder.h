@@ -23,6 +23,11 @@ juce::String fromBytes (std::string_view bytes);
 // The path with every "\\" taken as "/", its other bytes as they are.
 juce::String withForwardSlashes (const juce::String& path);
 
+// A file's name may hold a backslash: a path that names an existing file as
+// it is spelled (absolute, or relative to folder) stays as it is; any other
+// has every "\\" taken as "/" (a path from another system).
+juce::String withSeparators (const juce::File& folder, const juce::String& path);
+
 // "Audio Music Apps" in the user's Music folder.
 juce::File getAudioMusicAppsFolder();
 
@@ -36,8 +41,9 @@ juce::File getPresetFolder();
 // it is no UTF-8.
 juce::File childOf (const juce::File& folder, const juce::String& path);
 
-// Resolves path (absolute, or relative to root; "\" taken as "/") and returns
-// the file only when it lies strictly inside root; otherwise returns File().
+// Resolves path (absolute, or relative to root; "\" read as withSeparators
+// reads it) and returns the file only when it lies strictly inside root;
+// otherwise returns File().
 juce::File resolveInside (const juce::File& root, const juce::String& path);
 
 // Strictly below the folder, by path after the framework's normalisation
@@ -51,9 +57,14 @@ bool isFolderOrInside (const juce::File& folder, const juce::File& file);
 // Makes the folders above file that are missing; true when its folder is there.
 bool createParentFolder (const juce::File& file);
 
-// The last part of a path to show, without its extension when asked; bytes
-// that are no UTF-8 show as Latin-1.
+// The last part of a path to show, without its extension when asked, and a
+// whole path to show: a byte that is no UTF-8 shows as U+FFFD.
 juce::String nameToShow (const juce::String& path, bool withoutExtension);
+juce::String pathToShow (const juce::String& path);
+
+// The file's path below folder, cut from its bytes; a file elsewhere as the
+// framework gives it (File::getRelativePathFrom).
+juce::String relativePath (const juce::File& folder, const juce::File& file);
 
 // Natural, case-insensitive order of names ("Lead 2" before "lead 10");
 // names that differ only in case keep a fixed order.

@@ -99,8 +99,9 @@ int MorvidPresetMenu::readPreset (PandrelTQ4418AudioProcessor* processor, juce::
     if (processor == nullptr || ! file.existsAsFile())
         return 0;
 
-    presetXml = PresetDocumentGuard::parseFile (file);
-    return processor->readPreset (std::move (presetXml), true);
+    bool unreadable = false;
+    presetXml = PresetDocumentGuard::parseFile (file, unreadable);
+    return unreadable ? cannotBeRead : processor->readPreset (std::move (presetXml), true);
 }
 
 bool MorvidPresetMenu::writePreset (PandrelTQ4418AudioProcessor* processor, juce::String path)
@@ -114,7 +115,7 @@ bool MorvidPresetMenu::writePreset (PandrelTQ4418AudioProcessor* processor, juce
     const auto written = MorvidPresetFolder::createParentFolder (target)
                          && writeDocument (processor->writePreset (true), target);
 
-    setSelectedFilePath (target.getRelativePathFrom (getRootFolder()));
+    setSelectedFilePath (MorvidPresetFolder::relativePath (getRootFolder(), target));
 
     if (! written)
         setPresetHasChanged();

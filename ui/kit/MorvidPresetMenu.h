@@ -31,7 +31,9 @@ public:
     // or when that file is no preset of this plug-in.
     virtual void compareAndMarkPreset (PandrelTQ4418AudioProcessor* processor);
     // Applies a preset file; returns the processor's read result, 0 when
-    // nothing was read.
+    // nothing was read, or cannotBeRead for a file that is there but could
+    // not be opened or read (no permission, a read error).
+    static constexpr int cannotBeRead = -1;
     virtual int readPreset (PandrelTQ4418AudioProcessor* processor, juce::String path);
     // Writes the processor's settings to a preset file and selects it; false
     // when the path is refused or the file could not be written.

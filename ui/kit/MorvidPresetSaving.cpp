@@ -10,12 +10,15 @@ namespace MorvidPresetSaving
 {
 namespace
 {
-juce::String quoted (const juce::File& preset) { return "\n\n\"" + relativeName (preset) + "\""; }
+juce::String quoted (const juce::File& preset)
+{
+    return "\n\n\"" + MorvidPresetFolder::pathToShow (relativeName (preset)) + "\"";
+}
 } // namespace
 
 juce::String relativeName (const juce::File& preset)
 {
-    return preset.getRelativePathFrom (MorvidPresetFolder::getPresetFolder());
+    return MorvidPresetFolder::relativePath (MorvidPresetFolder::getPresetFolder(), preset);
 }
 
 juce::String overwriteQuestion (const juce::File& preset)

@@ -15,7 +15,7 @@ namespace MorvidPresetSaving
 juce::String relativeName (const juce::File& preset);
 
 // "Are you sure you want to overwrite this preset?", a blank line and the
-// relative name in quote marks.
+// relative name in quote marks, readable (MorvidPresetFolder::pathToShow).
 juce::String overwriteQuestion (const juce::File& preset);
 
 // Writes the current program's active slot into `preset` and points that
