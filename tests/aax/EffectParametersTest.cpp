@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <limits>
@@ -26,6 +27,8 @@ public:
     AAX_CParameterManager& manager() { return mParameterManager; }
     AAX_CPacketDispatcher& dispatcher() { return mPacketDispatcher; }
     void setChanges (std::int32_t count) { mNumPlugInChanges = count; }
+    // Values the chunk parser holds from the last chunk set or compared.
+    std::int32_t keptValues() const { return mChunkParser.NumValues(); }
 
     // The plug-in's set: floats "0" to "10", then the master bypass on port 3.
     void addPluginParameters()
@@ -60,6 +63,19 @@ std::vector<char> chunkOf (const Effect& effect)
 const AAX_SPlugInChunk* header (const std::vector<char>& bytes)
 {
     return reinterpret_cast<const AAX_SPlugInChunk*> (bytes.data());
+}
+
+// The plug-in's chunk with every value 0.5 but parameter "6", which is `six`.
+std::vector<char> chunkWithSix (double six)
+{
+    AAX_CChunkDataParser parser;
+    for (int i = 0; i < 11; ++i)
+        parser.AddDouble (std::to_string (i).c_str(), i == 6 ? six : 0.5);
+    std::vector<char> bytes (AAX_PLUGIN_CHUNK_HEADER_SIZE + static_cast<std::size_t> (parser.GetChunkDataSize()), 0);
+    auto* chunk = reinterpret_cast<AAX_SPlugInChunk*> (bytes.data());
+    chunk->fChunkID = elck;
+    EXPECT_EQ (parser.GetChunkData (chunk), AAX_SUCCESS);
+    return bytes;
 }
 
 // A handler that answers with a fixed result.
@@ -115,6 +131,63 @@ TEST (AaxEffectParameters, ThePluginsParameterChunk)
     EXPECT_EQ (second.manager().GetParameterByID ("6")->GetNormalizedValue(), 0.5);
     EXPECT_EQ (second.CompareActiveChunk (chunk, &equal), AAX_SUCCESS);
     EXPECT_EQ (equal, 1);
+}
+
+// A host asks whether a chunk is what the effect holds; values that differ by
+// any amount, however small, are not.
+TEST (AaxEffectParameters, ChunksCompareEqualOnlyWithTheSameValues)
+{
+    aaxhost::Host host;
+    Effect effect;
+    effect.init = [] (Effect& e) { e.addPluginParameters(); }; // every value 0.5
+    ASSERT_EQ (effect.Initialize (&host), AAX_SUCCESS);
+    AAX_CBoolean equal = 7;
+    EXPECT_EQ (effect.CompareActiveChunk (header (chunkWithSix (0.5)), &equal), AAX_SUCCESS);
+    EXPECT_EQ (equal, 1);
+    for (const double six : { 0.5004, 0.4996, double (std::nextafter (0.5f, 1.0f)), double (std::nextafter (0.5f, 0.0f)) })
+    {
+        equal = 7;
+        EXPECT_EQ (effect.CompareActiveChunk (header (chunkWithSix (six)), &equal), AAX_SUCCESS);
+        EXPECT_EQ (equal, 0) << six;
+    }
+
+    // The effect's own value moved by the smallest step, and back.
+    effect.UpdateParameterNormalizedValue ("6", std::nextafter (0.5f, 1.0f), AAX_eUpdateSource_Parameter);
+    EXPECT_EQ (effect.CompareActiveChunk (header (chunkWithSix (0.5)), &equal), AAX_SUCCESS);
+    EXPECT_EQ (equal, 0);
+    EXPECT_EQ (effect.CompareActiveChunk (header (chunkOf (effect)), &equal), AAX_SUCCESS);
+    EXPECT_EQ (equal, 1);
+    effect.UpdateParameterNormalizedValue ("6", 0.5, AAX_eUpdateSource_Parameter);
+    EXPECT_EQ (effect.CompareActiveChunk (header (chunkWithSix (0.5)), &equal), AAX_SUCCESS);
+    EXPECT_EQ (equal, 1);
+}
+
+// A chunk of fields no parameter reads and of one value again and again: the
+// effect keeps the first value of each parameter and nothing else, setting
+// the chunk and comparing it alike.
+TEST (AaxEffectParameters, AFloodOfFieldsKeepsOnlyWhatParametersRead)
+{
+    aaxhost::Host host;
+    Effect effect;
+    effect.init = [] (Effect& e) { e.addPluginParameters(); };
+    ASSERT_EQ (effect.Initialize (&host), AAX_SUCCESS);
+    const std::size_t size = 1 << 20;
+    std::vector<char> flood (AAX_PLUGIN_CHUNK_HEADER_SIZE + size, 0);
+    auto* chunk = reinterpret_cast<AAX_SPlugInChunk*> (flood.data());
+    chunk->fSize = static_cast<std::int32_t> (size);
+    chunk->fChunkID = elck;
+    std::memset (chunk->fData, 1, 4);
+    for (std::size_t at = 4; at + 16 <= size; at += 16)
+        std::memcpy (chunk->fData + at, at == 4 ? "q_\0\0d_0\0\x3f\xd0\0\0\0\0\0" : "q_\0\0d_0\0\x3f\xe0\0\0\0\0\0", 16);
+
+    EXPECT_EQ (effect.SetChunk (elck, chunk), AAX_SUCCESS);
+    EXPECT_EQ (effect.keptValues(), 1);
+    // The first value, asked of the host.
+    EXPECT_EQ (host.automation.takeRequests(), (std::vector<std::pair<std::string, double>> { { "0", 0.25 } }));
+    AAX_CBoolean equal = 7;
+    EXPECT_EQ (effect.CompareActiveChunk (chunk, &equal), AAX_SUCCESS);
+    EXPECT_EQ (equal, 0); // the others' values are missing
+    EXPECT_EQ (effect.keptValues(), 1);
 }
 
 TEST (AaxEffectParameters, HostileChunksChangeNothingTheyDoNotHoldWhole)

@@ -11,8 +11,11 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <thread>
 
 using namespace aaxhost;
@@ -20,8 +23,70 @@ using pluginsuite::hostBlock;
 using pluginsuite::play;
 using pluginsuite::settings;
 
+// The bytes the thread that raises `counting` allocates. The plug-in takes its
+// operator new from the program, so its allocations count too.
 namespace
 {
+thread_local bool counting = false;
+thread_local std::size_t allocatedBytes = 0;
+#ifdef PANDREL_RUNTIME_OPERATOR_NEW
+constexpr bool countsAllocations = false;
+#else
+constexpr bool countsAllocations = true;
+#endif
+} // namespace
+
+// The nothrow forms too: each form the plain delete frees must allocate as it
+// does, or the address sanitizer reports a mismatch.
+void* operator new (std::size_t size, const std::nothrow_t&) noexcept
+{
+    allocatedBytes += counting ? size : 0;
+    return std::malloc (size == 0 ? 1 : size);
+}
+void* operator new (std::size_t size)
+{
+    if (void* p = operator new (size, std::nothrow))
+        return p;
+    throw std::bad_alloc();
+}
+// Kept out of line: inlined, GCC pairs the free with the library's operator
+// new and warns of a mismatch that is not there.
+[[gnu::noinline]] void operator delete (void* p) noexcept { std::free (p); }
+[[gnu::noinline]] void operator delete (void* p, std::size_t) noexcept { std::free (p); }
+[[gnu::noinline]] void operator delete (void* p, const std::nothrow_t&) noexcept { std::free (p); }
+
+namespace
+{
+template <typename Call>
+std::size_t bytesAllocatedBy (Call&& call)
+{
+    allocatedBytes = 0;
+    counting = true;
+    call();
+    counting = false;
+    return allocatedBytes;
+}
+
+// The parameter chunk with the value of parameter "6" changed by `change`;
+// the value's place is fixed by the names before it.
+template <typename Change>
+std::vector<char> withSix (std::vector<char> chunk, Change&& change)
+{
+    char* at = chunk.data() + AAX_PLUGIN_CHUNK_HEADER_SIZE + 4 + 12 * 6;
+    EXPECT_EQ (std::string (at, 4), std::string ("d_6", 4));
+    at += 4;
+    std::uint64_t bits = 0;
+    for (int i = 0; i < 8; ++i)
+        bits = (bits << 8) | static_cast<unsigned char> (at[i]);
+    double value = 0.0;
+    std::memcpy (&value, &bits, 8);
+    value = change (value);
+    std::memcpy (&bits, &value, 8);
+    for (int i = 0; i < 8; ++i)
+        at[i] = static_cast<char> (bits >> (56 - 8 * i));
+    return chunk;
+}
+
 constexpr float hostRate = 48000.0f;
 constexpr AAX_CTypeID elck = 0x656C636B;
 constexpr AAX_CTypeID stateChunk = 0x50747153;
@@ -421,14 +486,51 @@ TEST (AaxPlugin, BothChunksMoveExactValuesInEitherOrder)
         std::memcpy (chunk->fData + at, "q_\0\0d_0\0\x3f\xd0\0\0\0\0\0", 16);
     std::memset (chunk->fData, 1, 4);
     const long before = residentBytes();
-    EXPECT_EQ (b.setChunk (elck, hostile), 0);
+    AAX_Result result = -1;
+    const auto setting = bytesAllocatedBy ([&] { result = b.parameters->SetChunk (elck, chunk); });
+    EXPECT_EQ (result, 0);
     AAX_CBoolean equal = 1;
-    EXPECT_EQ (b.parameters->CompareActiveChunk (chunk, &equal), 0);
+    const auto comparing = bytesAllocatedBy ([&] { result = b.parameters->CompareActiveChunk (chunk, &equal); });
+    EXPECT_EQ (result, 0);
+    EXPECT_EQ (equal, 0);
     EXPECT_FALSE (b.chunk (elck).empty());
     EXPECT_LT (residentBytes() - before, 8 << 20);
+    // Nor while reading it: what it costs follows the parameters, not its
+    // size. (The count sees the plug-in's allocations, such as its state's.)
+    std::uint32_t stateSize = 0;
+    const auto sizing = bytesAllocatedBy ([&] { b.parameters->GetChunkSize (stateChunk, &stateSize); });
+    std::printf ("a flood of 16 MiB: %zu bytes allocated to set it, %zu to compare it\n", setting, comparing);
+    if (countsAllocations)
+    {
+        EXPECT_GT (sizing, 0u);
+        EXPECT_LT (setting, 256u << 10);
+        EXPECT_LT (comparing, 256u << 10);
+    }
     b.answerRequests();
     EXPECT_EQ (valueOf (b, "0"), 0.25);
     EXPECT_EQ (valueOf (b, "2"), double (0.215315f));
+}
+
+// The host asks whether a chunk is what the instance holds: a value apart by
+// any amount, however small, is not.
+TEST (AaxPlugin, ChunksCompareEqualOnlyWithTheSameValues)
+{
+    AaxFormat a;
+    ASSERT_TRUE (a.start (2, 2, {}));
+    a.set (6, 0.75f);
+    const auto own = a.instance->chunk (elck);
+    ASSERT_FALSE (own.empty());
+    const auto compare = [&a] (const std::vector<char>& chunk) {
+        AAX_CBoolean equal = 7;
+        EXPECT_EQ (a.instance->parameters->CompareActiveChunk (reinterpret_cast<const AAX_SPlugInChunk*> (chunk.data()), &equal), 0);
+        return static_cast<int> (equal);
+    };
+    EXPECT_EQ (compare (own), 1);
+    EXPECT_EQ (compare (withSix (own, [] (double v) { return v; })), 1);
+    EXPECT_EQ (compare (withSix (own, [] (double v) { return v + 0.0004; })), 0);
+    EXPECT_EQ (compare (withSix (own, [] (double v) { return v - 0.0004; })), 0);
+    EXPECT_EQ (compare (withSix (own, [] (double v) { return double (std::nextafter (float (v), 1.0f)); })), 0);
+    EXPECT_EQ (compare (withSix (own, [] (double v) { return double (std::nextafter (float (v), 0.0f)); })), 0);
 }
 
 TEST (AaxPlugin, EditorDragsReachTheHostAsGestures)
