@@ -73,3 +73,46 @@ function(pandrel_use_patched_juce_source target unit source)
     get_filename_component(folder "${original}" DIRECTORY)
     target_include_directories(${target} PRIVATE "${folder}")
 endfunction()
+
+# The same for a source that a JUCE unit includes rather than compiles: the
+# unit is compiled from an unchanged copy beside the patched copy of the
+# source, so that its include of that source finds the patched one first and
+# every other include the original. The unit is marked not to be compiled in
+# this folder, so every target here that compiles it is named.
+# pandrel_use_patched_juce_include(unit source TARGETS target... PATCHES patch...)
+function(pandrel_use_patched_juce_include unit source)
+    cmake_parse_arguments(ARG "" "" "TARGETS;PATCHES" ${ARGN})
+    set(patches ${ARG_PATCHES})
+    set(unitCopy "${CMAKE_CURRENT_BINARY_DIR}/patched-juce/${unit}")
+    set(copy "${CMAKE_CURRENT_BINARY_DIR}/patched-juce/${source}")
+    string(REPLACE ";" "|" patchList "${patches}")
+    add_custom_command(OUTPUT "${copy}"
+        COMMAND ${CMAKE_COMMAND} "-DORIGINAL=${JUCE_MODULES_DIR}/${source}" "-DPATCHES=${patchList}" "-DOUTPUT=${copy}"
+                -P ${PROJECT_SOURCE_DIR}/cmake/PatchJuceSource.cmake
+        DEPENDS "${JUCE_MODULES_DIR}/${source}" ${patches} ${PROJECT_SOURCE_DIR}/cmake/PatchJuceSource.cmake
+        COMMENT "Patching ${source}"
+        VERBATIM)
+    add_custom_command(OUTPUT "${unitCopy}"
+        COMMAND ${CMAKE_COMMAND} "-DORIGINAL=${JUCE_MODULES_DIR}/${unit}" "-DPATCHES=" "-DOUTPUT=${unitCopy}"
+                -P ${PROJECT_SOURCE_DIR}/cmake/PatchJuceSource.cmake
+        DEPENDS "${JUCE_MODULES_DIR}/${unit}" "${copy}" ${PROJECT_SOURCE_DIR}/cmake/PatchJuceSource.cmake
+        COMMENT "Copying ${unit}"
+        VERBATIM)
+    set_source_files_properties("${JUCE_MODULES_DIR}/${unit}" PROPERTIES HEADER_FILE_ONLY ON)
+    set_source_files_properties("${unitCopy}" PROPERTIES OBJECT_DEPENDS "${copy}")
+    get_filename_component(folder "${JUCE_MODULES_DIR}/${unit}" DIRECTORY)
+    foreach(target IN LISTS ARG_TARGETS)
+        target_sources(${target} PRIVATE "${unitCopy}")
+        target_include_directories(${target} PRIVATE "${folder}")
+    endforeach()
+endfunction()
+
+# The X11 window system asks about windows it does not own without letting an
+# error reach the host's error handler.
+pandrel_use_patched_juce_include(
+    juce_gui_basics/juce_gui_basics.cpp
+    juce_gui_basics/native/x11/juce_linux_XWindowSystem.cpp
+    TARGETS pandrel_juce_plugin pandrel_juce_host
+    PATCHES ${PROJECT_SOURCE_DIR}/cmake/patches/juce-x11-parent-query.patch)
+target_link_libraries(pandrel_juce_plugin PUBLIC xcb ${CMAKE_DL_LIBS})
+target_link_libraries(pandrel_juce_host PUBLIC xcb ${CMAKE_DL_LIBS})

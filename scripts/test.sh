@@ -15,8 +15,9 @@ thread_dir="${PANDREL_THREAD_BUILD_DIR:-$repo_root/build-tsan}"
 # sanitizer build, where a fault they reach stops them. The ardour test is not
 # run there: ardour cannot load a plug-in built against the sanitizer runtime.
 # The stress test (every thread at once, half a minute) is for the
-# ThreadSanitizer build only.
-normal_exclude="fuzz|stress"
+# ThreadSanitizer build only. The long ardour test (label ardour-long) runs
+# only when asked for (README).
+normal_exclude="fuzz|stress|ardour-long"
 sanitize_exclude="ardour|stress"
 thread_exclude="fuzz|ardour"
 args=()

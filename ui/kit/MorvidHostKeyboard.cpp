@@ -127,6 +127,18 @@ void focusTopLevel (xcb_connection_t* c, Window window)
     xcb_flush (c);
 }
 
+// One of the framework's passing windows in this process (a pop-up menu,
+// which takes the keyboard with a click in it and, closing, leaves it to the
+// root); not another editor's window.
+bool isFrameworkWindow (Window window)
+{
+    for (int i = juce::ComponentPeer::getNumPeers(); --i >= 0;)
+        if (auto* peer = juce::ComponentPeer::getPeer (i);
+            windowOf (*peer) == window && (peer->getStyleFlags() & juce::ComponentPeer::windowIsTemporary) != 0)
+            return true;
+    return false;
+}
+
 void focusHost (xcb_connection_t* c, Window ours, Window hostFocus)
 {
     // Where the host held it inside its window, at once: a request through
@@ -194,7 +206,10 @@ void MorvidHostKeyboard::giveBack()
 
     const auto ours = windowOf (*peer);
     const auto focused = focusedWindow (c);
-    if (focused > XCB_INPUT_FOCUS_POINTER_ROOT && isInside (c, focused, ours))
+    Window root = 0;
+    parentOf (c, ours, root);
+    const bool nobodys = focused <= XCB_INPUT_FOCUS_POINTER_ROOT || focused == root;
+    if (nobodys || isInside (c, focused, ours) || isFrameworkWindow (focused))
         focusHost (c, ours, hostFocus);
 }
 

@@ -15,8 +15,10 @@ public:
     // Notes where the host's window holds the keyboard, while ours does not.
     void watch();
 
-    // When our window holds the keyboard, hands it back to the host: where
-    // the host last held it, else to its top-level window the way a window
+    // When our window holds the keyboard, or one of the framework's own
+    // windows (a menu), or nobody (a closing window left it to the root and
+    // no window manager took it up), hands it back to the host: where the
+    // host last held it, else to its top-level window the way a window
     // manager does.
     void giveBack();
 

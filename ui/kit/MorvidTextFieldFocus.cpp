@@ -6,6 +6,9 @@
 
 namespace
 {
+// Half a second at the timer's rate.
+constexpr int settlingTicks = 10;
+
 juce::TextEditor* textFieldOf (juce::Component* component)
 {
     if (auto* field = dynamic_cast<juce::TextEditor*> (component))
@@ -99,9 +102,15 @@ void MorvidTextFieldFocus::timerCallback()
         // host gets it back. Closed by a click elsewhere, it stays there.
         if (std::exchange (pickedInMenu, false))
             hostKeyboard.reclaim();
-        if (! canType (editing))
-            giveKeysBack();
+        ticksSinceMenuClosed = 0;
     }
+
+    // However the menu closed (a pick, Escape, a click elsewhere), the keys
+    // go back to the host unless another application holds them. For a few
+    // ticks: the menu's window may go, leaving the keyboard to the root, and
+    // the framework may hand its window the keyboard, after the close.
+    if (! menuIsOpen && ticksSinceMenuClosed >= 0 && ticksSinceMenuClosed++ < settlingTicks && ! canType (editing))
+        giveKeysBack();
 
     menuWasOpen = menuIsOpen;
 }

@@ -43,6 +43,7 @@ private:
     MorvidHostKeyboard hostKeyboard;
     juce::Component::SafePointer<juce::TextEditor> editing;
     bool menuWasOpen = false, pickedInMenu = false;
+    int ticksSinceMenuClosed = -1;
     juce::uint32 fieldClickedAt = 0;
 
     JUCE_DECLARE_NON_COPYABLE (MorvidTextFieldFocus)

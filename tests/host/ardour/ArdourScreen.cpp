@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <utility>
 #include <thread>
 
 namespace
@@ -76,6 +77,11 @@ bool hasWindowNamed (Display* display, ::Window window, const std::string& title
 
 ArdourScreen::ArdourScreen (ArdourSandbox& sandbox_) : sandbox (sandbox_) {}
 
+ArdourScreen::ArdourScreen (ArdourSandbox& sandbox_, bool withWindowManager_, std::map<std::string, std::string> ardourVariables_)
+    : sandbox (sandbox_), withWindowManager (withWindowManager_), ardourVariables (std::move (ardourVariables_))
+{
+}
+
 ArdourScreen::~ArdourScreen()
 {
     // ardour first: it should not see its display go.
@@ -93,7 +99,7 @@ bool ArdourScreen::fail (const std::string& why)
 bool ArdourScreen::start()
 {
     for (const char* program : { "/usr/bin/Xvfb", "/usr/bin/openbox", "/usr/bin/ardour" })
-        if (! juce::File (program).existsAsFile())
+        if (! juce::File (program).existsAsFile() && (withWindowManager || std::string (program) != "/usr/bin/openbox"))
             return fail (std::string (program) + " is missing (scripts/setup-debian.sh installs it)");
 
     // The X server picks a display nobody holds and says which once it
@@ -118,10 +124,20 @@ bool ArdourScreen::start()
     display = ":" + number;
 
     environment["DISPLAY"] = display;
-    windowManager = std::make_unique<RunningProgram> (std::vector<std::string> { "/usr/bin/openbox", "--sm-disable" },
-                                                      environment, log ("openbox.log"));
-    if (! within (10, [this] { return withDisplay (display, hasWindowManager); }))
-        return fail ("openbox did not start");
+    if (withWindowManager)
+    {
+        windowManager = std::make_unique<RunningProgram> (std::vector<std::string> { "/usr/bin/openbox", "--sm-disable" },
+                                                          environment, log ("openbox.log"));
+        if (! within (10, [this] { return withDisplay (display, hasWindowManager); }))
+            return fail ("openbox did not start");
+    }
+    else if (! within (10, [this] { return withDisplay (display, [] (Display*) { return true; }); }))
+    {
+        return fail ("the X server takes no connection");
+    }
+
+    for (const auto& [name, value] : ardourVariables)
+        environment[name] = value;
 
     ardour = std::make_unique<RunningProgram> (
         std::vector<std::string> { "/usr/bin/ardour", "--no-splash", "--no-announcements",

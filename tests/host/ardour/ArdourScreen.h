@@ -2,6 +2,7 @@
 
 #include "ArdourSandbox.h"
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -13,6 +14,9 @@ class ArdourScreen
 {
 public:
     explicit ArdourScreen (ArdourSandbox& sandbox);
+    // Without a window manager when asked, and ardour with variables of its
+    // own beside the sandbox's.
+    ArdourScreen (ArdourSandbox& sandbox, bool withWindowManager, std::map<std::string, std::string> ardourVariables);
     ~ArdourScreen();
 
     // Starts all three and waits, bounded, for ardour's main window; false
@@ -21,12 +25,16 @@ public:
 
     const std::string& displayName() const { return display; }
     const std::string& problem() const { return lastProblem; }
+    // False once ardour has ended, whatever ended it.
+    bool isArdourRunning() { return ardour != nullptr && ardour->running(); }
     static constexpr int width = 1280, height = 1024;
 
 private:
     bool fail (const std::string& why);
 
     ArdourSandbox& sandbox;
+    bool withWindowManager = true;
+    std::map<std::string, std::string> ardourVariables;
     std::string display, lastProblem;
     std::unique_ptr<RunningProgram> server, windowManager, ardour;
 };

@@ -104,6 +104,19 @@ void XDriver::moveWindow (XWindowId top, int x, int y)
     XFlush (display);
 }
 
+void XDriver::closeWindow (XWindowId top)
+{
+    XEvent event {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = top;
+    event.xclient.message_type = XInternAtom (display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = (long) XInternAtom (display, "WM_DELETE_WINDOW", False);
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent (display, top, False, NoEventMask, &event);
+    XFlush (display);
+}
+
 bool XDriver::shows (const juce::Image& screen, juce::Rectangle<int> place, const juce::Image& strip, int frame)
 {
     // Only the strip's opaque pixels: the others show what lies below.

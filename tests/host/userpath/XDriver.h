@@ -70,6 +70,8 @@ public:
 
     // Moves a top-level window, as a user drags it.
     void moveWindow (XWindowId top, int x, int y);
+    // Asks a top-level window to close, as a window manager's close button does.
+    void closeWindow (XWindowId top);
 
     // True when `screen` shows frame `frame` of the image strip at `place`:
     // all but a few pixels within a few levels (anti-aliased edges aside).
