@@ -6,62 +6,61 @@
 
 using Flags = juce::FileBrowserComponent::FileChooserFlags;
 
-namespace
-{
 // The framework's browser goes up with File::getParentDirectory, which on a
 // path holding bytes that are no UTF-8 may return the path itself: Up then
 // did nothing. Here the folder above is the path cut at its last "/" as
-// bytes, and Up is usable exactly when that is another folder.
-class BrowserGoingUpByBytes final : public juce::FileBrowserComponent, private juce::ComponentListener
+// bytes, and Up is usable exactly when that is another folder. It works from
+// outside the browser: a subclass would race the browser's folder-scanning
+// thread, which calls the browser's own filter while it is being destroyed.
+class MorvidFileBrowser::UpByBytes final : private juce::ComponentListener
 {
 public:
-    using juce::FileBrowserComponent::FileBrowserComponent;
-
-    ~BrowserGoingUpByBytes() override
+    explicit UpByBytes (juce::FileBrowserComponent& browserToUse) : browser (browserToUse)
     {
+        browser.addComponentListener (this);
+        takeUpButton();
+    }
+
+    ~UpByBytes() override
+    {
+        browser.removeComponentListener (this);
         if (upButton != nullptr)
             upButton->removeComponentListener (this);
     }
 
-    // The framework makes its Up button anew with every look-and-feel (the
-    // first one before this class is built): each is taken over.
+private:
+    // The framework makes its Up button anew with every look-and-feel: each
+    // is taken over when it joins the browser.
+    void componentChildrenChanged (juce::Component&) override { takeUpButton(); }
+
     void takeUpButton()
     {
         juce::Button* button = nullptr;
-        for (auto* child : getChildren())
+        for (auto* child : browser.getChildren())
             if (auto* b = dynamic_cast<juce::Button*> (child); b != nullptr && b->getName() == "up")
                 button = b;
 
-        if (button != upButton.getComponent())
-        {
-            if (upButton != nullptr)
-                upButton->removeComponentListener (this);
-            upButton = button;
-            if (upButton != nullptr)
-                upButton->addComponentListener (this);
-        }
+        if (button == upButton.getComponent())
+            return;
 
+        if (upButton != nullptr)
+            upButton->removeComponentListener (this);
+        upButton = button;
         if (upButton == nullptr)
             return;
 
+        upButton->addComponentListener (this);
         upButton->onClick = [this]
         {
             if (const auto above = folderAbove(); above != juce::File())
-                setRoot (above);
+                browser.setRoot (above);
         };
         showWhetherUsable();
     }
 
-    void lookAndFeelChanged() override
-    {
-        juce::FileBrowserComponent::lookAndFeelChanged();
-        takeUpButton();
-    }
-
-private:
     juce::File folderAbove() const
     {
-        auto path = MorvidPresetFolder::bytesOf (getRoot().getFullPathName());
+        auto path = MorvidPresetFolder::bytesOf (browser.getRoot().getFullPathName());
         while (path.size() > 1 && path.back() == '/')
             path.remove_suffix (1);
 
@@ -83,9 +82,9 @@ private:
             upButton->setEnabled (usable);
     }
 
+    juce::FileBrowserComponent& browser;
     juce::Component::SafePointer<juce::Button> upButton;
 };
-} // namespace
 
 MorvidFileBrowser::MorvidFileBrowser (const juce::String& name, const juce::String& text, const juce::File& root,
                                       const juce::String& wildcard, int mode, int titleType_, int okButtonType_,
@@ -116,6 +115,7 @@ MorvidFileBrowser::~MorvidFileBrowser()
     cancelButton_.reset();
     newFolderButton_.reset();
     // The framework browser refers to the filter: it goes first.
+    upByBytes_.reset();
     fileBrowser_.reset();
     wildcardFilter_.reset();
     newFolderComponent_.reset();
@@ -151,9 +151,8 @@ void MorvidFileBrowser::createBrowser (int chooserFlags, const juce::String&)
     titleText_->setJustificationType (juce::Justification::centred);
     titleText_->setColour (juce::Label::textColourId, juce::Colour (211, 211, 211));
 
-    auto browser = std::make_unique<BrowserGoingUpByBytes> (chooserFlags, initialRoot, wildcardFilter_.get(), nullptr);
-    browser->takeUpButton();
-    fileBrowser_ = std::move (browser);
+    fileBrowser_ = std::make_unique<juce::FileBrowserComponent> (chooserFlags, initialRoot, wildcardFilter_.get(), nullptr);
+    upByBytes_ = std::make_unique<UpByBytes> (*fileBrowser_);
     fileBrowser_->setName ("fileBrowser_");
     addAndMakeVisible (*fileBrowser_);
     fileBrowser_->setBounds (12, 59, 300, 275);

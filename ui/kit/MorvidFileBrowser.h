@@ -66,6 +66,8 @@ protected:
     std::unique_ptr<MorvidNewFolderComponent> newFolderComponent_;
 
 private:
+    class UpByBytes;
+    std::unique_ptr<UpByBytes> upByBytes_;
     bool shownBefore = false;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MorvidFileBrowser)
