@@ -22,6 +22,11 @@ namespace
 thread_local bool counting = false;
 thread_local std::size_t allocations = 0;
 thread_local long failing = -1;
+#ifdef PANDREL_RUNTIME_OPERATOR_NEW
+constexpr bool countsAllocations = false;
+#else
+constexpr bool countsAllocations = true;
+#endif
 } // namespace
 
 void* operator new (std::size_t size)
@@ -209,7 +214,7 @@ TEST (HostileHostValues, TheAudioThreadNeverAllocates)
     for (int b = 0; b < 6; ++b) // bypass ramp, full bypass
         audioThread (buffer, [&] { p.setParameter (P::onBypass, 0.0f); });
     EXPECT_EQ (probe.activeModel(), 1);
-    EXPECT_EQ (total, 0u);
+    EXPECT_TRUE (total == 0u || ! countsAllocations) << total;
 }
 
 TEST (HostileDocuments, ABankItTakesItCanSaveAndLoadAgain)
@@ -250,6 +255,9 @@ TEST (HostileDocuments, ABankItTakesItCanSaveAndLoadAgain)
 
 TEST (HostileHostValues, MemoryRunningOutWhilePreparingLeavesItPassingAudioThrough)
 {
+    if (! countsAllocations)
+        GTEST_SKIP() << "the sanitizer runtime's operator new is used: no allocation can be made to fail";
+
     // Each allocation of prepareToPlay in turn fails, in a first prepare and
     // in one that follows playing at another rate.
     for (bool playedBefore : { false, true })
