@@ -19,12 +19,17 @@ public:
     // with a reason in problem() if any of them does not come up.
     bool start();
 
+    // Ends ardour and opens the session again (as saved last) on the same
+    // display; false with a reason when its window does not come.
+    bool reopen();
+
     const std::string& displayName() const { return display; }
     const std::string& problem() const { return lastProblem; }
     static constexpr int width = 1280, height = 1024;
 
 private:
     bool fail (const std::string& why);
+    bool startArdour (const char* logName);
 
     ArdourSandbox& sandbox;
     std::string display, lastProblem;
