@@ -10,7 +10,7 @@ packages=(
     libgtest-dev
     juce-modules-source libx11-dev libxcb1-dev libxtst-dev
     xvfb xauth openbox
-    ardour
+    ardour tesseract-ocr
 )
 
 missing=()

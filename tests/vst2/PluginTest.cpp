@@ -4,6 +4,8 @@
 #include "PluginSuite.h"
 #include "Vst2Host.h"
 
+#include <X11/Xutil.h> // after the suite, which includes X11 after gtest
+
 #include <dlfcn.h>
 
 #include <chrono>
@@ -399,4 +401,60 @@ TEST (Vst2Plugin, SurvivesHostileCalls)
     EXPECT_EQ (audio[1], std::vector<float> (1024, 0.0f));
     plugin.close();
     plugin.close();
+}
+
+// A host whose window is larger than the editor asked for (ardour's is as
+// wide as its tool bar, and a few rows taller): the editor keeps its size (a
+// host may take any change of it for a request) and sits in the middle, and
+// what it leaves of the window takes its edge colour, not the window's black.
+TEST (Vst2Plugin, EditorSitsInTheMiddleOfALargerHostWindow)
+{
+    Plugin plugin;
+    plugin.start();
+    HostWindow host;
+    if (host.display == nullptr)
+        GTEST_SKIP() << "no display for the editor";
+    ASSERT_TRUE (plugin.openEditor (host));
+    XResizeWindow (host.display, host.window, 392, 460);
+    XSync (host.display, False);
+
+    const auto editorWindow = [&] {
+        XWindowAttributes placed {};
+        ::Window root = 0, parent = 0, *list = nullptr;
+        unsigned count = 0;
+        XQueryTree (host.display, host.window, &root, &parent, &list, &count);
+        if (count > 0)
+            XGetWindowAttributes (host.display, list[0], &placed);
+        if (list != nullptr)
+            XFree (list);
+        return placed;
+    };
+    const auto pixel = [&] (int x, int y) {
+        XImage* image = XGetImage (host.display, host.window, x, y, 1, 1, AllPlanes, ZPixmap);
+        const auto value = image != nullptr ? XGetPixel (image, 0, 0) : 0ul;
+        if (image != nullptr)
+            XDestroyImage (image);
+        return value;
+    };
+
+    bool centred = false;
+    for (int i = 0; i < 200 && ! centred; ++i, sleepMs (10))
+    {
+        plugin.idle();
+        const auto placed = editorWindow();
+        centred = placed.x == 33 && placed.y == 3 && placed.width == 325 && placed.height == 454;
+    }
+    EXPECT_TRUE (centred) << editorWindow().x << ", " << editorWindow().y;
+    EXPECT_EQ (plugin.editorSize(), std::make_pair (325, 454));
+
+    // The margins, right and left, above and below, and the picture's edge.
+    bool painted = false;
+    for (int i = 0; i < 200 && ! painted; ++i, sleepMs (10))
+    {
+        plugin.idle();
+        const auto edge = pixel (33, 230);
+        painted = edge != 0 && pixel (10, 230) == edge && pixel (380, 230) == edge && pixel (200, 1) == edge && pixel (200, 458) == edge;
+    }
+    EXPECT_TRUE (painted) << std::hex << pixel (33, 230) << " at the edge, " << pixel (380, 230) << " beside it";
+    plugin.closeEditor();
 }

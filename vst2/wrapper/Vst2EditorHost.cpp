@@ -32,7 +32,25 @@ bool Vst2EditorHost::open (void* parentWindow)
     editor->setTopLeftPosition (0, 0);
     editor->addToDesktop (0, parentWindow);
     editor->setVisible (true);
+
+    // The colour of the editor's left edge, halfway down.
+    edgeColour = editor->createComponentSnapshot ({ 0, editor->getHeight() / 2, 1, 1 }, false).getPixelAt (0, 0).withAlpha (1.0f);
+    hostArea = std::make_unique<Vst2HostArea> (reinterpret_cast<juce::pointer_sized_uint> (parentWindow));
+    fitIntoHostArea();
     return true;
+}
+
+// Hosts size their window after opening the editor into it (ardour to its
+// tool bar's width, after embedding it): followed on every idle call.
+void Vst2EditorHost::fitIntoHostArea()
+{
+    const auto area = hostArea != nullptr && editor != nullptr ? hostArea->changedSize() : juce::Rectangle<int>();
+    if (area.isEmpty())
+        return;
+
+    editor->setTopLeftPosition (Vst2HostArea::placeIn (area, editor->getWidth(), editor->getHeight()));
+    if (area.getWidth() > editor->getWidth() || area.getHeight() > editor->getHeight())
+        hostArea->setBackground (edgeColour);
 }
 
 void Vst2EditorHost::close()
@@ -41,14 +59,17 @@ void Vst2EditorHost::close()
         return;
 
     HostDrivenMessageLoop::attachToThisThread();
+    hostArea.reset();
     editor.reset();
     hostLoop.reset();
 }
 
 void Vst2EditorHost::idle()
 {
-    if (hostLoop != nullptr)
-        hostLoop->processPendingEvents();
+    if (hostLoop == nullptr)
+        return;
+    hostLoop->processPendingEvents();
+    fitIntoHostArea();
 }
 
 VstEditorRect* Vst2EditorHost::rect()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PluginMessageLoop.h"
+#include "Vst2HostArea.h"
 #include "VstHostInterface.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
@@ -9,7 +10,9 @@
 
 // The processor's editor inside the host's X11 window. While it is open the
 // host's GUI thread is JUCE's message thread: open, idle and close all run
-// there, and idle dispatches JUCE's pending messages.
+// there, and idle dispatches JUCE's pending messages. The editor sits in the
+// middle of the host's window, the rest of which takes the editor's edge
+// colour.
 class Vst2EditorHost
 {
 public:
@@ -34,8 +37,12 @@ public:
     VstEditorRect* rect();
 
 private:
+    void fitIntoHostArea();
+
     juce::AudioProcessor& processor;
     std::unique_ptr<HostDrivenMessageLoop> hostLoop;
     std::unique_ptr<juce::AudioProcessorEditor> editor;
+    std::unique_ptr<Vst2HostArea> hostArea;
+    juce::Colour edgeColour;
     VstEditorRect bounds {};
 };

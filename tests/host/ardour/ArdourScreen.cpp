@@ -139,10 +139,31 @@ bool ArdourScreen::start()
     for (const auto& [name, value] : ardourVariables)
         environment[name] = value;
 
+    return startArdour ("ardour-window.log");
+}
+
+bool ArdourScreen::reopen()
+{
+    if (server == nullptr)
+        return fail ("no X server to open ardour on");
+    ardour.reset();
+    // Its windows gone first: the new one is told by its title.
+    const std::string title = std::string (ArdourSandbox::sessionName) + " - Ardour";
+    if (! within (10, [this, &title] {
+            return withDisplay (display, [&title] (Display* d) { return ! hasWindowNamed (d, DefaultRootWindow (d), title); });
+        }))
+        return fail ("ardour's window stayed after it ended");
+    return startArdour ("ardour-window-again.log");
+}
+
+bool ArdourScreen::startArdour (const char* logName)
+{
+    auto environment = sandbox.environment();
+    environment["DISPLAY"] = display;
     ardour = std::make_unique<RunningProgram> (
         std::vector<std::string> { "/usr/bin/ardour", "--no-splash", "--no-announcements",
                                    sandbox.sessionFile().getFullPathName().toStdString() },
-        environment, log ("ardour-window.log"));
+        environment, sandbox.folder().getChildFile (logName).getFullPathName().toStdString());
     const std::string title = std::string (ArdourSandbox::sessionName) + " - Ardour";
     if (! within (60, [this, &title] {
             return withDisplay (display, [&title] (Display* d) { return hasWindowNamed (d, DefaultRootWindow (d), title); });

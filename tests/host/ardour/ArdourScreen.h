@@ -23,6 +23,10 @@ public:
     // with a reason in problem() if any of them does not come up.
     bool start();
 
+    // Ends ardour and opens the session again (as saved last) on the same
+    // display; false with a reason when its window does not come.
+    bool reopen();
+
     const std::string& displayName() const { return display; }
     const std::string& problem() const { return lastProblem; }
     // False once ardour has ended, whatever ended it.
@@ -31,6 +35,7 @@ public:
 
 private:
     bool fail (const std::string& why);
+    bool startArdour (const char* logName);
 
     ArdourSandbox& sandbox;
     bool withWindowManager = true;

@@ -2,9 +2,11 @@
 // plug-ins opened from the mixer strips, a folder and ten preset names typed
 // with real key events into each editor and saved, the files checked on disk,
 // and the slot a step lands on read back from the session ardour saves when
-// Ctrl+S reaches it from the plug-in's window. Captures of every step go to
-// ardour-window/ beside the test.
+// Ctrl+S reaches it from the plug-in's window. The session opened again,
+// ardour lists the programs by their names, and choosing one there lands the
+// editor on it. Captures of every step go to ardour-window/ beside the test.
 #include "ArdourScreen.h"
+#include "ScreenText.h"
 #include "XDriver.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -22,6 +24,7 @@ namespace
 {
 constexpr int namesPerFormat = 10;
 constexpr int editorWidth = 325, editorHeight = 454;
+constexpr int programs = 12;
 
 // Values the preset document carries as they are.
 const std::vector<float> settings { 1.0f, 0.5f, 0.3f, 6.0f / 18.0f, 0.7f, 0.3f, 0.75f, 0.4f, 0.6f, 1.0f, 0.0f };
@@ -43,6 +46,12 @@ const juce::Rectangle<int> newFolderButton { 16, 336, 132, 51 }, saveButton { 17
 const juce::Rectangle<int> folderCancel { 179, 307, 132, 51 };
 const juce::Rectangle<int> fileNameBox { 70, 308, 234, 22 }, folderNameBox { 23, 229, 280, 24 };
 const juce::Rectangle<int> firstRow { 20, 89, 284, 22 };
+const juce::Rectangle<int> presetLabel { 67, 3, 192, 26 };
+
+// ardour's tool bar above the plug-in, in the window: its preset list's
+// button ends this far from the window's right edge (the buttons right of it
+// are icons), its label starts right of the two icons on the left.
+constexpr int presetListEndFromRight = 217, presetListTextLeft = 90, toolBarRow = 17;
 
 juce::Image strip (const char* data, int size) { return juce::ImageFileFormat::loadFrom (data, (size_t) size); }
 const juce::Image fileStrip = strip (PandrelModulationUpperPanelBinImg::file_png, PandrelModulationUpperPanelBinImg::file_pngSize);
@@ -108,6 +117,21 @@ std::unique_ptr<juce::XmlElement> savedPatch (const juce::File& session, const F
     return {};
 }
 
+// The name ardour saved as the plug-in's chosen preset; empty for none.
+juce::String savedChoice (const juce::File& session, const Format& format)
+{
+    const auto document = juce::XmlDocument::parse (session);
+    if (document == nullptr)
+        return "(no session)";
+    for (auto* route : document->getChildByName ("Routes")->getChildIterator())
+        if (route->getStringAttribute ("name") == format.track)
+            for (auto* processor : route->getChildWithTagNameIterator ("Processor"))
+                if (processor->getStringAttribute ("type") == format.processor)
+                    if (auto* state = processor->getChildByName (format.processor))
+                        return state->getStringAttribute ("last-preset-label");
+    return "(no plug-in)";
+}
+
 // The active slot of the current program in a bank document.
 const juce::XmlElement* currentSlot (const juce::XmlElement& patch)
 {
@@ -135,10 +159,17 @@ protected:
     {
         std::string problem;
         ASSERT_TRUE (ArdourSandbox::isInstalled (problem)) << problem;
+        juce::String readerProblem;
+        ASSERT_TRUE (ScreenText::isInstalled (readerProblem)) << readerProblem;
         const bool ready = sandbox.installAndScan (ArdourSandbox::Format::vst2, juce::File (PANDREL_VST2_PLUGIN))
                            && sandbox.installAndScan (ArdourSandbox::Format::vst3, juce::File (PANDREL_VST3_BUNDLE))
                            && sandbox.createWindowSession (settings);
         ASSERT_TRUE (ready) << sandbox.problem();
+        // No tool tips: one that opens over a list the test reads would hide
+        // part of it.
+        ASSERT_TRUE (sandbox.home().getChildFile (".config/ardour7/ui_config")
+                         .replaceWithText ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Ardour>\n  <UI>\n"
+                                           "    <Option name=\"use-tooltips\" value=\"0\"/>\n  </UI>\n</Ardour>\n"));
         ASSERT_TRUE (screen.start()) << screen.problem();
         x = std::make_unique<XDriver> (screen.displayName(), [] (int ms) { std::this_thread::sleep_for (std::chrono::milliseconds (ms)); });
         ASSERT_TRUE (x->ok()) << "no test extension on " << screen.displayName();
@@ -271,7 +302,77 @@ protected:
         return until ("the new folder's empty listing", [this] { return isBlank (row (0)); });
     }
 
+    // The area the host gives the editor: the largest window below the
+    // plug-in window's top level (whose tool bar is its own) that holds the
+    // editor's window.
+    juce::Rectangle<int> hostArea (XWindowId window, juce::Rectangle<int> editor)
+    {
+        auto area = editor;
+        const auto windows = x->windowAndBelow (window);
+        for (size_t i = 1; i < windows.size(); ++i)
+            if (windows[i].screen.contains (editor) && windows[i].screen.getWidth() * windows[i].screen.getHeight() > area.getWidth() * area.getHeight())
+                area = windows[i].screen;
+        return area;
+    }
+
+    // Nothing of the host's area around the editor's picture is pure black
+    // (the host's own window showing through).
+    void expectNoBlackAround (XWindowId window, const juce::String& name)
+    {
+        int black = -1;
+        juce::Image area;
+        const bool clear = x->pumpUntil ([&] {
+            const auto editor = locateEditor();
+            const auto around = hostArea (window, editor);
+            const juce::Rectangle<int> picture { editor.getX() + (editor.getWidth() - editorWidth) / 2 - around.getX(),
+                                                 editor.getY() - around.getY(), editorWidth, editorHeight };
+            area = x->captureScreen (around);
+            black = 0;
+            for (int y = 0; y < area.getHeight(); ++y)
+                for (int x0 = 0; x0 < area.getWidth(); ++x0)
+                    black += ! picture.contains (x0, y) && area.getPixelAt (x0, y) == juce::Colours::black;
+            return ! editor.isEmpty() && black == 0;
+        });
+        save (area, name);
+        EXPECT_TRUE (clear) << black << " pure black pixels around the editor, see " << name << ".png";
+    }
+
+    // ardour's preset list of the plug-in window: what its button says, and
+    // its entries (the list opened, and left open), top down.
+    juce::Rectangle<int> toolBar (XWindowId window) { return x->windowAndBelow (window).front().screen; }
+    juce::String hostChoice (XWindowId window)
+    {
+        const auto bar = toolBar (window);
+        const auto right = bar.getRight() - presetListEndFromRight;
+        return ScreenText::read (x->captureScreen ({ bar.getX() + presetListTextLeft, bar.getY() + 2, right - bar.getX() - presetListTextLeft, 30 }), true)
+            .joinIntoString (" ");
+    }
+    juce::StringArray openHostList (XWindowId window, const juce::String& captureName)
+    {
+        const auto bar = toolBar (window);
+        x->setOrigin ({});
+        x->click (bar.getRight() - presetListEndFromRight - 15, bar.getY() + toolBarRow);
+        if (! until ("ardour's preset list", [this] { return x->shownMenu().getHeight() > (programs + 1) * 10; }))
+            return {};
+        hostMenu = x->shownMenu();
+        x->pump (200);
+        const auto menu = x->captureScreen (hostMenu);
+        save (menu, captureName);
+        return ScreenText::read (menu);
+    }
+    // Entries are alike in height; the last one, empty, chooses none.
+    void pickHostEntry (int entry)
+    {
+        const int height = (hostMenu.getHeight() - 4) / (programs + 1);
+        x->setOrigin ({});
+        x->click (hostMenu.getX() + hostMenu.getWidth() / 3, hostMenu.getY() + 2 + height * entry + height / 2);
+    }
+    juce::Rectangle<int> hostMenu;
+    // Inside the label's frame, which the reader would take for text.
+    juce::String editorLabel() { return ScreenText::read (editorNow().getClippedImage (presetLabel.reduced (4)), true, true).joinIntoString (" "); }
+
     void namePresets (const Format& format, juce::Point<int> entry);
+    void chooseByName (const Format& format);
 
     ArdourSandbox sandbox;
     ArdourScreen screen { sandbox };
@@ -297,8 +398,10 @@ void ArdourWindowTest::namePresets (const Format& format, juce::Point<int> entry
     const auto frame = x->windowAndBelow (window).front().screen;
     save (x->captureScreen (frame), prefix + "00-window");
 
-    // Wider than the picture in ardour: the margins are the picture's edge
-    // colour, not black.
+    // Larger than the picture in ardour, in both formats: the margins are
+    // the picture's edge colour, not black.
+    expectNoBlackAround (window, prefix + "00-area");
+
     const auto margins = x->captureScreen (editor);
     if (editor.getWidth() > editorWidth)
     {
@@ -361,6 +464,16 @@ void ArdourWindowTest::namePresets (const Format& format, juce::Point<int> entry
     }, 10000));
     save (editorNow(), prefix + "13-stepped");
 
+    // ardour reads its list of the programs once, when it first shows it,
+    // and never again while the session is open: it still lists what it
+    // read then. What it shows as chosen is never another program's name
+    // from that list.
+    const auto shownChoice = hostChoice (window);
+    save (x->captureScreen (toolBar (window).withHeight (34)), prefix + "14-host-choice");
+    EXPECT_TRUE (ScreenText::says (shownChoice, "(none)") || ScreenText::says (shownChoice, nameOf (format, namesPerFormat - 1))) << shownChoice;
+    const auto savedName = savedChoice (sandbox.sessionFile(), format);
+    EXPECT_TRUE (savedName.isEmpty() || savedName == nameOf (format, namesPerFormat - 1)) << savedName;
+
     // Every file holds the plug-in's values, which are the session's.
     const auto playing = valuesOf (patch != nullptr ? currentSlot (*patch) : nullptr);
     ASSERT_EQ (playing.size(), (int) settings.size());
@@ -390,4 +503,57 @@ TEST_F (ArdourWindowTest, TypedPresetNamesLandInBothFormats)
 
     for (size_t i = 0; i < std::size (formats) && ! HasFatalFailure(); ++i)
         namePresets (formats[i], entries[i]);
+
+    // Opened again, as saved with Ctrl+S: ardour opens the plug-in windows
+    // that were open, and reads each list when it first shows it, after the
+    // plug-in's state is back (a VST3 plug-in with a chosen program saved
+    // would have its list read before: the plug-in gives ardour no such
+    // choice of its own).
+    if (HasFatalFailure())
+        return;
+    ASSERT_TRUE (screen.reopen()) << screen.problem();
+    for (size_t i = 0; i < std::size (formats) && ! HasFatalFailure(); ++i)
+        chooseByName (formats[i]);
+}
+
+void ArdourWindowTest::chooseByName (const Format& format)
+{
+    SCOPED_TRACE (format.track);
+    pluginTitle = juce::String (format.track) + ": " + ArdourSandbox::pluginName;
+    const juce::String prefix = juce::String (format.track).toLowerCase() + "-again-";
+    ASSERT_TRUE (until ("the editor after opening the session again", [&] {
+        return ! locateEditor().isEmpty() && editorShows (fileButton, fileStrip);
+    }, 30000));
+    const auto window = x->findWindow (pluginTitle);
+    expectNoBlackAround (window, prefix + "00-area");
+
+    // Sorted by name: the program the steps named, and eleven untouched.
+    const auto name = nameOf (format, namesPerFormat - 1);
+    juce::StringArray expected { name };
+    for (int p = 1; p < programs; ++p)
+        expected.add ("Init");
+    expected.sort (false);
+    auto listed = openHostList (window, prefix + "01-list");
+    EXPECT_TRUE (ScreenText::same (listed.joinIntoString (", "), expected.joinIntoString (", ")))
+        << "ardour lists " << listed.joinIntoString (", ") << "; the programs are " << expected.joinIntoString (", ");
+    ASSERT_EQ (listed.size(), programs);
+
+    // Chosen there by name, with the editor open: the editor goes to that
+    // program, and ardour (not hanging) shows its name as chosen.
+    int picked = 0;
+    for (const auto& wanted : { juce::String ("Init"), name })
+    {
+        if (picked++ > 0)
+            listed = openHostList (window, prefix + "02-list");
+        ASSERT_EQ (listed.size(), programs);
+        int entry = 0;
+        while (entry < listed.size() - 1 && ! ScreenText::same (listed[entry], wanted))
+            ++entry;
+        pickHostEntry (entry);
+        ASSERT_TRUE (until ("ardour and the editor on " + wanted, [&] {
+            return ScreenText::says (hostChoice (window), wanted) && ScreenText::says (editorLabel(), wanted);
+        }, 8000)) << "ardour shows " << hostChoice (window) << ", the editor " << editorLabel();
+        save (x->captureScreen (toolBar (window)), prefix + "03-chose-" + wanted.replaceCharacter (' ', '-'));
+    }
+    x->moveWindow (window, ArdourScreen::width - 420, 300);
 }

@@ -50,7 +50,11 @@ void walk (Hosted& host, const ThrowAwayHome& home, const char* captures)
 // The VST 2 plug-in in our host: the host's idle calls run the editor.
 struct Vst2Hosted : HostedPlugin
 {
-    Vst2Hosted() : plugin (PANDREL_VST2_PLUGIN, 48000.0f, 512) { plugin.start(); }
+    Vst2Hosted() : plugin (PANDREL_VST2_PLUGIN, 48000.0f, 512)
+    {
+        plugin.start();
+        programName(); // a host reads the list as it loads the plug-in
+    }
 
     void openEditor (XWindowId parent) override
     {
@@ -64,9 +68,29 @@ struct Vst2Hosted : HostedPlugin
     float value (int index) override { return plugin.getParameter (index); }
     void setValue (int index, float v) override { plugin.setParameter (index, v); }
     void setProgram (int program) override { plugin.dispatch (VstEffectOpcode::setProgram, 0, program); }
-    juce::String programName() override { return plugin.text (VstEffectOpcode::getProgramName); }
+    // The host's own list of program names, as hosts keep it: read again
+    // only after the plug-in asked for the display to be updated.
+    juce::String programName() override
+    {
+        const int updates = plugin.count (VstHostOpcode::updateDisplay);
+        if (names.empty() || updates != updatesRead)
+        {
+            names.clear();
+            for (int p = 0; p < plugin.effect()->numPrograms; ++p)
+            {
+                char name[64] = {};
+                plugin.dispatch (VstEffectOpcode::getProgramNameIndexed, p, 0, name);
+                names.push_back (name);
+            }
+            updatesRead = updates;
+        }
+        const auto current = (size_t) plugin.dispatch (VstEffectOpcode::getProgram);
+        return current < names.size() ? juce::String (names[current]) : juce::String();
+    }
 
     Vst2Host plugin;
+    std::vector<std::string> names;
+    int updatesRead = 0;
 };
 
 // The VST3 bundle in JUCE's hosting: the host's message loop runs both.
@@ -127,4 +151,56 @@ TEST (UserPath, Vst3PluginInJuceHosting)
     Vst3Hosted host;
     ASSERT_NE (host.plugin, nullptr);
     walk (host, home, "user-path-vst3");
+}
+
+// A program the host chooses while the editor is open (the plug-in then runs
+// on the host's loop): the host is asked to read every value again only after
+// its own call that chose the program has returned, never from inside it
+// (ardour holds a lock there and takes it again for that request).
+TEST (UserPath, Vst3HostIsAskedToReadValuesAfterItsOwnCall)
+{
+    ThrowAwayHome home { "user-path-home-" };
+    Vst3Hosted host;
+    ASSERT_NE (host.plugin, nullptr);
+    XDriver x ([&host] (int ms) { host.pump (ms); });
+    if (! x.ok())
+        GTEST_SKIP() << "no X display with the test extension";
+    host.openEditor (x.hostWindow());
+    host.pump (500);
+
+    // Program 0 set apart from the others, whose depth is the default.
+    host.setValue (4, 0.9f);
+    ASSERT_TRUE (x.pumpUntil ([&] { return host.value (4) == 0.9f; }));
+
+    // The host's call that chose the program is under way from the plug-in's
+    // first report of a value in it until the host's loop takes its next
+    // message.
+    struct Reports : juce::AudioProcessorListener
+    {
+        void audioProcessorParameterChanged (juce::AudioProcessor*, int index, float) override
+        {
+            if (index != 4 || depthReported)
+                return;
+            depthReported = true;
+            *inHostsCall = true;
+            juce::MessageManager::callAsync ([flag = inHostsCall] { *flag = false; });
+        }
+        void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override
+        {
+            ++restarts;
+            restartsInside += *inHostsCall ? 1 : 0;
+        }
+        std::shared_ptr<bool> inHostsCall = std::make_shared<bool> (false);
+        bool depthReported = false;
+        int restarts = 0, restartsInside = 0;
+    } reports;
+    host.plugin->addListener (&reports);
+
+    host.setProgram (3);
+    EXPECT_TRUE (x.pumpUntil ([&] { return std::abs (host.value (4) - 0.2f) < 1.0e-6f && reports.restarts > 0; }))
+        << host.value (4);
+    host.plugin->removeListener (&reports);
+    EXPECT_TRUE (reports.depthReported);
+    EXPECT_EQ (reports.restartsInside, 0) << "asked to read the values again inside the call that chose the program";
+    host.closeEditor();
 }
