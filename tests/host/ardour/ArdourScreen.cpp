@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <utility>
@@ -170,4 +171,29 @@ bool ArdourScreen::startArdour (const char* logName)
         }))
         return fail ("ardour's window did not open");
     return true;
+}
+
+// The plug-ins' dark red buttons in the strips' processor boxes.
+std::vector<juce::Point<int>> ArdourScreen::pluginEntries (const juce::Image& screen)
+{
+    std::vector<juce::Rectangle<int>> found;
+    for (int y = 100; y < 420; ++y)
+        for (int x = 260; x < 900; ++x)
+        {
+            const auto c = screen.getPixelAt (x, y);
+            if (c.getRed() < 85 || c.getRed() > 115 || c.getGreen() > 58 || c.getBlue() > 58 || c.getRed() < c.getGreen() + 35)
+                continue;
+            const juce::Rectangle<int> pixel { x, y, 1, 1 };
+            auto near = std::find_if (found.begin(), found.end(), [&] (auto r) { return r.expanded (12).intersects (pixel); });
+            if (near == found.end())
+                found.push_back (pixel);
+            else
+                *near = near->getUnion (pixel);
+        }
+    std::vector<juce::Point<int>> centres;
+    for (auto r : found)
+        if (r.getWidth() > 40 && r.getHeight() > 8)
+            centres.push_back (r.getCentre());
+    std::sort (centres.begin(), centres.end(), [] (auto a, auto b) { return a.x < b.x; });
+    return centres;
 }

@@ -2,9 +2,12 @@
 
 #include "ArdourSandbox.h"
 
+#include <juce_graphics/juce_graphics.h>
+
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 // ardour's own window, on an X display of the test's own with a window
 // manager (openbox), opening the sandbox's saved session. The X server, the
@@ -32,6 +35,10 @@ public:
     // False once ardour has ended, whatever ended it.
     bool isArdourRunning() { return ardour != nullptr && ardour->running(); }
     static constexpr int width = 1280, height = 1024;
+
+    // The processor entries of the mixer strips in a capture of the screen,
+    // left to right.
+    static std::vector<juce::Point<int>> pluginEntries (const juce::Image& screen);
 
 private:
     bool fail (const std::string& why);

@@ -63,32 +63,6 @@ int menuItem (int n) { return 2 + 22 * n + 11; }
 
 juce::String nameOf (const Format& format, int n) { return format.namePrefix + juce::String::formatted (" %02d", n); }
 
-// The processor entries of the mixer strips, left to right: the plug-ins'
-// dark red buttons in the strips' processor boxes.
-std::vector<juce::Point<int>> pluginEntries (const juce::Image& screen)
-{
-    std::vector<juce::Rectangle<int>> found;
-    for (int y = 100; y < 420; ++y)
-        for (int x = 260; x < 900; ++x)
-        {
-            const auto c = screen.getPixelAt (x, y);
-            if (c.getRed() < 85 || c.getRed() > 115 || c.getGreen() > 58 || c.getBlue() > 58 || c.getRed() < c.getGreen() + 35)
-                continue;
-            const juce::Rectangle<int> pixel { x, y, 1, 1 };
-            auto near = std::find_if (found.begin(), found.end(), [&] (auto r) { return r.expanded (12).intersects (pixel); });
-            if (near == found.end())
-                found.push_back (pixel);
-            else
-                *near = near->getUnion (pixel);
-        }
-    std::vector<juce::Point<int>> centres;
-    for (auto r : found)
-        if (r.getWidth() > 40 && r.getHeight() > 8)
-            centres.push_back (r.getCentre());
-    std::sort (centres.begin(), centres.end(), [] (auto a, auto b) { return a.x < b.x; });
-    return centres;
-}
-
 // The bank document inside the plug-in's state that ardour saved.
 std::unique_ptr<juce::XmlElement> savedPatch (const juce::File& session, const Format& format)
 {
@@ -496,7 +470,7 @@ TEST_F (ArdourWindowTest, TypedPresetNamesLandInBothFormats)
     x->chord (XK_Alt_L, XK_m);
     std::vector<juce::Point<int>> entries;
     ASSERT_TRUE (until ("the mixer strips", [&] {
-        entries = pluginEntries (x->captureScreen ({ 0, 0, ArdourScreen::width, ArdourScreen::height }));
+        entries = ArdourScreen::pluginEntries (x->captureScreen ({ 0, 0, ArdourScreen::width, ArdourScreen::height }));
         return entries.size() >= 2;
     }, 10000));
     save (x->captureScreen ({ 0, 0, ArdourScreen::width, ArdourScreen::height }), "mixer");
