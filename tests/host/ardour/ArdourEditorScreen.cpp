@@ -93,10 +93,14 @@ XWindowId ArdourEditorScreen::pluginWindow (const Format& format)
 
 juce::Rectangle<int> ArdourEditorScreen::locateEditor (const Format& format)
 {
+    // The editor's own window where it has one of its size (the VST 2
+    // editor, placed in the middle of the host's area), else the view the
+    // host made wider, with the picture in its middle (the VST3 view).
     juce::Rectangle<int> editor;
     const auto window = pluginWindow (format);
     for (const auto& placed : window != 0 ? x->windowAndBelow (window) : std::vector<XDriver::Placed> {})
-        if (placed.screen.getHeight() == editorHeight && placed.screen.getWidth() >= editorWidth)
+        if (placed.screen.getHeight() == editorHeight && placed.screen.getWidth() >= editorWidth
+            && (editor.getWidth() != editorWidth || placed.screen.getWidth() == editorWidth))
             editor = placed.screen;
     x->setOrigin (editor.getPosition() + juce::Point<int> ((editor.getWidth() - editorWidth) / 2, 0));
     return editor;

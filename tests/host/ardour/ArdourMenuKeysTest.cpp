@@ -25,7 +25,12 @@ TEST_F (ArdourWithoutWindowManager, SpaceBarReachesArdourAfterFileMenuClosedWith
         SCOPED_TRACE (format.track);
         const auto name = juce::String (format.track).toLowerCase();
         ASSERT_TRUE (openEditor (format));
-        ASSERT_TRUE (until ("the editor drawn", [&] { return XDriver::shows (x->capture(), fileButton, fileStrip, 0); }));
+        // Where it is drawn: the host may place it again once its area has
+        // its size.
+        ASSERT_TRUE (until ("the editor drawn", [&] {
+            locateEditor (format);
+            return XDriver::shows (x->capture(), fileButton, fileStrip, 0);
+        }));
         // Still, once ardour has drawn what the plug-in's window covered.
         ASSERT_TRUE (until ("ardour's clocks still", [this] { return ! transportRolls(); }, 10000));
 
