@@ -53,24 +53,31 @@ target_compile_definitions(pandrel_juce_config INTERFACE
 target_include_directories(pandrel_juce_config SYSTEM INTERFACE
     $<TARGET_PROPERTY:pandrel_juce_plugin,INCLUDE_DIRECTORIES>)
 
+# A copy of JUCE's `source` (relative to the modules folder) in the build
+# tree with the patches applied in order (none: copied as it is); its path in
+# `copyVariable`. The copy is made again when anything in DEPENDS changes.
+function(pandrel_copy_juce_source source copyVariable)
+    cmake_parse_arguments(ARG "" "" "PATCHES;DEPENDS" ${ARGN})
+    set(copy "${CMAKE_CURRENT_BINARY_DIR}/patched-juce/${source}")
+    string(REPLACE ";" "|" patchList "${ARG_PATCHES}")
+    add_custom_command(OUTPUT "${copy}"
+        COMMAND ${CMAKE_COMMAND} "-DORIGINAL=${JUCE_MODULES_DIR}/${source}" "-DPATCHES=${patchList}" "-DOUTPUT=${copy}"
+                -P ${PROJECT_SOURCE_DIR}/cmake/PatchJuceSource.cmake
+        DEPENDS "${JUCE_MODULES_DIR}/${source}" ${ARG_PATCHES} ${ARG_DEPENDS} ${PROJECT_SOURCE_DIR}/cmake/PatchJuceSource.cmake
+        COMMENT "Copying ${source}"
+        VERBATIM)
+    set(${copyVariable} "${copy}" PARENT_SCOPE)
+endfunction()
+
 # Compiles `target`'s JUCE unit `unit` from a copy of `source` in the build
 # tree with the patches after it applied in order (each says why); the
 # installed JUCE stays as it is. Paths are relative to the JUCE modules folder.
 function(pandrel_use_patched_juce_source target unit source)
-    set(patches ${ARGN})
-    set(original "${JUCE_MODULES_DIR}/${source}")
-    set(copy "${CMAKE_CURRENT_BINARY_DIR}/patched-juce/${source}")
-    string(REPLACE ";" "|" patchList "${patches}")
-    add_custom_command(OUTPUT "${copy}"
-        COMMAND ${CMAKE_COMMAND} "-DORIGINAL=${original}" "-DPATCHES=${patchList}" "-DOUTPUT=${copy}"
-                -P ${PROJECT_SOURCE_DIR}/cmake/PatchJuceSource.cmake
-        DEPENDS "${original}" ${patches} ${PROJECT_SOURCE_DIR}/cmake/PatchJuceSource.cmake
-        COMMENT "Patching ${source}"
-        VERBATIM)
+    pandrel_copy_juce_source("${source}" copy PATCHES ${ARGN})
     set_source_files_properties("${JUCE_MODULES_DIR}/${unit}" PROPERTIES HEADER_FILE_ONLY ON)
     target_sources(${target} PRIVATE "${copy}")
     # The copy's includes are relative to the original's folder.
-    get_filename_component(folder "${original}" DIRECTORY)
+    get_filename_component(folder "${JUCE_MODULES_DIR}/${source}" DIRECTORY)
     target_include_directories(${target} PRIVATE "${folder}")
 endfunction()
 
@@ -82,22 +89,8 @@ endfunction()
 # pandrel_use_patched_juce_include(unit source TARGETS target... PATCHES patch...)
 function(pandrel_use_patched_juce_include unit source)
     cmake_parse_arguments(ARG "" "" "TARGETS;PATCHES" ${ARGN})
-    set(patches ${ARG_PATCHES})
-    set(unitCopy "${CMAKE_CURRENT_BINARY_DIR}/patched-juce/${unit}")
-    set(copy "${CMAKE_CURRENT_BINARY_DIR}/patched-juce/${source}")
-    string(REPLACE ";" "|" patchList "${patches}")
-    add_custom_command(OUTPUT "${copy}"
-        COMMAND ${CMAKE_COMMAND} "-DORIGINAL=${JUCE_MODULES_DIR}/${source}" "-DPATCHES=${patchList}" "-DOUTPUT=${copy}"
-                -P ${PROJECT_SOURCE_DIR}/cmake/PatchJuceSource.cmake
-        DEPENDS "${JUCE_MODULES_DIR}/${source}" ${patches} ${PROJECT_SOURCE_DIR}/cmake/PatchJuceSource.cmake
-        COMMENT "Patching ${source}"
-        VERBATIM)
-    add_custom_command(OUTPUT "${unitCopy}"
-        COMMAND ${CMAKE_COMMAND} "-DORIGINAL=${JUCE_MODULES_DIR}/${unit}" "-DPATCHES=" "-DOUTPUT=${unitCopy}"
-                -P ${PROJECT_SOURCE_DIR}/cmake/PatchJuceSource.cmake
-        DEPENDS "${JUCE_MODULES_DIR}/${unit}" "${copy}" ${PROJECT_SOURCE_DIR}/cmake/PatchJuceSource.cmake
-        COMMENT "Copying ${unit}"
-        VERBATIM)
+    pandrel_copy_juce_source("${source}" copy PATCHES ${ARG_PATCHES})
+    pandrel_copy_juce_source("${unit}" unitCopy DEPENDS "${copy}")
     set_source_files_properties("${JUCE_MODULES_DIR}/${unit}" PROPERTIES HEADER_FILE_ONLY ON)
     set_source_files_properties("${unitCopy}" PROPERTIES OBJECT_DEPENDS "${copy}")
     get_filename_component(folder "${JUCE_MODULES_DIR}/${unit}" DIRECTORY)
